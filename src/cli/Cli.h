@@ -1,0 +1,22 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace lineon::cli {
+
+/// Exit statuses of the batch program.
+inline constexpr int Uspech = 0;
+inline constexpr int VypocetZastaven = 1; ///< a check of the calculation stopped it
+inline constexpr int ChybaPouziti = 2;    ///< a usage error or a file that could not be read or written
+
+/// Runs one command line (without the program name); messages go to `chyby`, listings to `vystup`.
+int Spustit(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby);
+
+// The commands, each in a file of its own; `argumenty` follow the command word.
+int PrikazConvert(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby);
+int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby);
+int PrikazImport(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby);
+
+} // namespace lineon::cli

@@ -1,0 +1,13 @@
+#include "cli/Cli.h"
+
+#include <ostream>
+
+namespace lineon::cli {
+
+int PrikazConvert(const std::vector<std::string>&, std::ostream&, std::ostream& chyby)
+{
+    chyby << "error: Příkaz zatím není k dispozici.\n";
+    return ChybaPouziti;
+}
+
+} // namespace lineon::cli

@@ -1,0 +1,123 @@
+#include "data/Cisla.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace lineon::cisla {
+
+std::string FormatF(double hodnota, int sirka, int desetin)
+{
+    char buf[400];
+    const auto [konec, chyba] = std::to_chars(buf, buf + sizeof buf, hodnota, std::chars_format::fixed, desetin);
+    std::string text = chyba == std::errc() ? std::string(buf, konec) : std::string("0");
+    if (static_cast<int>(text.size()) < sirka)
+        text.insert(0, static_cast<std::size_t>(sirka) - text.size(), ' ');
+    return text;
+}
+
+std::string FormatE23(double hodnota)
+{
+    char buf[64];
+    const auto [konec, chyba] = std::to_chars(buf, buf + sizeof buf, std::fabs(hodnota), std::chars_format::scientific, 14);
+    std::string text = chyba == std::errc() ? std::string(buf, konec) : std::string("0.00000000000000e+00");
+    // to_chars gives d.dddddddddddddde±xx; the exponent is widened to four digits.
+    const auto e = text.find('e');
+    const char znamenko = text[e + 1];
+    std::string exponent = text.substr(e + 2);
+    exponent.insert(0, 4 - std::min<std::size_t>(4, exponent.size()), '0');
+    return std::string(std::signbit(hodnota) ? "-" : " ") + text.substr(0, e) + "E" + znamenko + exponent;
+}
+
+namespace {
+
+std::string_view BezMezerPred(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    return text.substr(i);
+}
+
+bool JeCislice(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+std::optional<double> CtiDesetinne(std::string_view text, Exponent exponent)
+{
+    text = BezMezerPred(text);
+    std::size_t i = 0;
+    bool zaporne = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        zaporne = text[i++] == '-';
+    const std::size_t zacatek = i;
+    std::size_t cislic = 0;
+    while (i < text.size() && JeCislice(text[i]))
+        ++i, ++cislic;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && JeCislice(text[i]))
+            ++i, ++cislic;
+    }
+    if (cislic == 0)
+        return std::nullopt;
+    if (exponent == Exponent::Povolen && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        const std::size_t cisliceExponentu = j;
+        while (j < text.size() && JeCislice(text[j]))
+            ++j;
+        if (j == cisliceExponentu)
+            return std::nullopt;
+        i = j;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    double hodnota = 0;
+    const auto vysledek = std::from_chars(text.data() + zacatek, text.data() + i, hodnota,
+                                          exponent == Exponent::Povolen ? std::chars_format::general
+                                                                        : std::chars_format::fixed);
+    if (vysledek.ec != std::errc() || vysledek.ptr != text.data() + i || !std::isfinite(hodnota))
+        return std::nullopt;
+    return zaporne ? -hodnota : hodnota;
+}
+
+std::optional<std::int32_t> CtiCele(std::string_view text)
+{
+    text = BezMezerPred(text);
+    std::size_t i = 0;
+    if (!text.empty() && text[0] == '+')
+        i = 1;
+    if (i >= text.size() || (text[i] == '-' && i == 1))
+        return std::nullopt;
+    std::int32_t hodnota = 0;
+    const auto vysledek = std::from_chars(text.data() + i, text.data() + text.size(), hodnota);
+    if (vysledek.ec != std::errc() || vysledek.ptr != text.data() + text.size())
+        return std::nullopt;
+    return hodnota;
+}
+
+std::int64_t ZaokrouhlitCele(double x)
+{
+    // Values beyond the 64-bit range (or not numbers at all) are held at its ends.
+    constexpr double Mez = 9.2e18;
+    if (!(x > -Mez))
+        return x != x ? 0 : -static_cast<std::int64_t>(Mez);
+    if (x >= Mez)
+        return static_cast<std::int64_t>(Mez);
+    return static_cast<std::int64_t>(std::nearbyint(x));
+}
+
+double ZaokrouhlitNaSetiny(double x)
+{
+    return std::nearbyint(x * 100.0) / 100.0;
+}
+
+double Oriznout(double x)
+{
+    return std::trunc(x);
+}
+
+} // namespace lineon::cisla

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The one codec of the program: text is UTF-8 inside, files hold code page 1250.
+namespace lineon::kodovani {
+
+/// Converts UTF-8 text to code page 1250; throws Chyba naming the first character that has no code there.
+std::string DoCp1250(std::string_view utf8);
+
+/// A byte of a file that code page 1250 leaves undefined.
+struct NeplatnyBajt {
+    std::size_t pozice; ///< offset of the byte in the converted text
+    unsigned char bajt;
+};
+
+/// Converts code-page-1250 bytes to UTF-8, or names the first byte that has no character.
+std::optional<NeplatnyBajt> ZCp1250(std::string_view bajty, std::string& utf8);
+
+/// The first character of a UTF-8 text that cannot be written in code page 1250 (as UTF-8), if any.
+/// Broken UTF-8 counts as such a character.
+std::optional<std::string> PrvniNekodovatelnyZnak(std::string_view utf8);
+
+/// Number of characters (code points) of a UTF-8 text.
+std::size_t PocetZnaku(std::string_view utf8);
+
+/// The first n characters of a UTF-8 text (texts of rows are cut to 12 characters).
+std::string PrvnichZnaku(std::string_view utf8, std::size_t n);
+
+/// The characters of a UTF-8 text from character `od` on.
+std::string ZnakyOd(std::string_view utf8, std::size_t od);
+
+} // namespace lineon::kodovani

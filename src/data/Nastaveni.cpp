@@ -1,0 +1,37 @@
+#include "data/Nastaveni.h"
+
+#include <cstdlib>
+
+namespace lineon {
+
+std::string TNastaveni::VychoziAdresarProjektu()
+{
+    const char* domov = std::getenv("HOME");
+    std::string adresar = domov && *domov ? domov : "/tmp";
+    if (adresar.back() != '/')
+        adresar += '/';
+    return adresar;
+}
+
+std::string NazevDruhuSite(int druh)
+{
+    switch (druh) {
+    case 1: return "Kanalizace";
+    case 2: return "Vodovod";
+    case 3: return "Osa komunikace";
+    default: return "";
+    }
+}
+
+void NastavitDruhSite(TNastaveni& nastaveni, int druh)
+{
+    nastaveni.DruhSite = druh;
+    nastaveni.NazevSite = NazevDruhuSite(druh);
+}
+
+std::vector<std::string> KodyKrizeni(const TNastaveni& n)
+{
+    return {n.KodKrizeni1, n.KodKrizeni2, n.KodKrizeni3, n.KodKrizeni4, n.KodKrizeni5};
+}
+
+} // namespace lineon

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The file layer: every file of the program is read and written here, as code page 1250 with
+// CR LF line ends outside and UTF-8 text with "\n" inside.
+namespace lineon::soubor {
+
+/// Reads a whole text file into lines (CR LF or LF alone end a line; a last line without an end
+/// counts too). Throws Chyba naming the file, and the line of a byte without a character.
+std::vector<std::string> PrecistRadky(const std::string& cesta);
+
+/// Writes text whose lines end with "\n" as code page 1250 with CR LF. The text goes to a
+/// temporary file in the target's directory, which is then renamed over the target, so a failed
+/// write leaves the previous file as it was. Throws Chyba naming the file.
+void ZapsatText(const std::string& cesta, std::string_view utf8);
+
+/// Whether a file (not a directory) of that name exists.
+bool Existuje(const std::string& cesta);
+
+/// The directory part of a path, ending with "/" ("" for a bare name).
+std::string Adresar(const std::string& cesta);
+
+/// A fault injected into the file layer by tests: opening fails, or writing fails once
+/// `poBajtech` bytes of a file have been written.
+struct Porucha {
+    enum class Druh { Otevreni, Zapis } druh = Druh::Zapis;
+    std::size_t poBajtech = 0;
+};
+
+/// Installs a fault for every following file operation of this thread until it goes out of scope.
+class ZkusebniPorucha {
+public:
+    explicit ZkusebniPorucha(Porucha porucha);
+    ~ZkusebniPorucha();
+    ZkusebniPorucha(const ZkusebniPorucha&) = delete;
+    ZkusebniPorucha& operator=(const ZkusebniPorucha&) = delete;
+};
+
+} // namespace lineon::soubor

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "calc/Vysledky.h"
+#include "convert/NastaveniPrevodu.h"
+#include "data/Bod.h"
+#include "data/Nastaveni.h"
+#include "data/Projekt.h"
+#include "data/Vystupy.h"
+#include "data/ZamerenyBod.h"
+#include "dxf/KresData.h"
+
+#include <optional>
+
+namespace lineon {
+
+/// The program-wide state, owned by the one application object and passed by reference to every
+/// command; the windows read and write it in place by row number.
+struct TStav {
+    TProjekt Projekt;
+    TNastaveni Nastaveni;
+    TVystupy Vystupy;
+    TVysledky Vysledky;
+    TRovina Rovina;
+    TSeznamSouradnic SeznamSouradnic;
+    TRucniPrevod RucniPrevod;
+    TAutomatickyPrevod AutomatickyPrevod;
+    TSeznamKresby SeznamKresby;            ///< the profile preview list
+    std::optional<TBod> SchrankaRadku;     ///< the row clipboard; empty until the first copy or cut
+};
+
+} // namespace lineon

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "data/Stav.h"
+
+#include <string>
+
+namespace lineon {
+
+/// The window caption: program name, language, network kind and the project file
+/// ("Bezejména" for an unnamed project), joined by " - ".
+std::string ObnovitTitulek(const TStav& stav);
+
+} // namespace lineon

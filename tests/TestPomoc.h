@@ -1,0 +1,65 @@
+#pragma once
+
+#include "data/Zpravy.h"
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lineon::test {
+
+/// A fresh directory under /tmp, removed with everything in it at the end of the test.
+class DocasnyAdresar {
+public:
+    DocasnyAdresar();
+    ~DocasnyAdresar();
+    DocasnyAdresar(const DocasnyAdresar&) = delete;
+    DocasnyAdresar& operator=(const DocasnyAdresar&) = delete;
+    /// The directory, ending with "/".
+    const std::string& Cesta() const { return cesta_; }
+    std::string operator/(const std::string& nazev) const { return cesta_ + nazev; }
+
+private:
+    std::string cesta_;
+};
+
+/// A directory kept after the run under build/test-output/<nazev>/ (ending with "/"), for files that
+/// later tests read back, such as every DXF file for the ezdxf reader.
+std::string VystupniAdresar(const std::string& nazev);
+
+/// The repository's own directory (ending with "/"), for examples and golden files.
+std::string ZdrojovyAdresar();
+
+std::string PrecistBajty(const std::string& cesta);
+void ZapsatBajty(const std::string& cesta, const std::string& bajty);
+
+/// Records every message; questions are answered from queues (OK / Yes by default).
+class ZaznamZprav : public IZpravy {
+public:
+    struct Zprava {
+        DruhZpravy druh;
+        std::string text;
+        bool operator==(const Zprava&) const = default;
+    };
+    std::vector<Zprava> zpravy;
+    std::vector<std::string> otazky;
+    std::deque<bool> odpovediOkStorno;
+    std::deque<Odpoved> odpovediAnoNeStorno;
+    std::deque<bool> odpovediAnoNe;
+
+    void Oznamit(DruhZpravy druh, const std::string& text) override;
+    bool VarovaniOkStorno(const std::string& text) override;
+    Odpoved DotazAnoNeStorno(const std::string& text) override;
+    bool DotazAnoNe(const std::string& text) override;
+};
+
+/// Runs the batch program in this process.
+struct VysledekCli {
+    int status;
+    std::string vystup;
+    std::string chyby;
+};
+VysledekCli SpustitCli(const std::vector<std::string>& argumenty);
+
+} // namespace lineon::test

@@ -1,0 +1,75 @@
+#include "data/Cisla.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace lineon::cisla;
+
+TEST(FormatF, PadsToTheMinimumWidthAndNeverCuts)
+{
+    EXPECT_EQ(FormatF(5.5, 7, 3), "  5.500");
+    EXPECT_EQ(FormatF(-745.456, 7, 3), "-745.456");
+    EXPECT_EQ(FormatF(-1.5, 7, 3), " -1.500");
+    EXPECT_EQ(FormatF(-0.0, 7, 3), " -0.000");
+    EXPECT_EQ(FormatF(-0.0, 1, 3), "-0.000");
+    EXPECT_EQ(FormatF(0, 6, 3), " 0.000");
+    EXPECT_EQ(FormatF(0, 7, 3), "  0.000");
+    EXPECT_EQ(FormatF(0, 4, 3), "0.000");
+    EXPECT_EQ(FormatF(745123.4567, 6, 3), "745123.457");
+    EXPECT_EQ(FormatF(2, 1, 2), "2.00");
+    EXPECT_EQ(FormatF(12345.6, 4, 2), "12345.60");
+}
+
+TEST(FormatE23, WritesTwentyThreeCharacters)
+{
+    EXPECT_EQ(FormatE23(1.0), " 1.00000000000000E+0000");
+    EXPECT_EQ(FormatE23(0.25), " 2.50000000000000E-0001");
+    EXPECT_EQ(FormatE23(0.5), " 5.00000000000000E-0001");
+    EXPECT_EQ(FormatE23(0.0), " 0.00000000000000E+0000");
+    EXPECT_EQ(FormatE23(-2.0), "-2.00000000000000E+0000");
+    EXPECT_EQ(FormatE23(123456.0), " 1.23456000000000E+0005");
+    EXPECT_EQ(FormatE23(1e-300).size(), 23u);
+}
+
+TEST(CtiDesetinne, AcceptsPlainDecimalsOnly)
+{
+    EXPECT_EQ(CtiDesetinne("12.5"), 12.5);
+    EXPECT_EQ(CtiDesetinne("  -3"), -3.0);
+    EXPECT_EQ(CtiDesetinne("+.5"), 0.5);
+    EXPECT_EQ(CtiDesetinne("7."), 7.0);
+    for (const char* ne : {"", " ", "12,5", "12.5x", "12.5 ", "nan", "inf", "-inf", "1e5", "0x10", "0x1p3", ".", "-",
+                           "1.2.3", "--1"})
+        EXPECT_EQ(CtiDesetinne(ne), std::nullopt) << ne;
+    EXPECT_EQ(CtiDesetinne(std::string(400, '9')), std::nullopt); // overflows to infinity
+}
+
+TEST(CtiDesetinne, ExponentOnlyWhereTheFormatHasOne)
+{
+    EXPECT_EQ(CtiDesetinne(" 1.00000000000000E+0000", Exponent::Povolen), 1.0);
+    EXPECT_EQ(CtiDesetinne("-2.5E-0001", Exponent::Povolen), -0.25);
+    EXPECT_EQ(CtiDesetinne("1e", Exponent::Povolen), std::nullopt);
+    EXPECT_EQ(CtiDesetinne("1e999", Exponent::Povolen), std::nullopt);
+    EXPECT_EQ(CtiDesetinne("inf", Exponent::Povolen), std::nullopt);
+}
+
+TEST(CtiCele, ReadsThirtyTwoBitNumbers)
+{
+    EXPECT_EQ(CtiCele("400"), 400);
+    EXPECT_EQ(CtiCele(" -5"), -5);
+    EXPECT_EQ(CtiCele("+7"), 7);
+    EXPECT_EQ(CtiCele("2147483647"), 2147483647);
+    for (const char* ne : {"", "2147483648", "4.0", "12a", "+-1", "-+1", "0x10", "1 "})
+        EXPECT_EQ(CtiCele(ne), std::nullopt) << ne;
+}
+
+TEST(Zaokrouhleni, HalvesGoToTheEvenNeighbour)
+{
+    EXPECT_EQ(ZaokrouhlitCele(2.5), 2);
+    EXPECT_EQ(ZaokrouhlitCele(3.5), 4);
+    EXPECT_EQ(ZaokrouhlitCele(-2.5), -2);
+    EXPECT_EQ(ZaokrouhlitCele(1e30), static_cast<std::int64_t>(9.2e18));
+    EXPECT_EQ(ZaokrouhlitCele(NAN), 0);
+    EXPECT_DOUBLE_EQ(ZaokrouhlitNaSetiny(245.304), 245.30);
+    EXPECT_DOUBLE_EQ(ZaokrouhlitNaSetiny(0.125), 0.12);
+    EXPECT_EQ(Oriznout(-2.7), -2.0);
+}
