@@ -217,17 +217,12 @@ TPripojka RadekKrizeni(const TZamerenyBod& bod)
     return krizeni;
 }
 
-/// A table of exactly one row without values counts as empty: the conversion then starts at row 1.
-bool JedinyPrazdnyRadek(const Tabulka<TBod>& body)
+/// A table of exactly one row that holds no data counts as empty: the conversion then starts at
+/// row 1. (A connection label alone is data too, so it is not overwritten.)
+template <class Radek>
+bool JedinyPrazdnyRadek(const Tabulka<Radek>& tabulka)
 {
-    return body.Pocet() == 1 && body[1].Oznaceni.empty() && !MaHodnoty(body[1]);
-}
-
-bool JedinyPrazdnyRadek(const Tabulka<TPripojka>& pripojky)
-{
-    const TPripojka& p = pripojky[1];
-    return pripojky.Pocet() == 1 && p.Y == 0 && p.X == 0 && p.YDS == 0 && p.XDS == 0 && p.ZPoklopuDS == 0
-           && p.ZDnaDS == 0 && p.Typ.empty() && p.OznaceniDS.empty();
+    return tabulka.Pocet() == 1 && !DrziData(tabulka[1]);
 }
 
 bool JeKodKrizeni(const std::string& kod, const TNastaveni& n)
