@@ -3,6 +3,7 @@
 #include "data/Zpravy.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,6 +33,9 @@ std::string VystupniAdresar(const std::string& nazev);
 std::string ZdrojovyAdresar();
 
 std::string PrecistBajty(const std::string& cesta);
+
+/// The text of the Chyba that `akce` throws, or "(žádná chyba)".
+std::string TextChyby(const std::function<void()>& akce);
 void ZapsatBajty(const std::string& cesta, const std::string& bajty);
 
 /// Records every message; questions are answered from queues (OK / Yes by default).
