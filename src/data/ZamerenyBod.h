@@ -26,4 +26,7 @@ struct TSeznamSouradnic {
     int PocetZamerenychBodu() const { return static_cast<int>(Body.size()) - 1; }
 };
 
+/// The line of a record in the list window: number, Y, X, level and code joined by two blanks.
+std::string RadekSeznamu(const TZamerenyBod& bod);
+
 } // namespace lineon

@@ -1,0 +1,272 @@
+#include "convert/AutomatickyPrevod.h"
+
+#include "data/Kodovani.h"
+#include "data/Stav.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string_view>
+
+namespace lineon {
+
+namespace {
+
+constexpr int NejvyssiIndex = 5000;
+constexpr std::size_t DelkaIndexu = 5;
+constexpr std::size_t DelkaOznaceni = 12;
+constexpr std::size_t DelkaOznaceniPripojky = 10;
+
+/// What the points of one manhole index gave.
+struct TSachtaKPrevodu {
+    std::string Oznaceni;
+    double Y = 0;
+    double X = 0;
+    double ZDna = 0;
+    double ZPoklopu = 0;
+    double ZVtoku = 0;
+    double ZOdtoku = 0;
+
+    bool Prazdna() const { return Y == 0 && X == 0 && ZDna == 0 && ZPoklopu == 0 && ZVtoku == 0 && ZOdtoku == 0; }
+};
+
+/// What the points of one connection index gave: the connection and its house manhole.
+struct TPripojkaKPrevodu {
+    bool NalezenaPripojka = false; ///< a connection-position point was found
+    std::string OznaceniPripojky;
+    double Y = 0;
+    double X = 0;
+    std::string OznaceniDS;
+    double YDS = 0;
+    double XDS = 0;
+    double ZPoklopuDS = 0;
+    double ZDnaDS = 0;
+    int IndexDS = 0;
+
+    bool Prazdna() const { return Y == 0 && X == 0 && YDS == 0 && XDS == 0 && ZPoklopuDS == 0 && ZDnaDS == 0; }
+};
+
+/// The staging area of one run: a record per index 0..5000 and the highest index of each kind.
+class TOdkladiste {
+public:
+    int MaxSachta = 0;
+    int MaxPripojka = 0;
+
+    /// The record of index i to store into; raises the maximum.
+    TSachtaKPrevodu& UlozitSachtu(int i)
+    {
+        MaxSachta = std::max(MaxSachta, i);
+        return sachty_[static_cast<std::size_t>(i)];
+    }
+    TPripojkaKPrevodu& UlozitPripojku(int i)
+    {
+        MaxPripojka = std::max(MaxPripojka, i);
+        return pripojky_[static_cast<std::size_t>(i)];
+    }
+    const TSachtaKPrevodu& Sachta(int i) const { return sachty_[static_cast<std::size_t>(i)]; }
+    const TPripojkaKPrevodu& Pripojka(int i) const { return pripojky_[static_cast<std::size_t>(i)]; }
+
+private:
+    std::vector<TSachtaKPrevodu> sachty_ = std::vector<TSachtaKPrevodu>(NejvyssiIndex + 1);
+    std::vector<TPripojkaKPrevodu> pripojky_ = std::vector<TPripojkaKPrevodu>(NejvyssiIndex + 1);
+};
+
+/// A whole number with an optional sign; hexadecimal digits after "$", "x" or "0x".
+std::optional<int> CtiIndex(std::string_view text)
+{
+    bool zaporne = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        zaporne = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    int zaklad = 10;
+    for (const std::string_view predpona : {"$", "x", "0x"}) {
+        if (text.starts_with(predpona)) {
+            zaklad = 16;
+            text.remove_prefix(predpona.size());
+            break;
+        }
+    }
+    unsigned hodnota = 0;
+    const auto [konec, chyba] = std::from_chars(text.data(), text.data() + text.size(), hodnota, zaklad);
+    if (text.empty() || chyba != std::errc() || konec != text.data() + text.size())
+        return std::nullopt;
+    const int cislo = static_cast<int>(hodnota);
+    return zaporne ? -cislo : cislo;
+}
+
+/// A code matched against a prefix: the index and its text as it stands in the code.
+struct TShoda {
+    int Index;
+    std::string IndexText;
+};
+
+/// The prefix matches when it is not empty and the code begins with it; the index text is the
+/// rest of the code, at most five characters. Indexes outside the staging area are ignored.
+std::optional<TShoda> Shoda(const std::string& kod, const std::string& predpona)
+{
+    if (predpona.empty() || !kod.starts_with(predpona))
+        return std::nullopt;
+    std::string indexText = kodovani::PrvnichZnaku(std::string_view(kod).substr(predpona.size()), DelkaIndexu);
+    const auto index = CtiIndex(indexText);
+    if (!index || *index < 0 || *index > NejvyssiIndex)
+        return std::nullopt;
+    return TShoda{*index, std::move(indexText)};
+}
+
+/// Stores what one point of the list measures, for every prefix its code matches.
+void Roztridit(TOdkladiste& odkladiste, const TZamerenyBod& bod, const TNastaveni& n)
+{
+    const bool kanalizace = n.DruhSite == 1;
+    const bool potrubi = n.DruhSite == 1 || n.DruhSite == 2;
+    const std::string& kod = bod.Kod;
+
+    if (const auto s = Shoda(kod, n.KodZPoklopu))
+        odkladiste.UlozitSachtu(s->Index).ZPoklopu = bod.Z;
+    if (const auto s = Shoda(kod, n.KodXY)) {
+        TSachtaKPrevodu& sachta = odkladiste.UlozitSachtu(s->Index);
+        sachta.Oznaceni = kodovani::PrvnichZnaku(bod.CisloBodu, DelkaOznaceni);
+        sachta.Y = bod.Y;
+        sachta.X = bod.X;
+    }
+    if (potrubi)
+        if (const auto s = Shoda(kod, n.KodZDna))
+            odkladiste.UlozitSachtu(s->Index).ZDna = bod.Z;
+    if (kanalizace) {
+        if (const auto s = Shoda(kod, n.KodZVtoku))
+            odkladiste.UlozitSachtu(s->Index).ZVtoku = bod.Z;
+        if (const auto s = Shoda(kod, n.KodZOdtoku))
+            odkladiste.UlozitSachtu(s->Index).ZOdtoku = bod.Z;
+    }
+    if (!potrubi)
+        return;
+    if (const auto s = Shoda(kod, n.KodXYPripojky)) {
+        TPripojkaKPrevodu& pripojka = odkladiste.UlozitPripojku(s->Index);
+        pripojka.NalezenaPripojka = true;
+        pripojka.Y = bod.Y;
+        pripojka.X = bod.X;
+        pripojka.OznaceniPripojky = kodovani::PrvnichZnaku(n.KodOznaceniPripojky + s->IndexText, DelkaOznaceniPripojky);
+    }
+    if (const auto s = Shoda(kod, n.KodXYDS)) {
+        TPripojkaKPrevodu& pripojka = odkladiste.UlozitPripojku(s->Index);
+        pripojka.YDS = bod.Y;
+        pripojka.XDS = bod.X;
+        pripojka.OznaceniDS = kodovani::PrvnichZnaku(n.KodOznaceniDS + s->IndexText, DelkaOznaceniPripojky);
+        pripojka.IndexDS = s->Index;
+    }
+    if (const auto s = Shoda(kod, n.KodZPoklopuDS))
+        odkladiste.UlozitPripojku(s->Index).ZPoklopuDS = bod.Z;
+    if (const auto s = Shoda(kod, n.KodZDnaDS))
+        odkladiste.UlozitPripojku(s->Index).ZDnaDS = bod.Z;
+}
+
+/// "Označení šachty" of the automatic conversion: 0 the point number of the position point,
+/// 1 the index written in decimal (after the label code in a sewer), 2 no label.
+std::string OznaceniSachty(const TSachtaKPrevodu& sachta, int i, const TStav& stav)
+{
+    const TNastaveni& n = stav.Nastaveni;
+    switch (n.ZpusobOznaceni) {
+    case 0: return sachta.Oznaceni;
+    case 1: return kodovani::PrvnichZnaku((n.DruhSite == 1 ? n.KodOznaceni : "") + std::to_string(i), DelkaOznaceni);
+    default: return "";
+    }
+}
+
+TBod RadekSachty(const TSachtaKPrevodu& sachta, int i, const TStav& stav)
+{
+    TBod bod = PrazdnyBod(stav.Vystupy.CheckBox1 ? stav.Nastaveni.PrumerPriImportu : 0);
+    bod.Oznaceni = OznaceniSachty(sachta, i, stav);
+    bod.Y = sachta.Y;
+    bod.X = sachta.X;
+    bod.ZPoklopu = sachta.ZPoklopu;
+    bod.ZDna = sachta.ZDna;
+    bod.ZVtoku = sachta.ZVtoku;
+    bod.ZOdtoku = sachta.ZOdtoku;
+    if (stav.AutomatickyPrevod.AvBox && bod.ZVtoku == 0)
+        bod.ZVtoku = bod.ZDna;
+    if (stav.AutomatickyPrevod.AoBox && bod.ZOdtoku == 0)
+        bod.ZOdtoku = bod.ZDna;
+    return bod;
+}
+
+// A connection row is typed by its connection point when one was surveyed, otherwise by its house
+// manhole; either code is not a crossing code, so the outputs treat the row as a connection.
+TPripojka RadekPripojky(const TPripojkaKPrevodu& p, const TNastaveni& n)
+{
+    TPripojka pripojka;
+    pripojka.Typ = kodovani::PrvnichZnaku(p.NalezenaPripojka ? n.KodXYPripojky : n.KodXYDS, DelkaOznaceni);
+    pripojka.OznaceniPripojky = p.OznaceniPripojky;
+    pripojka.Y = p.Y;
+    pripojka.X = p.X;
+    pripojka.YDS = p.YDS;
+    pripojka.XDS = p.XDS;
+    pripojka.ZPoklopuDS = p.ZPoklopuDS;
+    pripojka.ZDnaDS = p.ZDnaDS;
+    pripojka.Poradi = p.IndexDS;
+    pripojka.OznaceniDS = p.OznaceniDS;
+    return pripojka;
+}
+
+TPripojka RadekKrizeni(const TZamerenyBod& bod)
+{
+    TPripojka krizeni;
+    krizeni.Y = bod.Y;
+    krizeni.X = bod.X;
+    krizeni.Typ = kodovani::PrvnichZnaku(bod.Kod, DelkaOznaceni);
+    krizeni.OznaceniPripojky = krizeni.Typ;
+    return krizeni;
+}
+
+/// A table of exactly one row that holds no data counts as empty: the conversion then starts at
+/// row 1. (A connection label alone is data too, so it is not overwritten.)
+template <class Radek>
+bool JedinyPrazdnyRadek(const Tabulka<Radek>& tabulka)
+{
+    return tabulka.Pocet() == 1 && !DrziData(tabulka[1]);
+}
+
+bool JeKodKrizeni(const std::string& kod, const TNastaveni& n)
+{
+    const auto kody = KodyKrizeni(n);
+    return std::find(kody.begin(), kody.end(), kod) != kody.end();
+}
+
+} // namespace
+
+void SpustitAutomatickyPrevod(TStav& stav)
+{
+    const TSeznamSouradnic& seznam = stav.SeznamSouradnic;
+    if (seznam.PocetZamerenychBodu() == 0)
+        return;
+    const TNastaveni& n = stav.Nastaveni;
+
+    TOdkladiste odkladiste;
+    for (int k = 1; k <= seznam.PocetZamerenychBodu(); ++k)
+        Roztridit(odkladiste, seznam.Body[static_cast<std::size_t>(k)], n);
+
+    // The rows are built in copies of the tables, so that a table that runs full changes nothing.
+    Tabulka<TBod> body = stav.Projekt.Body;
+    if (JedinyPrazdnyRadek(body))
+        body.NastavitPocet(0);
+    for (int i = 1; i <= odkladiste.MaxSachta; ++i)
+        if (!odkladiste.Sachta(i).Prazdna())
+            body.Pridat(RadekSachty(odkladiste.Sachta(i), i, stav));
+
+    Tabulka<TPripojka> pripojky = stav.Projekt.Pripojky;
+    if (JedinyPrazdnyRadek(pripojky))
+        pripojky.NastavitPocet(0);
+    for (int i = 1; i <= odkladiste.MaxPripojka; ++i)
+        if (!odkladiste.Pripojka(i).Prazdna())
+            pripojky.Pridat(RadekPripojky(odkladiste.Pripojka(i), n));
+    for (int k = 1; k <= seznam.PocetZamerenychBodu(); ++k) {
+        const TZamerenyBod& bod = seznam.Body[static_cast<std::size_t>(k)];
+        if (JeKodKrizeni(bod.Kod, n))
+            pripojky.Pridat(RadekKrizeni(bod));
+    }
+
+    stav.Projekt.Body = std::move(body);
+    stav.Projekt.Pripojky = std::move(pripojky);
+    stav.Projekt.Zmeneno = true;
+}
+
+} // namespace lineon

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "data/Projekt.h"
+#include "data/Stav.h"
+
+#include <string>
+
+// The two formats of the project files and opening and writing them.
+namespace lineon {
+
+enum class FormatProjektu {
+    Tabulka, ///< ".csv", "tabulková data": one row a line, every field followed by ";"
+    Radky,   ///< ".dat", "vstupní/původní data": one field a line
+};
+
+/// The format "Otevřít" takes when none is chosen: a name ending in ".dat" the line format,
+/// anything else the table format.
+FormatProjektu FormatPodleNazvu(const std::string& cesta);
+
+/// The directory of a file, ending with "/" ("./" for a bare name).
+std::string AdresarSouboru(const std::string& cesta);
+
+/// Refuses a file name that code page 1250 cannot hold: the project's name and directory go
+/// into the settings file, which could then no longer be written.
+void OveritNazevProjektu(const std::string& cesta);
+
+/// "Otevřít" after its dialog: reads the file into fresh tables and only after a complete read
+/// replaces the project (`Dno` from "Ano", a zero diameter becomes `PrumerPriImportu` while
+/// `CheckBox1` is on), `Zmeneno` false, `SouborProjektu` the path, `AdresarProjektu` its
+/// directory. A file that cannot be read, a line-format file that ends inside a record, a number
+/// field that is not a number or more than 5000 rows throw Chyba naming the file and the line,
+/// and the project stays as it was.
+void OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format);
+
+/// Writes the project's tables in the format (through a temporary file renamed over the target).
+void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProjektu format);
+
+} // namespace lineon

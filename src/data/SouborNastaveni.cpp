@@ -1,0 +1,172 @@
+#include "data/SouborNastaveni.h"
+
+#include "data/Cisla.h"
+#include "data/Kodovani.h"
+#include "data/PoleNastaveni.h"
+#include "data/Soubor.h"
+
+#include <cstdint>
+
+namespace lineon {
+
+namespace {
+
+constexpr std::size_t ZnakuKodu = 5;
+constexpr std::size_t ZnakuText16 = 16;
+
+// A number stands at the start of its line, blanks before it allowed; the rest of the line is skipped.
+std::string_view CisloNaRadku(std::string_view radek)
+{
+    const auto zacatek = radek.find_first_not_of(" \t");
+    if (zacatek == std::string_view::npos)
+        return {};
+    radek.remove_prefix(zacatek);
+    return radek.substr(0, radek.find_first_of(" \t"));
+}
+
+class CteniNastaveni {
+public:
+    CteniNastaveni(const std::string& cesta, TNastaveni& nastaveni)
+        : cesta_(cesta), radky_(soubor::PrecistRadky(cesta)), nastaveni_(nastaveni)
+    {
+    }
+
+    std::vector<std::string> Precist()
+    {
+        nastaveni_ = TNastaveni();
+        for (const auto& pole : PoleNastaveni())
+            if (!PrecistPole(pole))
+                break;
+        return std::move(zpravy_);
+    }
+
+private:
+    // Reads one setting; false when the lines after it can no longer be assigned.
+    bool PrecistPole(const TPoleNastaveni& pole)
+    {
+        if (KonecSouboru(pole.Nazev))
+            return false;
+        cisloRadku_ = ++dalsi_;
+        const std::string& radek = radky_[dalsi_ - 1];
+        switch (pole.Typ) {
+        case TypNastaveni::Cele:
+            if (const auto cislo = cisla::CtiCele(CisloNaRadku(radek)))
+                nastaveni_.*std::get<std::int32_t TNastaveni::*>(pole.Clen) = *cislo;
+            else
+                Oznamit(pole.Nazev, "„" + radek + "“ není celé číslo; platí výchozí hodnota.");
+            return true;
+        case TypNastaveni::Realne:
+            if (const auto cislo = cisla::CtiDesetinne(CisloNaRadku(radek), cisla::Exponent::Povolen))
+                nastaveni_.*std::get<double TNastaveni::*>(pole.Clen) = *cislo;
+            else
+                Oznamit(pole.Nazev, "„" + radek + "“ není číslo; platí výchozí hodnota.");
+            return true;
+        case TypNastaveni::Kod:
+            nastaveni_.*std::get<std::string TNastaveni::*>(pole.Clen) = kodovani::PrvnichZnaku(radek, ZnakuKodu);
+            return true;
+        case TypNastaveni::Text16:
+            nastaveni_.*std::get<std::string TNastaveni::*>(pole.Clen) = kodovani::PrvnichZnaku(radek, ZnakuText16);
+            return true;
+        case TypNastaveni::Radek:
+            nastaveni_.*std::get<std::string TNastaveni::*>(pole.Clen) = radek;
+            return true;
+        case TypNastaveni::Logicke:
+            if (radek == "TRUE" || radek == "FALSE")
+                nastaveni_.*std::get<bool TNastaveni::*>(pole.Clen) = radek == "TRUE";
+            else
+                Oznamit(pole.Nazev, "„" + radek + "“ není TRUE ani FALSE; platí výchozí hodnota.");
+            return true;
+        case TypNastaveni::Osoby:
+            return PrecistOsoby(pole, radek);
+        }
+        return true;
+    }
+
+    // The count P, then exactly P name lines, so that the lines after them keep their meaning.
+    bool PrecistOsoby(const TPoleNastaveni& pole, const std::string& radek)
+    {
+        const auto pocet = cisla::CtiCele(CisloNaRadku(radek));
+        if (!pocet || *pocet < 0) {
+            Oznamit(pole.Nazev, "„" + radek
+                                    + "“ není počet jmen osob, další řádky proto nelze přiřadit; jména osob a všechna "
+                                      "další nastavení mají výchozí hodnoty.");
+            return false;
+        }
+        if (*pocet > NejvicOsob)
+            Oznamit(pole.Nazev, std::to_string(*pocet) + " jmen osob je víc než " + std::to_string(NejvicOsob)
+                                    + "; ponechává se jich prvních " + std::to_string(NejvicOsob) + ".");
+        std::vector<std::string> osoby;
+        for (int k = 1; k <= *pocet; ++k) {
+            if (KonecSouboru("jméno osoby " + std::to_string(k))) {
+                nastaveni_.Osoby = std::move(osoby);
+                return false;
+            }
+            if (k <= NejvicOsob)
+                osoby.push_back(radky_[dalsi_]);
+            ++dalsi_;
+        }
+        nastaveni_.Osoby = std::move(osoby);
+        return true;
+    }
+
+    bool KonecSouboru(std::string_view co)
+    {
+        if (dalsi_ < radky_.size())
+            return false;
+        cisloRadku_ = dalsi_ + 1;
+        Oznamit(co, "soubor zde končí; toto a všechna další nastavení mají výchozí hodnoty.");
+        return true;
+    }
+
+    void Oznamit(std::string_view co, const std::string& text)
+    {
+        zpravy_.push_back("Soubor nastavení „" + cesta_ + "“, řádek " + std::to_string(cisloRadku_) + " ("
+                          + std::string(co) + "): " + text);
+    }
+
+    const std::string& cesta_;
+    const std::vector<std::string> radky_;
+    TNastaveni& nastaveni_;
+    std::size_t dalsi_ = 0;      ///< index of the next line to read
+    std::size_t cisloRadku_ = 0; ///< number (from 1) of the line that messages name
+    std::vector<std::string> zpravy_;
+};
+
+} // namespace
+
+std::vector<std::string> NacistNastaveni(const std::string& cesta, TNastaveni& nastaveni)
+{
+    return CteniNastaveni(cesta, nastaveni).Precist();
+}
+
+void UlozitNastaveni(const std::string& cesta, const TNastaveni& nastaveni)
+{
+    std::string text;
+    for (const auto& pole : PoleNastaveni()) {
+        switch (pole.Typ) {
+        case TypNastaveni::Cele:
+            text += std::to_string(nastaveni.*std::get<std::int32_t TNastaveni::*>(pole.Clen));
+            break;
+        case TypNastaveni::Realne:
+            text += cisla::FormatE23(nastaveni.*std::get<double TNastaveni::*>(pole.Clen));
+            break;
+        case TypNastaveni::Kod:
+        case TypNastaveni::Text16:
+        case TypNastaveni::Radek:
+            text += nastaveni.*std::get<std::string TNastaveni::*>(pole.Clen);
+            break;
+        case TypNastaveni::Logicke:
+            text += nastaveni.*std::get<bool TNastaveni::*>(pole.Clen) ? "TRUE" : "FALSE";
+            break;
+        case TypNastaveni::Osoby:
+            text += std::to_string(nastaveni.PocetOsob());
+            for (const auto& osoba : nastaveni.Osoby)
+                text += "\n" + osoba;
+            break;
+        }
+        text += "\n";
+    }
+    soubor::ZapsatText(cesta, text);
+}
+
+} // namespace lineon
