@@ -3,7 +3,6 @@
 #include "TestPomoc.h"
 #include "data/Kodovani.h"
 
-#include <fstream>
 #include <stdexcept>
 
 namespace lineon::test {
@@ -193,20 +192,6 @@ std::vector<Entita> Vyber(const std::vector<Entita>& entity, const std::string& 
         if (entita.Typ() == typ && entita.Vrstva() == vrstva)
             vyber.push_back(entita);
     return vyber;
-}
-
-void OcekavatEntity(const std::string& cesta, const std::map<std::string, int>& pocty)
-{
-    std::ofstream soubor(cesta + ".expect.json");
-    soubor << "{";
-    const char* oddelovac = "";
-    for (const auto& [klic, pocet] : pocty) {
-        soubor << oddelovac << "\"" << klic << "\": " << pocet;
-        oddelovac = ", ";
-    }
-    soubor << "}\n";
-    if (!soubor)
-        throw std::runtime_error("cannot write " + cesta + ".expect.json");
 }
 
 } // namespace lineon::test

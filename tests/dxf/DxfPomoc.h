@@ -1,13 +1,12 @@
 #pragma once
 
 #include <initializer_list>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
-// Helpers of the DXF tests: expected file text written as lines, a reader of the entities of a
-// written file, and the counts that the ezdxf reader checks later.
+// Helpers of the DXF tests: expected file text written as lines and a reader of the entities of a
+// written file.
 namespace lineon::test {
 
 /// The lines in code page 1250, each ended by CR LF, as a DXF file holds them.
@@ -46,9 +45,5 @@ std::vector<Entita> EntitySouboru(const std::string& cesta);
 
 /// Only the entities of that type on that layer.
 std::vector<Entita> Vyber(const std::vector<Entita>& entity, const std::string& typ, const std::string& vrstva);
-
-/// Writes `cesta` + ".expect.json": the number of entities expected per "TYPE:LAYER", which the
-/// ezdxf reader compares with what it reads.
-void OcekavatEntity(const std::string& cesta, const std::map<std::string, int>& pocty);
 
 } // namespace lineon::test
