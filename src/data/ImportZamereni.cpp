@@ -2,6 +2,7 @@
 
 #include "data/Cisla.h"
 #include "data/Kodovani.h"
+#include "data/NazevSouboru.h"
 #include "data/Soubor.h"
 #include "data/Stav.h"
 #include "data/Zpravy.h"
@@ -118,6 +119,7 @@ TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, Ty
 
 void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy)
 {
+    OveritNazevSouboru(cesta, "soubor s takovým názvem nelze importovat");
     const std::string adresar = soubor::Adresar(cesta);
     stav.Nastaveni.AdresarProjektu = adresar.empty() ? "./" : adresar;
     const auto radky = soubor::PrecistRadky(cesta);

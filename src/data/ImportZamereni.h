@@ -35,7 +35,8 @@ TPolozka DalsiPolozka(std::string_view text);
 TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, TypZamereni typ, IZpravy& zpravy);
 
 /// "Import": the project directory becomes the file's directory, and the coordinate list is
-/// rebuilt from the file. A file that cannot be read throws Chyba and leaves the old list.
+/// rebuilt from the file. A file that cannot be read throws Chyba and leaves the old list; a name
+/// that the settings file could not hold as the project directory throws before anything changes.
 void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy);
 
 } // namespace lineon

@@ -1,5 +1,6 @@
 #include "data/SouborNastaveni.h"
 
+#include "data/Chyba.h"
 #include "data/Cisla.h"
 #include "data/Kodovani.h"
 #include "data/PoleNastaveni.h"
@@ -50,16 +51,16 @@ private:
         const std::string& radek = radky_[dalsi_ - 1];
         switch (pole.Typ) {
         case TypNastaveni::Cele:
-            if (const auto cislo = cisla::CtiCele(CisloNaRadku(radek)))
-                nastaveni_.*std::get<std::int32_t TNastaveni::*>(pole.Clen) = *cislo;
-            else
+            if (const auto cislo = cisla::CtiCele(CisloNaRadku(radek)); !cislo)
                 Oznamit(pole.Nazev, "„" + radek + "“ není celé číslo; platí výchozí hodnota.");
+            else if (VRozsahu(pole, radek, *cislo))
+                nastaveni_.*std::get<std::int32_t TNastaveni::*>(pole.Clen) = *cislo;
             return true;
         case TypNastaveni::Realne:
-            if (const auto cislo = cisla::CtiDesetinne(CisloNaRadku(radek), cisla::Exponent::Povolen))
-                nastaveni_.*std::get<double TNastaveni::*>(pole.Clen) = *cislo;
-            else
+            if (const auto cislo = cisla::CtiDesetinne(CisloNaRadku(radek), cisla::Exponent::Povolen); !cislo)
                 Oznamit(pole.Nazev, "„" + radek + "“ není číslo; platí výchozí hodnota.");
+            else if (VRozsahu(pole, radek, *cislo))
+                nastaveni_.*std::get<double TNastaveni::*>(pole.Clen) = *cislo;
             return true;
         case TypNastaveni::Kod:
             nastaveni_.*std::get<std::string TNastaveni::*>(pole.Clen) = kodovani::PrvnichZnaku(radek, ZnakuKodu);
@@ -80,6 +81,16 @@ private:
             return PrecistOsoby(pole, radek);
         }
         return true;
+    }
+
+    // A number its control would not take (a scale of 0, say) would break the outputs; it is
+    // reported, and the default stands.
+    bool VRozsahu(const TPoleNastaveni& pole, const std::string& radek, double cislo)
+    {
+        if (pole.Meze.Obsahuje(cislo))
+            return true;
+        Oznamit(pole.Nazev, "„" + radek + "“ leží mimo rozsah " + PopisMezi(pole.Meze) + "; platí výchozí hodnota.");
+        return false;
     }
 
     // The count P, then exactly P name lines, so that the lines after them keep their meaning.
@@ -132,6 +143,15 @@ private:
     std::vector<std::string> zpravy_;
 };
 
+// Every setting has its line: a text with a line break would shift all the lines after it.
+const std::string& JedenRadek(const std::string& cesta, std::string_view nazev, const std::string& text)
+{
+    if (text.find('\n') != std::string::npos)
+        throw Chyba("Soubor nastavení „" + cesta + "“ nelze zapsat: nastavení " + std::string(nazev) + " „" + text
+                    + "“ obsahuje konec řádku.");
+    return text;
+}
+
 } // namespace
 
 std::vector<std::string> NacistNastaveni(const std::string& cesta, TNastaveni& nastaveni)
@@ -153,7 +173,7 @@ void UlozitNastaveni(const std::string& cesta, const TNastaveni& nastaveni)
         case TypNastaveni::Kod:
         case TypNastaveni::Text16:
         case TypNastaveni::Radek:
-            text += nastaveni.*std::get<std::string TNastaveni::*>(pole.Clen);
+            text += JedenRadek(cesta, pole.Nazev, nastaveni.*std::get<std::string TNastaveni::*>(pole.Clen));
             break;
         case TypNastaveni::Logicke:
             text += nastaveni.*std::get<bool TNastaveni::*>(pole.Clen) ? "TRUE" : "FALSE";
@@ -161,7 +181,7 @@ void UlozitNastaveni(const std::string& cesta, const TNastaveni& nastaveni)
         case TypNastaveni::Osoby:
             text += std::to_string(nastaveni.PocetOsob());
             for (const auto& osoba : nastaveni.Osoby)
-                text += "\n" + osoba;
+                text += "\n" + JedenRadek(cesta, pole.Nazev, osoba);
             break;
         }
         text += "\n";

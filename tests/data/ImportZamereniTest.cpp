@@ -3,6 +3,7 @@
 #include "data/ImportZamereni.h"
 #include "data/Stav.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace lineon;
@@ -198,4 +199,20 @@ TEST(Importovat, AnUnreadableFileKeepsTheOldListAndNamesTheLine)
     }
     EXPECT_THROW(Importovat(stav, adr / "chybi.txt", TypZamereni::Textovy, zpravy), Chyba);
     EXPECT_EQ(stav.SeznamSouradnic.Body, puvodni.Body);
+}
+
+TEST(Importovat, ANameTheSettingsFileCouldNotHoldChangesNothing)
+{
+    test::DocasnyAdresar adr;
+    std::filesystem::create_directory(adr / "ř\nb");
+    test::ZapsatBajty(adr / "ř\nb/z.txt", "1 1 2 3 s1\r\n");
+    test::ZapsatBajty(adr / "北.txt", "1 1 2 3 s1\r\n");
+    TStav stav;
+    stav.Nastaveni.AdresarProjektu = "/projekty/";
+    test::ZaznamZprav zpravy;
+    EXPECT_EQ(test::TextChyby([&] { Importovat(stav, adr / "ř\nb/z.txt", TypZamereni::Textovy, zpravy); }),
+              "Název souboru „" + adr / "ř\nb/z.txt" + "“ obsahuje konec řádku; soubor s takovým názvem nelze importovat.");
+    EXPECT_THROW(Importovat(stav, adr / "北.txt", TypZamereni::Textovy, zpravy), Chyba);
+    EXPECT_EQ(stav.Nastaveni.AdresarProjektu, "/projekty/");
+    EXPECT_EQ(stav.SeznamSouradnic.PocetZamerenychBodu(), 0);
 }
