@@ -5,6 +5,7 @@
 #include "ui/ModelBodu.h"
 #include "ui/ModelPripojek.h"
 #include "ui/TabulkaRadku.h"
+#include "ui/VolbaSouboru.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -40,8 +41,8 @@ void NastavitSirky(TabulkaRadku& tabulka, std::initializer_list<int> sirky)
 
 } // namespace
 
-HlavniOkno::HlavniOkno(TStav& stav, IZpravy& zpravy, QWidget* rodic)
-    : QMainWindow(rodic), stav_(stav), zpravy_(zpravy), modelBodu_(new ModelBodu(stav, this)),
+HlavniOkno::HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru, QWidget* rodic)
+    : QMainWindow(rodic), stav_(stav), zpravy_(zpravy), volbaSouboru_(volbaSouboru), modelBodu_(new ModelBodu(stav, this)),
       modelPripojek_(new ModelPripojek(stav, this)), tabulkaBodu_(new TabulkaRadku), tabulkaPripojek_(new TabulkaRadku)
 {
     tabulkaBodu_->setModel(modelBodu_);
@@ -86,6 +87,10 @@ void HlavniOkno::VytvoritMenu()
     akce_.Import = Polozka(soubor, "Import");
     soubor->addSeparator();
     akce_.Konec = Polozka(soubor, "Konec");
+    connect(akce_.Novy, &QAction::triggered, this, &HlavniOkno::Novy);
+    connect(akce_.Otevrit, &QAction::triggered, this, &HlavniOkno::Otevrit);
+    connect(akce_.Ulozit, &QAction::triggered, this, &HlavniOkno::Ulozit);
+    connect(akce_.UlozitJako, &QAction::triggered, this, &HlavniOkno::UlozitJako);
     connect(akce_.Konec, &QAction::triggered, this, &QWidget::close);
 
     QMenu* upravy = menuBar()->addMenu(QString::fromUtf8("Úpravy"));
@@ -173,6 +178,54 @@ void HlavniOkno::Provest(const std::function<void()>& prikaz)
     PrekreslitTabulky();
 }
 
+bool HlavniOkno::ZkusitSoubor(const std::function<bool()>& prikaz)
+{
+    bool hotovo = false;
+    try {
+        hotovo = prikaz();
+    } catch (const Chyba& chyba) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+    }
+    ObnovitTitulek();
+    PrekreslitTabulky();
+    return hotovo;
+}
+
+void HlavniOkno::Novy()
+{
+    ZkusitSoubor([this] { return lineon::Novy(stav_, zpravy_, [this] { return Ulozit(); }); });
+}
+
+void HlavniOkno::Otevrit()
+{
+    ZkusitSoubor([this] {
+        return lineon::Otevrit(stav_, zpravy_, [this] { return Ulozit(); },
+                               [this](const std::string&) { return volbaSouboru_.Otevrit(this, stav_.Nastaveni.AdresarProjektu); });
+    });
+}
+
+bool HlavniOkno::Ulozit()
+{
+    return ZkusitSoubor([this] { return lineon::Ulozit(stav_, [this] { return UlozitJako(); }); });
+}
+
+bool HlavniOkno::UlozitJako()
+{
+    return ZkusitSoubor([this] {
+        return lineon::UlozitJako(stav_, typUlozeni_, [this](const std::string& nazev) {
+            auto volba = volbaSouboru_.UlozitJako(this, stav_.Nastaveni.AdresarProjektu, nazev, typUlozeni_);
+            if (volba)
+                typUlozeni_ = volba->Format;
+            return volba;
+        });
+    });
+}
+
+bool HlavniOkno::PotvrditUlozeni()
+{
+    return lineon::PotvrditUlozeni(stav_.Projekt, zpravy_, [this] { return Ulozit(); });
+}
+
 void HlavniOkno::ObnovitTitulek()
 {
     setWindowTitle(QString::fromStdString(lineon::ObnovitTitulek(stav_)));
@@ -229,6 +282,10 @@ void HlavniOkno::closeEvent(QCloseEvent* udalost)
 {
     // While a dialog holds the window disabled it cannot close.
     if (!isEnabled()) {
+        udalost->ignore();
+        return;
+    }
+    if (stav_.Projekt.Zmeneno && !PotvrditUlozeni()) {
         udalost->ignore();
         return;
     }

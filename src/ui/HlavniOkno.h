@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Stav.h"
+#include "data/ProjektovySoubor.h"
 #include "data/Zpravy.h"
 #include "ui/AkceHlavnihoOkna.h"
 
@@ -14,6 +15,7 @@ namespace lineon::ui {
 class ModelBodu;
 class ModelPripojek;
 class TabulkaRadku;
+class VolbaSouboru;
 
 /// The main window: both tables of the project and the menus from which everything starts.
 /// The commands of other windows (outputs dialog, row dialogs, calculation, import) are connected
@@ -21,7 +23,17 @@ class TabulkaRadku;
 class HlavniOkno : public QMainWindow {
     Q_OBJECT
 public:
-    HlavniOkno(TStav& stav, IZpravy& zpravy, QWidget* rodic = nullptr);
+    HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru, QWidget* rodic = nullptr);
+
+    // The "Soubor" commands; a file error is shown and ends the command.
+    void Novy();
+    void Otevrit();
+    /// True when the project was written.
+    bool Ulozit();
+    /// True when the project was written, false when the dialog was cancelled or writing failed.
+    bool UlozitJako();
+    /// The unsaved-changes prompt; true when the calling command may go on.
+    bool PotvrditUlozeni();
 
     /// Rebuilds the caption from the program name, language, network kind and project file.
     void ObnovitTitulek();
@@ -60,9 +72,13 @@ private:
     void PripojitUpravy();
     /// Runs a command that changes rows: a failure is shown, the tables are redrawn either way.
     void Provest(const std::function<void()>& prikaz);
+    /// Runs a file command: a failure is shown and counts as not done.
+    bool ZkusitSoubor(const std::function<bool()>& prikaz);
 
     TStav& stav_;
     IZpravy& zpravy_;
+    VolbaSouboru& volbaSouboru_;
+    FormatProjektu typUlozeni_ = FormatProjektu::Tabulka; ///< the save dialog remembers its file type
     AkceHlavnihoOkna akce_;
     ModelBodu* modelBodu_;
     ModelPripojek* modelPripojek_;
