@@ -112,7 +112,8 @@ std::int64_t ZaokrouhlitCele(double x)
 
 double ZaokrouhlitNaSetiny(double x)
 {
-    return std::nearbyint(x * 100.0) / 100.0;
+    // A whole number has no sign of its own: −0.001 rounds to 0, not to −0 (which would be written "-0.00").
+    return std::nearbyint(x * 100.0) / 100.0 + 0.0;
 }
 
 double Oriznout(double x)

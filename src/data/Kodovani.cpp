@@ -150,6 +150,17 @@ std::optional<std::string> PrvniNekodovatelnyZnak(std::string_view utf8)
     return std::nullopt;
 }
 
+bool PlatneUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t delka;
+        if (!DalsiZnak(text, i, delka))
+            return false;
+        i += delka;
+    }
+    return true;
+}
+
 std::size_t PocetZnaku(std::string_view utf8)
 {
     std::size_t pocet = 0;

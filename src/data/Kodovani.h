@@ -24,6 +24,9 @@ std::optional<NeplatnyBajt> ZCp1250(std::string_view bajty, std::string& utf8);
 /// Broken UTF-8 counts as such a character.
 std::optional<std::string> PrvniNekodovatelnyZnak(std::string_view utf8);
 
+/// Whether a text is well-formed UTF-8.
+bool PlatneUtf8(std::string_view text);
+
 /// Number of characters (code points) of a UTF-8 text.
 std::size_t PocetZnaku(std::string_view utf8);
 

@@ -2,7 +2,7 @@
 
 #include "data/Chyba.h"
 #include "data/Cisla.h"
-#include "data/Kodovani.h"
+#include "data/HodnotaOvladace.h"
 
 #include <array>
 #include <cmath>
@@ -68,11 +68,6 @@ const std::array<TPoleNastaveni, 43> Tabulka = {{
     {"KodSoupe", T::Text16, &N::KodSoupe, "soupeF", {}, KodZnacky},
 }};
 
-std::string Uvozene(std::string_view text)
-{
-    return "„" + std::string(text) + "“";
-}
-
 std::string PopisMezi(const TMeze& meze)
 {
     return cisla::FormatF(meze.Od, 0, meze.Desetin) + " až " + cisla::FormatF(meze.Do, 0, meze.Desetin);
@@ -80,7 +75,7 @@ std::string PopisMezi(const TMeze& meze)
 
 [[noreturn]] void Odmitnout(const TPoleNastaveni& pole, const std::string& ocekava, std::string_view hodnota)
 {
-    throw Chyba(std::string(pole.Nazev) + ": očekává se " + ocekava + ", ne " + Uvozene(hodnota) + ".");
+    OdmitnoutHodnotu(pole.Nazev, ocekava, hodnota);
 }
 
 bool MaNejvyseDesetin(double x, int desetin)
@@ -106,15 +101,6 @@ double RealneVMezich(const TPoleNastaveni& pole, std::string_view hodnota)
                             + " desetinným místem",
                   hodnota);
     return *cislo;
-}
-
-std::string TextVMezich(const TPoleNastaveni& pole, std::string_view hodnota)
-{
-    if (pole.MaxZnaku > 0 && kodovani::PocetZnaku(hodnota) > static_cast<std::size_t>(pole.MaxZnaku))
-        Odmitnout(pole, "text nejvýše " + std::to_string(pole.MaxZnaku) + " znaků", hodnota);
-    if (const auto znak = kodovani::PrvniNekodovatelnyZnak(hodnota))
-        Odmitnout(pole, "text bez znaku " + Uvozene(*znak) + ", který kódová stránka 1250 nemá", hodnota);
-    return std::string(hodnota);
 }
 
 bool Logicka(const TPoleNastaveni& pole, std::string_view hodnota)
@@ -177,7 +163,7 @@ void NastavitHodnotu(TNastaveni& nastaveni, const TPoleNastaveni& pole, std::str
     case TypNastaveni::Kod:
     case TypNastaveni::Text16:
     case TypNastaveni::Radek:
-        nastaveni.*std::get<std::string N::*>(pole.Clen) = TextVMezich(pole, hodnota);
+        nastaveni.*std::get<std::string N::*>(pole.Clen) = TextOvladace(pole.Nazev, hodnota, pole.MaxZnaku);
         break;
     case TypNastaveni::Logicke:
         nastaveni.*std::get<bool N::*>(pole.Clen) = Logicka(pole, hodnota);

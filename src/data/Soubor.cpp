@@ -106,7 +106,12 @@ void ZapsatVse(int fd, std::string_view bajty, const std::string& cesta)
 
 } // namespace
 
-std::vector<std::string> PrecistRadky(const std::string& cesta)
+namespace {
+
+// Splits a file into lines (CR LF or LF alone end a line); `prevest` turns the bytes of a line
+// into UTF-8 text or returns the reason why it cannot.
+template <class Prevod>
+std::vector<std::string> RozdelitNaRadky(const std::string& cesta, Prevod prevest)
 {
     const std::string bajty = NactiBajty(cesta);
     std::vector<std::string> radky;
@@ -120,14 +125,36 @@ std::vector<std::string> PrecistRadky(const std::string& cesta)
         if (!radek.empty() && radek.back() == '\r')
             radek.remove_suffix(1);
         std::string text;
-        if (const auto chyba = kodovani::ZCp1250(radek, text))
-            throw Chyba("Soubor „" + cesta + "“, řádek " + std::to_string(radky.size() + 1) + ": bajt "
-                        + [&] { char b[8]; std::snprintf(b, sizeof b, "0x%02X", chyba->bajt); return std::string(b); }()
-                        + " nemá v kódové stránce 1250 žádný znak.");
+        if (const auto chyba = prevest(radek, text))
+            throw Chyba("Soubor „" + cesta + "“, řádek " + std::to_string(radky.size() + 1) + ": " + *chyba);
         radky.push_back(std::move(text));
         zacatek = dalsi;
     }
     return radky;
+}
+
+} // namespace
+
+std::vector<std::string> PrecistRadky(const std::string& cesta)
+{
+    return RozdelitNaRadky(cesta, [](std::string_view radek, std::string& text) -> std::optional<std::string> {
+        const auto chyba = kodovani::ZCp1250(radek, text);
+        if (!chyba)
+            return std::nullopt;
+        char bajt[8];
+        std::snprintf(bajt, sizeof bajt, "0x%02X", chyba->bajt);
+        return "bajt " + std::string(bajt) + " nemá v kódové stránce 1250 žádný znak.";
+    });
+}
+
+std::vector<std::string> PrecistRadkyUtf8(const std::string& cesta)
+{
+    return RozdelitNaRadky(cesta, [](std::string_view radek, std::string& text) -> std::optional<std::string> {
+        if (!kodovani::PlatneUtf8(radek))
+            return "text není v kódování UTF-8.";
+        text = radek;
+        return std::nullopt;
+    });
 }
 
 void ZapsatText(const std::string& cesta, std::string_view utf8)

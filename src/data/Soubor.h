@@ -14,6 +14,10 @@ namespace lineon::soubor {
 /// counts too). Throws Chyba naming the file, and the line of a byte without a character.
 std::vector<std::string> PrecistRadky(const std::string& cesta);
 
+/// Reads a whole UTF-8 text file into lines, as `PrecistRadky` does (the batch program's options
+/// file). Throws Chyba naming the file, and the line of broken UTF-8.
+std::vector<std::string> PrecistRadkyUtf8(const std::string& cesta);
+
 /// Writes text whose lines end with "\n" as code page 1250 with CR LF. The text goes to a
 /// temporary file in the target's directory, which is then renamed over the target, so a failed
 /// write leaves the previous file as it was. Throws Chyba naming the file.

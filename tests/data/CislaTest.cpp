@@ -71,5 +71,7 @@ TEST(Zaokrouhleni, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(ZaokrouhlitCele(NAN), 0);
     EXPECT_DOUBLE_EQ(ZaokrouhlitNaSetiny(245.304), 245.30);
     EXPECT_DOUBLE_EQ(ZaokrouhlitNaSetiny(0.125), 0.12);
+    EXPECT_FALSE(std::signbit(ZaokrouhlitNaSetiny(-0.001)));
+    EXPECT_EQ(FormatF(ZaokrouhlitNaSetiny(-0.004), 0, 2), "0.00");
     EXPECT_EQ(Oriznout(-2.7), -2.0);
 }

@@ -73,3 +73,17 @@ TEST(Soubor, UnwritableTargetsAreReported)
         EXPECT_THROW(soubor::ZapsatText(adr / "p.csv", "x\n"), Chyba);
     }
 }
+
+TEST(Soubor, ReadsUtf8FilesAndReportsBrokenUtf8ByLine)
+{
+    test::DocasnyAdresar adr;
+    test::ZapsatBajty(adr / "volby.txt", "matField=PVC ř\r\nzakEdit=北\n");
+    EXPECT_EQ(soubor::PrecistRadkyUtf8(adr / "volby.txt"), (std::vector<std::string>{"matField=PVC ř", "zakEdit=北"}));
+    test::ZapsatBajty(adr / "spatne.txt", "a=1\nb=\xF8\n");
+    try {
+        soubor::PrecistRadkyUtf8(adr / "spatne.txt");
+        FAIL();
+    } catch (const Chyba& chyba) {
+        EXPECT_EQ(std::string(chyba.what()), "Soubor „" + adr / "spatne.txt" + "“, řádek 2: text není v kódování UTF-8.");
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "data/Stav.h"
+#include "data/Zpravy.h"
+
+namespace lineon {
+
+/// Projects every connection row onto the line. A section takes a connection when the connection
+/// lies closer to both its ends than the section is long; every section that takes it does so in
+/// turn (a later one overwrites, and the tests after a take use the moved point), giving its
+/// stationing, the pipe and ground levels there and the cover, and moving the row's point onto the
+/// section. A connection that no section takes keeps stationing 0 and is reported; the
+/// calculation goes on.
+void PromitnoutPripojky(TStav& stav, IZpravy& zpravy);
+
+/// Direction in degrees from a connection point to its house manhole, as the site plan turns it.
+double UhelPripojky(double y, double x, double yDS, double xDS);
+
+} // namespace lineon

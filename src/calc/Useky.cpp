@@ -1,0 +1,61 @@
+#include "calc/Useky.h"
+
+#include "calc/Geometrie.h"
+#include "data/Cisla.h"
+
+#include <string>
+
+namespace lineon {
+
+namespace {
+
+/// The levels a section's slope is taken between: the inlet of its first and the outlet of its
+/// second manhole in a sewer, the pipe in a water main, the axis of a road.
+double SpadUseku(const TStav& stav, int i, double delka)
+{
+    const TBod& a = stav.Projekt.Body[i];
+    const TBod& b = stav.Projekt.Body[i + 1];
+    switch (stav.Nastaveni.DruhSite) {
+    case 2: return (b.ZDna - a.ZDna) / delka * 1000;
+    case 3: return (b.ZPoklopu - a.ZPoklopu) / delka * 1000;
+    default: return (b.ZOdtoku - a.ZVtoku) / delka * 1000;
+    }
+}
+
+} // namespace
+
+bool SpocitatUseky(TStav& stav, IZpravy& zpravy)
+{
+    const auto& body = stav.Projekt.Body;
+    auto& vysledky = stav.Vysledky.Body;
+    // Row 0 stands for the section before the first point: the first point shows slope 0 and length 0.
+    vysledky[0] = TVysledekBodu();
+    vysledky[1].StaniceniPresne = 0;
+    vysledky[1].Staniceni = 0;
+    for (int i = 1; i < body.Pocet(); ++i) {
+        const double dY = body[i + 1].Y - body[i].Y;
+        const double dX = body[i + 1].X - body[i].X;
+        const double l = geometrie::Vzdalenost(body[i].Y, body[i].X, body[i + 1].Y, body[i + 1].X);
+        if (l == 0 || (body[i].Prumer == 0 && stav.Nastaveni.DruhSite != 3)) {
+            zpravy.Oznamit(DruhZpravy::Chyba, "Špatné vstupní údaje! - řádek " + std::to_string(i));
+            return false;
+        }
+        TVysledekBodu& usek = vysledky[i];
+        usek.Smer = geometrie::Smer(dY, dX);
+        usek.ZmenaSmeru = i >= 2 ? usek.Smer - vysledky[i - 1].Smer : 0;
+        // Lengths are differences of rounded stationings, so they add up to the last stationing.
+        vysledky[i + 1].StaniceniPresne = usek.StaniceniPresne + l;
+        vysledky[i + 1].Staniceni = cisla::ZaokrouhlitNaSetiny(vysledky[i + 1].StaniceniPresne);
+        usek.Delka = vysledky[i + 1].Staniceni - usek.Staniceni;
+        if (usek.Delka == 0) {
+            // The slope of a section without length is undefined.
+            zpravy.Oznamit(DruhZpravy::Chyba, "Nulová délka - " + std::to_string(i));
+            return false;
+        }
+        usek.Spad = SpadUseku(stav, i, usek.Delka);
+        usek.SmerStupne = geometrie::SmerStupne(dY, dX);
+    }
+    return true;
+}
+
+} // namespace lineon

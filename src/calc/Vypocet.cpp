@@ -1,0 +1,52 @@
+#include "calc/Vypocet.h"
+
+#include "calc/NavrhRoviny.h"
+#include "calc/PromitnoutPripojky.h"
+#include "calc/UrovneBodu.h"
+#include "calc/Useky.h"
+
+namespace lineon {
+
+namespace {
+
+void SpustitVystupy(const TVystupy& volby, IVystupyVypoctu& vystupy)
+{
+    if (volby.psancheck)
+        vystupy.PsanyProfil();
+    if (volby.Sitcheck)
+        vystupy.Situace();
+    if (volby.profcheck)
+        vystupy.OtevritRovinu();
+}
+
+} // namespace
+
+bool Vypocet(TStav& stav, IZpravy& zpravy, IVystupyVypoctu& vystupy)
+{
+    auto& body = stav.Projekt.Body;
+    const int n = body.Pocet();
+    if (n < 2) {
+        zpravy.Oznamit(DruhZpravy::Chyba, "Špatné vstupní údaje!");
+        return false;
+    }
+    // The last point has no section of its own; its cover is measured with the pipe arriving there.
+    body[n].Prumer = body[n - 1].Prumer;
+    UpravitUrovneBodu(stav);
+    body[n].Prumer = 0;
+    stav.Rovina.PomerMeritek =
+        static_cast<double>(stav.Nastaveni.DelkoveMeritko) / stav.Nastaveni.VyskoveMeritko;
+
+    if (!SpocitatUseky(stav, zpravy))
+        return false;
+    NavrhRoviny(stav);
+    if (stav.Nastaveni.DruhSite != 3)
+        PromitnoutPripojky(stav, zpravy);
+
+    SpustitVystupy(stav.Vystupy, vystupy);
+    // A road axis has no pipe to cover: its profile, drawn later from the plane dialog, shows none.
+    if (stav.Nastaveni.DruhSite == 3)
+        stav.Nastaveni.ZobrazeniKryti = 2;
+    return true;
+}
+
+} // namespace lineon
