@@ -3,9 +3,11 @@
 #include "data/Soubor.h"
 #include "data/SouborNastaveni.h"
 #include "ui/DialogBodu.h"
+#include "ui/DialogNastaveni.h"
 #include "ui/DialogPripojky.h"
 #include "ui/HlavniOkno.h"
 
+#include <QAction>
 #include <QCoreApplication>
 
 namespace lineon::ui {
@@ -26,6 +28,7 @@ void Aplikace::Spustit()
     okno_->OznacitJazyk();
     // The other windows, in this order, each reading the settings already loaded.
     dialogBodu_ = new DialogBodu(*stav_, zpravy_, okno_.get());
+    dialogNastaveni_ = std::make_unique<DialogNastaveni>(*stav_, zpravy_);
     dialogPripojky_ = new DialogPripojky(*stav_, zpravy_, okno_.get());
     PripojitPrikazy();
     okno_->show();
@@ -58,6 +61,10 @@ void Aplikace::PripojitPrikazy()
             okno_->PrekreslitTabulky();
             okno_->activateWindow();
         });
+    connect(okno_->Akce().Nastaveni, &QAction::triggered, dialogNastaveni_.get(),
+            qOverload<>(&DialogNastaveni::Zobrazit));
+    dialogNastaveni_->PridatZakazaneOkno(okno_.get());
+    connect(okno_.get(), &HlavniOkno::druhSitePrepnut, dialogNastaveni_.get(), &DialogNastaveni::PouzitDruhSite);
     connect(okno_.get(), &HlavniOkno::zavreno, this, &Aplikace::Ukoncit);
 }
 

@@ -11,6 +11,7 @@
 namespace lineon::ui {
 
 class DialogBodu;
+class DialogNastaveni;
 class DialogPripojky;
 class HlavniOkno;
 class VolbaSouboru;
@@ -32,6 +33,7 @@ public:
     HlavniOkno& Okno() { return *okno_; }
     DialogBodu& Bod() { return *dialogBodu_; }
     DialogPripojky& Pripojka() { return *dialogPripojky_; }
+    DialogNastaveni& Nastaveni() { return *dialogNastaveni_; }
 
 private:
     /// Reads the settings file; returns what is to be reported about it ("" for nothing).
@@ -46,6 +48,7 @@ private:
     std::unique_ptr<TStav> stav_;
     std::unique_ptr<HlavniOkno> okno_;
     DialogBodu* dialogBodu_ = nullptr;
+    std::unique_ptr<DialogNastaveni> dialogNastaveni_; ///< a window of its own: it disables the main window
     DialogPripojky* dialogPripojky_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "data/Nastaveni.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 
 #include <utility>
@@ -14,7 +15,9 @@ namespace {
 QMessageBox::StandardButton Zobrazit(QWidget* okno, QMessageBox::Icon ikona, const std::string& text,
                                      QMessageBox::StandardButtons tlacitka, QMessageBox::StandardButton vychozi)
 {
-    QMessageBox box(ikona, QString::fromUtf8(NazevProgramu), QString::fromStdString(text), tlacitka, okno);
+    // A box over a disabled window could not be answered: it goes over the active window then.
+    QWidget* nad = okno && okno->isEnabled() ? okno : QApplication::activeWindow();
+    QMessageBox box(ikona, QString::fromUtf8(NazevProgramu), QString::fromStdString(text), tlacitka, nad);
     box.setDefaultButton(vychozi);
     const std::pair<QMessageBox::StandardButton, const char*> popisy[] = {
         {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Storno"}, {QMessageBox::Yes, "Ano"}, {QMessageBox::No, "Ne"}};

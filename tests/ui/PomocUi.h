@@ -2,6 +2,8 @@
 
 #include "TestPomoc.h"
 #include "data/ProjektovySoubor.h"
+#include "ui/Aplikace.h"
+#include "ui/HlavniOkno.h"
 #include "ui/VolbaSouboru.h"
 
 #include <QAction>
@@ -9,6 +11,7 @@
 #include <QMenuBar>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,5 +63,40 @@ inline TProjekt UkazkovyProjekt()
     projekt.Pripojky.Pridat({.Typ = "ka", .OznaceniPripojky = "kříž", .Y = 745150, .X = 1043240, .Poradi = 2});
     return projekt;
 }
+
+} // namespace lineon::test
+
+namespace lineon::test {
+
+/// The desktop program started afresh with a settings file in a directory of its own, messages
+/// recorded and file dialogs answered by the test.
+struct SpustenyProgram {
+    DocasnyAdresar adresar;
+    ZaznamZprav zpravy;
+    VolbaSouboruTestem volba;
+    std::unique_ptr<ui::Aplikace> program;
+
+    SpustenyProgram()
+    {
+        program = std::make_unique<ui::Aplikace>(zpravy, volba, adresar / "$nastav");
+        program->Spustit();
+    }
+    ~SpustenyProgram()
+    {
+        program->Stav().Projekt.Zmeneno = false;
+    }
+
+    ui::HlavniOkno& Okno() { return program->Okno(); }
+    TStav& Stav() { return program->Stav(); }
+
+    /// Opens the sample project through "Otevřít".
+    void OtevritUkazku()
+    {
+        const std::string cesta = adresar / "ukázka.csv";
+        ZapsatProjekt(UkazkovyProjekt(), cesta, FormatProjektu::Tabulka);
+        volba.odpoved = TVolbaSouboru{cesta, FormatProjektu::Tabulka};
+        Okno().Akce().Otevrit->trigger();
+    }
+};
 
 } // namespace lineon::test
