@@ -1,13 +1,86 @@
+#include "calc/DavkoveVystupy.h"
+#include "calc/Vypocet.h"
 #include "cli/Cli.h"
+#include "cli/SpolecneVolby.h"
+#include "cli/VolbyRoviny.h"
+#include "cli/ZpravyNaVystup.h"
+#include "data/Chyba.h"
+#include "data/DialogVystupu.h"
+#include "data/ProjektovySoubor.h"
 
+#include <memory>
 #include <ostream>
 
 namespace lineon::cli {
 
-int PrikazCompute(const std::vector<std::string>&, std::ostream&, std::ostream& chyby)
+namespace {
+
+constexpr const char* PouzitiCompute =
+    "lineon-cli compute PROJECT [--format csv|dat] [--settings FILE] [--options FILE] [--kind 1|2|3] "
+    "[--lang CZ|SK] [--out DIR] [--plane R0] [--plane-shift DR] [--shift-points P1,P2,...]";
+
+/// The command line of compute.
+struct TArgumentyCompute {
+    std::string Projekt;
+    std::optional<FormatProjektu> Format;
+    std::optional<std::string> Adresar; ///< --out DIR
+    TSpolecneVolby Spolecne;
+    TVolbyRoviny Rovina;
+};
+
+TArgumentyCompute PrecistArgumenty(const std::vector<std::string>& argumenty)
 {
-    chyby << "error: Příkaz zatím není k dispozici.\n";
-    return ChybaPouziti;
+    TArgumentyCompute vysledek;
+    std::vector<std::string> soubory;
+    for (std::size_t i = 0; i < argumenty.size(); ++i) {
+        const std::string& argument = argumenty[i];
+        if (PrecistSpolecnouVolbu(argumenty, i, vysledek.Spolecne) || PrecistVolbuRoviny(argumenty, i, vysledek.Rovina))
+            continue;
+        if (argument == "--format")
+            vysledek.Format = FormatZVolby(argument, HodnotaVolby(argumenty, i));
+        else if (argument == "--out")
+            vysledek.Adresar = HodnotaVolby(argumenty, i);
+        else if (argument.starts_with("--"))
+            throw Chyba("Neznámá volba „" + argument + "“.");
+        else
+            soubory.push_back(argument);
+    }
+    if (soubory.size() != 1)
+        throw Chyba(std::string("Příkaz compute potřebuje právě jeden soubor projektu: ") + PouzitiCompute);
+    if (vysledek.Adresar && vysledek.Adresar->empty())
+        throw Chyba("Volba --out očekává adresář.");
+    vysledek.Projekt = soubory.front();
+    return vysledek;
+}
+
+} // namespace
+
+// Opens PROJECT as "Otevřít" does, runs "Výpočet" with its outputs into the output directory
+// (--out, else the directory of PROJECT), and confirms the comparison-plane dialog at once with
+// the proposal or the values given. Nothing is written before every argument has been checked.
+int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std::ostream& chyby)
+{
+    try {
+        const TArgumentyCompute argumentyCompute = PrecistArgumenty(argumenty);
+        auto stav = std::make_unique<TStav>();
+        UplatnitSpolecneVolby(argumentyCompute.Spolecne, *stav, chyby);
+        const std::string& projekt = argumentyCompute.Projekt;
+        OtevritProjekt(*stav, projekt, argumentyCompute.Format.value_or(FormatPodleNazvu(projekt)));
+        if (argumentyCompute.Adresar)
+            stav->Nastaveni.AdresarProjektu = AdresarSLomitkem(*argumentyCompute.Adresar);
+        OveritBodyPosunu(argumentyCompute.Rovina, stav->Projekt.PocetBodu());
+
+        ZpravyNaVystup zpravy(chyby);
+        DavkoveVystupy vystupy(*stav);
+        if (!Vypocet(*stav, zpravy, vystupy))
+            return VypocetZastaven;
+        if (vystupy.RovinaVyzadana())
+            UplatnitVolbyRoviny(argumentyCompute.Rovina, stav->Rovina);
+        return Uspech;
+    } catch (const Chyba& chyba) {
+        chyby << "error: " << chyba.what() << '\n';
+        return ChybaPouziti;
+    }
 }
 
 } // namespace lineon::cli

@@ -1,0 +1,199 @@
+#include "TestPomoc.h"
+
+#include "cli/Cli.h"
+#include "data/ProjektovySoubor.h"
+#include "data/Soubor.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace lineon;
+using namespace lineon::test;
+
+namespace {
+
+std::string Priklad()
+{
+    return ZdrojovyAdresar() + "examples/kanalizace.csv";
+}
+
+std::string Ocekavany(const std::string& nazev)
+{
+    return ZdrojovyAdresar() + "tests/cli/golden/" + nazev;
+}
+
+bool Prazdny(const DocasnyAdresar& adresar)
+{
+    return std::filesystem::is_empty(adresar.Cesta());
+}
+
+} // namespace
+
+TEST(PrikazCompute, TheExampleSewerGivesItsWrittenProfile)
+{
+    DocasnyAdresar vystup;
+    const VysledekCli vysledek = SpustitCli({"compute", Priklad(), "--out", vystup.Cesta()});
+    EXPECT_EQ(vysledek.status, cli::Uspech);
+    // The fifth house connection was surveyed 5.2 m beside the sewer.
+    EXPECT_EQ(vysledek.chyby, "information: Souřadnice přípojky 7 přepočteny do linie - 5.20 m\n");
+    EXPECT_EQ(vysledek.vystup, "");
+    const auto radky = soubor::PrecistRadky(vystup / "podprof.csv");
+    const auto ocekavane = soubor::PrecistRadky(Ocekavany("kanalizace_podprof.csv"));
+    ASSERT_EQ(radky.size(), ocekavane.size());
+    for (std::size_t i = 0; i < radky.size(); ++i)
+        EXPECT_EQ(radky[i], ocekavane[i]) << "line " << i + 1;
+    EXPECT_EQ(PrecistBajty(vystup / "podprof.csv"), PrecistBajty(Ocekavany("kanalizace_podprof.csv")));
+}
+
+TEST(PrikazCompute, WithoutOutTheOutputsGoBesideTheProject)
+{
+    DocasnyAdresar adresar;
+    std::filesystem::copy_file(Priklad(), adresar / "stoka.csv");
+    const VysledekCli vysledek = SpustitCli({"compute", adresar / "stoka.csv"});
+    EXPECT_EQ(vysledek.status, cli::Uspech) << vysledek.chyby;
+    EXPECT_EQ(PrecistBajty(adresar / "podprof.csv"), PrecistBajty(Ocekavany("kanalizace_podprof.csv")));
+}
+
+TEST(PrikazCompute, TheLineFormatIsChosenByNameOrByOption)
+{
+    DocasnyAdresar adresar;
+    TStav stav;
+    OtevritProjekt(stav, Priklad(), FormatProjektu::Tabulka);
+    ZapsatProjekt(stav.Projekt, adresar / "stoka.dat", FormatProjektu::Radky);
+    ZapsatProjekt(stav.Projekt, adresar / "radky.txt", FormatProjektu::Radky);
+
+    DocasnyAdresar podleNazvu;
+    EXPECT_EQ(SpustitCli({"compute", adresar / "stoka.dat", "--out", podleNazvu.Cesta()}).status, cli::Uspech);
+    EXPECT_EQ(PrecistBajty(podleNazvu / "podprof.csv"), PrecistBajty(Ocekavany("kanalizace_podprof.csv")));
+
+    DocasnyAdresar podleVolby;
+    EXPECT_EQ(SpustitCli({"compute", adresar / "radky.txt", "--format", "dat", "--out", podleVolby.Cesta()}).status,
+              cli::Uspech);
+    EXPECT_EQ(PrecistBajty(podleVolby / "podprof.csv"), PrecistBajty(Ocekavany("kanalizace_podprof.csv")));
+}
+
+TEST(PrikazCompute, KindAndLanguageChooseTheHeadings)
+{
+    DocasnyAdresar vystup;
+    const VysledekCli vysledek = SpustitCli({"compute", Priklad(), "--kind", "2", "--lang", "SK", "--out", vystup.Cesta()});
+    EXPECT_EQ(vysledek.status, cli::Uspech) << vysledek.chyby;
+    const auto radky = soubor::PrecistRadky(vystup / "podprof.csv");
+    ASSERT_GT(radky.size(), 15u);
+    EXPECT_EQ(radky[0], "Ozn.;Staničenie;Y;X;Z potrubie;Z terénu;Spád;Dĺžka;Krytie");
+    EXPECT_EQ(radky[14], "Pripojky a križovanie sietí:");
+
+    DocasnyAdresar osa;
+    EXPECT_EQ(SpustitCli({"compute", Priklad(), "--kind", "3", "--out", osa.Cesta()}).chyby, "");
+    const auto radkyOsy = soubor::PrecistRadky(osa / "podprof.csv");
+    EXPECT_EQ(radkyOsy.size(), 14u); // heading, twelve points, the empty line
+    EXPECT_EQ(radkyOsy[1], "Š1;0,00;744210,35;1043785,62;246,85;0,00;0,00");
+}
+
+TEST(PrikazCompute, TheOptionsFileChoosesTheOutputs)
+{
+    DocasnyAdresar adresar;
+    ZapsatBajty(adresar / "volby.txt", "# jen psaný profil do jiného souboru\n\npsanField=stoka ř.csv\nSitcheck=0\n");
+    const VysledekCli vysledek =
+        SpustitCli({"compute", Priklad(), "--options", adresar / "volby.txt", "--out", adresar.Cesta()});
+    EXPECT_EQ(vysledek.status, cli::Uspech) << vysledek.chyby;
+    EXPECT_TRUE(soubor::Existuje(adresar / "stoka ř.csv"));
+    EXPECT_FALSE(soubor::Existuje(adresar / "podprof.csv"));
+
+    DocasnyAdresar bezSouboru;
+    ZapsatBajty(adresar / "bez.txt", "psantxtcheck=0\n");
+    EXPECT_EQ(SpustitCli({"compute", Priklad(), "--options", adresar / "bez.txt", "--out", bezSouboru.Cesta()}).status,
+              cli::Uspech);
+    EXPECT_TRUE(Prazdny(bezSouboru));
+}
+
+TEST(PrikazCompute, AStoppedCalculationWritesNothing)
+{
+    DocasnyAdresar adresar;
+    ZapsatBajty(adresar / "jeden.csv", "Š1;744210.350;1043785.620;244.120;246.853;0.000;0.000;400;Ano;\r\n#\r\n");
+    const VysledekCli vysledek = SpustitCli({"compute", adresar / "jeden.csv", "--out", (adresar / "vystup/")});
+    EXPECT_EQ(vysledek.status, cli::VypocetZastaven);
+    EXPECT_EQ(vysledek.chyby, "error: Špatné vstupní údaje!\n");
+
+    ZapsatBajty(adresar / "nula.csv", "Š1;744210.350;1043785.620;244.120;246.853;0.000;0.000;0;Ano;\r\n"
+                                      "Š2;744221.459;1043816.141;244.276;247.018;0.000;0.000;0;Ano;\r\n#\r\n");
+    ZapsatBajty(adresar / "volby.txt", "CheckBox1=0\n"); // rows without a diameter keep none
+    const VysledekCli bezPrumeru =
+        SpustitCli({"compute", adresar / "nula.csv", "--options", adresar / "volby.txt", "--out", adresar.Cesta()});
+    EXPECT_EQ(bezPrumeru.status, cli::VypocetZastaven);
+    EXPECT_EQ(bezPrumeru.chyby, "error: Špatné vstupní údaje! - řádek 1\n");
+    EXPECT_FALSE(soubor::Existuje(adresar / "podprof.csv"));
+}
+
+TEST(PrikazCompute, BadArgumentsWriteNothing)
+{
+    const std::vector<std::vector<std::string>> spatne = {
+        {},
+        {"a.csv", "b.csv"},
+        {"--neznama"},
+        {"--format", "txt"},
+        {"--kind", "4"},
+        {"--lang", "DE"},
+        {"--out"},
+        {"--out", ""},
+        {"--plane", "32768"},
+        {"--plane", "240.5"},
+        {"--plane-shift", "-101"},
+        {"--shift-points", "1"},
+        {"--shift-points", "12"},
+        {"--shift-points", "2,,3"},
+        {"--shift-points", "x"},
+    };
+    for (const auto& dalsi : spatne) {
+        DocasnyAdresar vystup;
+        std::vector<std::string> argumenty = {"compute"};
+        if (!dalsi.empty() && dalsi[0].starts_with("--"))
+            argumenty.push_back(Priklad());
+        argumenty.insert(argumenty.end(), dalsi.begin(), dalsi.end());
+        if (dalsi.empty() || dalsi[0] != "--out") {
+            argumenty.push_back("--out");
+            argumenty.push_back(vystup.Cesta());
+        }
+        const VysledekCli vysledek = SpustitCli(argumenty);
+        const std::string popis = dalsi.empty() ? "(nic)" : dalsi[0] + (dalsi.size() > 1 ? " " + dalsi[1] : "");
+        EXPECT_EQ(vysledek.status, cli::ChybaPouziti) << popis;
+        EXPECT_TRUE(vysledek.chyby.starts_with("error: ")) << popis << ": " << vysledek.chyby;
+        EXPECT_EQ(vysledek.chyby.find('\n'), vysledek.chyby.size() - 1) << popis;
+        EXPECT_TRUE(Prazdny(vystup)) << popis;
+    }
+}
+
+TEST(PrikazCompute, ShiftPointsMustBeInnerPointsOfTheLine)
+{
+    DocasnyAdresar vystup;
+    const VysledekCli mimo = SpustitCli({"compute", Priklad(), "--shift-points", "5,12", "--out", vystup.Cesta()});
+    EXPECT_EQ(mimo.status, cli::ChybaPouziti);
+    EXPECT_EQ(mimo.chyby, "error: Bod 12 nelze zvolit pro posun srovnávací roviny: volit lze body 2 až 11.\n");
+    EXPECT_TRUE(Prazdny(vystup));
+
+    const VysledekCli mnoho =
+        SpustitCli({"compute", Priklad(), "--shift-points", "2,3,4,5,6,7,8,9,10,11", "--plane", "238", "--plane-shift",
+                    "-5", "--out", vystup.Cesta()});
+    EXPECT_EQ(mnoho.status, cli::Uspech) << mnoho.chyby;
+}
+
+TEST(PrikazCompute, FilesThatCannotBeReadOrWrittenEndWithStatus2)
+{
+    DocasnyAdresar adresar;
+    const VysledekCli chybi = SpustitCli({"compute", adresar / "neni.csv", "--out", adresar.Cesta()});
+    EXPECT_EQ(chybi.status, cli::ChybaPouziti);
+    EXPECT_TRUE(chybi.chyby.starts_with("error: Soubor „")) << chybi.chyby;
+
+    const VysledekCli nastaveni =
+        SpustitCli({"compute", Priklad(), "--settings", adresar / "$nastav", "--out", adresar.Cesta()});
+    EXPECT_EQ(nastaveni.status, cli::ChybaPouziti);
+    EXPECT_TRUE(Prazdny(adresar));
+
+    // The output directory does not exist: the written profile cannot be written.
+    const VysledekCli vystup = SpustitCli({"compute", Priklad(), "--out", adresar / "neni"});
+    EXPECT_EQ(vystup.status, cli::ChybaPouziti);
+    EXPECT_EQ(vystup.chyby.substr(0, vystup.chyby.find('\n') + 1),
+              "information: Souřadnice přípojky 7 přepočteny do linie - 5.20 m\n");
+    EXPECT_NE(vystup.chyby.find("error: Soubor „" + adresar.Cesta() + "neni/podprof.csv“"), std::string::npos)
+        << vystup.chyby;
+}
