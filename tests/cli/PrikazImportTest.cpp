@@ -181,4 +181,5 @@ TEST(PrikazImport, TheExampleSurveyBecomesAProjectThatComputes)
     EXPECT_EQ(compute.status, cli::Uspech);
     EXPECT_EQ(compute.chyby, "");
     EXPECT_TRUE(soubor::Existuje(vystup + "podprof.csv"));
+    EXPECT_TRUE(soubor::Existuje(vystup + "situace.dxf"));
 }
