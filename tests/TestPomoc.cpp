@@ -32,6 +32,20 @@ std::string VystupniAdresar(const std::string& nazev)
     return cesta;
 }
 
+void OcekavatEntity(const std::string& cestaDxf, const std::map<std::string, int>& pocty)
+{
+    std::ofstream soubor(cestaDxf + ".expect.json");
+    soubor << "{";
+    const char* oddelovac = "";
+    for (const auto& [klic, pocet] : pocty) {
+        soubor << oddelovac << "\"" << klic << "\": " << pocet;
+        oddelovac = ", ";
+    }
+    soubor << "}\n";
+    if (!soubor)
+        throw std::runtime_error("cannot write " + cestaDxf + ".expect.json");
+}
+
 std::string ZdrojovyAdresar()
 {
     return std::string(LINEON_SOURCE_DIR) + "/";

@@ -3,6 +3,7 @@
 #include "data/Zpravy.h"
 
 #include <deque>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +28,11 @@ private:
 /// A directory kept after the run under build/test-output/<nazev>/ (ending with "/"), for files that
 /// later tests read back, such as every DXF file for the ezdxf reader.
 std::string VystupniAdresar(const std::string& nazev);
+
+/// Writes `cestaDxf` + ".expect.json" beside a DXF file written under `VystupniAdresar`: the number
+/// of entities expected per "TYPE:LAYER" (e.g. "LINE:STOKA"), which the ezdxf reader compares with
+/// what it reads.
+void OcekavatEntity(const std::string& cestaDxf, const std::map<std::string, int>& pocty);
 
 /// The repository's own directory (ending with "/"), for examples and golden files.
 std::string ZdrojovyAdresar();

@@ -1,5 +1,6 @@
 #include "calc/DavkoveVystupy.h"
 
+#include "dxf/Situace.h"
 #include "written/PsanyProfil.h"
 
 namespace lineon {
@@ -11,6 +12,7 @@ void DavkoveVystupy::PsanyProfil()
 
 void DavkoveVystupy::Situace()
 {
+    VytvoritSituaci(stav_);
 }
 
 void DavkoveVystupy::OtevritRovinu()

@@ -1,0 +1,93 @@
+#include "dxf/DxfEntity.h"
+
+#include "data/Cisla.h"
+
+#include <string>
+
+namespace lineon::dxf {
+
+namespace {
+
+using cisla::FormatE23;
+using cisla::FormatF;
+
+void Zacatek(DxfZapis& zapis, std::string_view typ, std::string_view vrstva)
+{
+    zapis.HolaSkupina(0, typ);
+    zapis.HolaSkupina(8, vrstva);
+}
+
+void Poloha(DxfZapis& zapis, double x, double y, int sirka)
+{
+    zapis.HolaSkupina(10, FormatF(-x, sirka, 3));
+    zapis.HolaSkupina(20, FormatF(-y, sirka, 3));
+}
+
+/// The alignment, and after a non-zero one the alignment point, which is the insertion point itself.
+void Zarovnani(DxfZapis& zapis, int zarovnani, double x, double y)
+{
+    zapis.HolaSkupina(72, std::to_string(zarovnani));
+    if (zarovnani != 0) {
+        zapis.HolaSkupina(11, FormatF(-x, 1, 3));
+        zapis.HolaSkupina(21, FormatF(-y, 1, 3));
+    }
+}
+
+} // namespace
+
+void Cara(DxfZapis& zapis, std::string_view vrstva, double x1, double y1, double x2, double y2)
+{
+    Zacatek(zapis, "LINE", vrstva);
+    zapis.HolaSkupina(6, "CONTINUOUS");
+    Poloha(zapis, x1, y1, 7);
+    zapis.HolaSkupina(11, FormatF(-x2, 7, 3));
+    zapis.HolaSkupina(21, FormatF(-y2, 7, 3));
+}
+
+void TextProfilu(DxfZapis& zapis, std::string_view vrstva, double x, double y, double vyska, std::string_view text,
+                 std::optional<int> uhel, int zarovnani)
+{
+    Zacatek(zapis, "TEXT", vrstva);
+    Poloha(zapis, x, y, 1);
+    zapis.HolaSkupina(40, FormatF(vyska, 1, 2));
+    zapis.HolaSkupina(1, text);
+    if (uhel)
+        zapis.HolaSkupina(50, std::to_string(*uhel));
+    Zarovnani(zapis, zarovnani, x, y);
+}
+
+void KruhProfilu(DxfZapis& zapis, double x, double y, double polomer)
+{
+    Zacatek(zapis, "CIRCLE", "SIPKA");
+    Poloha(zapis, x, y, 1);
+    zapis.HolaSkupina(40, FormatF(polomer, 1, 3));
+}
+
+void TextSituace(DxfZapis& zapis, std::string_view vrstva, double x, double y, double vyska, double uhel,
+                 int zarovnani, std::string_view text)
+{
+    Zacatek(zapis, "TEXT", vrstva);
+    Poloha(zapis, x, y, 7);
+    zapis.HolaSkupina(40, FormatE23(vyska));
+    zapis.HolaSkupina(50, FormatE23(uhel));
+    Zarovnani(zapis, zarovnani, x, y);
+    zapis.HolaSkupina(1, text);
+}
+
+void KruhSituace(DxfZapis& zapis, std::string_view vrstva, double x, double y, double polomer)
+{
+    Zacatek(zapis, "CIRCLE", vrstva);
+    Poloha(zapis, x, y, 7);
+    zapis.HolaSkupina(40, FormatE23(polomer));
+}
+
+void Vlozeni(DxfZapis& zapis, std::string_view vrstva, std::string_view blok, double x, double y, double meritko)
+{
+    Zacatek(zapis, "INSERT", vrstva);
+    zapis.HolaSkupina(2, blok);
+    Poloha(zapis, x, y, 7);
+    zapis.HolaSkupina(41, FormatE23(meritko));
+    zapis.HolaSkupina(42, FormatE23(meritko));
+}
+
+} // namespace lineon::dxf

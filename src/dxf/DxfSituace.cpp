@@ -1,0 +1,69 @@
+#include "dxf/DxfSituace.h"
+
+#include "data/Cisla.h"
+#include "data/Soubor.h"
+#include "data/Stav.h"
+#include "dxf/DxfDokument.h"
+#include "dxf/DxfEntity.h"
+
+namespace lineon {
+
+DxfSituace::DxfSituace(const TStav& stav)
+    : cesta_(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborSituace)
+    , meritkoSituace_(stav.Nastaveni.MeritkoSituace)
+{
+}
+
+void DxfSituace::DxfHlavicka()
+{
+    dxf::Hlavicka(zapis_);
+}
+
+void DxfSituace::DxfRozsah(double x1, double y1, double x2, double y2)
+{
+    dxf::Rozsah(zapis_, x1, y1, x2, y2);
+}
+
+void DxfSituace::DxfTabulky()
+{
+    dxf::Tabulky(zapis_, TabulkaVrstevSituace);
+    dxf::BlokySituace(zapis_);
+    dxf::ZacatekEntit(zapis_);
+}
+
+void DxfSituace::DxfCara(int vrstva, double x1, double y1, double x2, double y2)
+{
+    dxf::Cara(zapis_, VrstvyCarSituace.at(static_cast<std::size_t>(vrstva)), x1, y1, x2, y2);
+}
+
+void DxfSituace::DxfText(const std::string& text, int zarovnani, int vrstva, double x, double y, double uhel,
+                         double vyska)
+{
+    dxf::TextSituace(zapis_, VrstvyTextuSituace.at(static_cast<std::size_t>(vrstva)), x, y, meritkoSituace_ * vyska,
+                     uhel, zarovnani, text);
+}
+
+void DxfSituace::DxfCislo(int desetin, int zarovnani, int vrstva, double x, double y, double hodnota, double uhel,
+                          double vyska)
+{
+    DxfText(cisla::FormatF(hodnota, 4, desetin), zarovnani, vrstva, x, y, uhel, vyska);
+}
+
+void DxfSituace::DxfKruh(int vrstva, double x, double y, double polomer)
+{
+    dxf::KruhSituace(zapis_, VrstvyKruhuSituace.at(static_cast<std::size_t>(vrstva)), x, y, polomer);
+}
+
+void DxfSituace::DxfZnacka(int druh, double x, double y, double meritko)
+{
+    const TZnacka& znacka = ZnackySituace.at(static_cast<std::size_t>(druh));
+    dxf::Vlozeni(zapis_, znacka.Vrstva, znacka.Blok, x, y, meritko);
+}
+
+void DxfSituace::DxfKonec()
+{
+    dxf::Konec(zapis_);
+    soubor::ZapsatText(cesta_, zapis_.Text());
+}
+
+} // namespace lineon

@@ -1,0 +1,271 @@
+#include "dxf/Situace.h"
+
+#include "data/Chyba.h"
+#include "data/Cisla.h"
+#include "data/Stav.h"
+#include "dxf/DxfSituace.h"
+#include "dxf/UzlySituace.h"
+
+#include <string>
+#include <vector>
+
+namespace lineon {
+
+namespace {
+
+constexpr int Kanalizace = 1;
+constexpr int Vodovod = 2;
+constexpr int OsaKomunikace = 3;
+
+/// Numbers inside texts: two decimals, right-aligned in at least four characters.
+std::string Cislo(double hodnota)
+{
+    return cisla::FormatF(hodnota, 4, 2);
+}
+
+std::string VZavorkach(double hodnota)
+{
+    return "(" + Cislo(hodnota) + ")";
+}
+
+/// Without leading and trailing blanks and control characters.
+std::string Orezat(const std::string& text)
+{
+    const auto okrajovy = [](char c) { return static_cast<unsigned char>(c) <= ' ' || c == '\x7F'; };
+    std::size_t zacatek = 0;
+    std::size_t konec = text.size();
+    while (zacatek < konec && okrajovy(text[zacatek]))
+        ++zacatek;
+    while (konec > zacatek && okrajovy(text[konec - 1]))
+        --konec;
+    return text.substr(zacatek, konec - zacatek);
+}
+
+/// What every step of the drawing reads: the rows, the results, the sizes and the writer.
+class KresbaSituace {
+public:
+    explicit KresbaSituace(const TStav& stav)
+        : stav_(stav)
+        , dxf_(stav)
+        , N(stav.Projekt.PocetBodu())
+        , M(stav.Nastaveni.MeritkoSituace)
+        , hK(stav.Nastaveni.VyskaKot / 1000)
+        , hP(stav.Nastaveni.VyskaPopisu / 1000)
+        , hO(stav.Nastaveni.VyskaOznaceni / 1000)
+        , druh_(stav.Nastaveni.DruhSite)
+        , alfa_(static_cast<std::size_t>(N) + 1, 0.0)
+    {
+    }
+
+    void Kreslit();
+
+private:
+    const TBod& Bod(int i) const { return stav_.Projekt.Body[i]; }
+    const TVysledekBodu& VysledekBodu(int i) const { return stav_.Vysledky.Body[static_cast<std::size_t>(i)]; }
+    double Y(int i) const { return Bod(i).Y; }
+    double X(int i) const { return Bod(i).X; }
+    double Alfa(int i) const { return alfa_[static_cast<std::size_t>(i)]; }
+
+    void Text(const std::string& s, int a, int vrstva, double x, double y, double uhel, double h)
+    {
+        dxf_.DxfText(s, a, vrstva, x, y, uhel, h);
+    }
+    void Cislo2(double v, int a, int vrstva, double x, double y, double uhel, double h)
+    {
+        dxf_.DxfCislo(2, a, vrstva, x, y, v, uhel, h);
+    }
+
+    void OtevritAZahlavi();
+    void UhlyUseku();
+    bool DalsiBodMaVetsiY(int i) const;
+    void KotyVtokuAOdtoku();
+    void PripojkyUseku(int i);
+    void PopisUseku(int i);
+    void Linie(const std::vector<UzelSituace>& uzly);
+    void Uzel(const UzelSituace& uzel);
+
+    const TStav& stav_;
+    DxfSituace dxf_;
+    const int N;
+    const double M;
+    const double hK;
+    const double hP;
+    const double hO;
+    const int druh_;
+    std::vector<double> alfa_; ///< text angle of each section; 0 before the first and after the last
+};
+
+void KresbaSituace::Kreslit()
+{
+    OtevritAZahlavi();
+    UhlyUseku();
+    if (druh_ == Kanalizace)
+        KotyVtokuAOdtoku();
+    for (int i = 1; i <= N - 1; ++i) {
+        PripojkyUseku(i);
+        PopisUseku(i);
+    }
+    const std::vector<UzelSituace> uzly = UzlySituace(stav_);
+    Linie(uzly);
+    for (const UzelSituace& uzel : uzly)
+        Uzel(uzel);
+    dxf_.DxfKonec();
+}
+
+void KresbaSituace::OtevritAZahlavi()
+{
+    // Every point lies within the last stationing of the first and of the last point, so this box
+    // holds the whole line with 100 m to spare.
+    const double L = VysledekBodu(N).Staniceni;
+    dxf_.DxfHlavicka();
+    dxf_.DxfRozsah(Y(1) + L + 100, X(1) + L + 100, Y(N) - L - 100, X(N) - L - 100);
+    dxf_.DxfTabulky();
+}
+
+void KresbaSituace::UhlyUseku()
+{
+    for (int i = 1; i <= N - 1; ++i) {
+        const double smer = VysledekBodu(i).SmerStupne;
+        alfa_[static_cast<std::size_t>(i)] = smer >= 0 ? 90 - smer : 270 - smer;
+    }
+}
+
+bool KresbaSituace::DalsiBodMaVetsiY(int i) const
+{
+    // The last point has no following one: the line is taken to go on in the direction of its last
+    // section, so the outlet level stands on the side of that section.
+    if (i == N)
+        return Y(N) >= Y(N - 1);
+    return Y(i + 1) >= Y(i);
+}
+
+void KresbaSituace::KotyVtokuAOdtoku()
+{
+    // Stationing runs against the flow: the inlet level of point i belongs to section i, which
+    // arrives from point i + 1, the outlet level to section i − 1.
+    for (int i = 1; i <= N; ++i) {
+        const TBod& bod = Bod(i);
+        if (bod.ZDna == bod.ZVtoku && bod.ZDna == bod.ZOdtoku)
+            continue;
+        const std::string s1 = VZavorkach(bod.ZVtoku);
+        const std::string s2 = VZavorkach(bod.ZOdtoku);
+        const double y = X(i) - 0.005 * M;
+        if (DalsiBodMaVetsiY(i)) {
+            Text(s1, 2, VrstvaTextuSituace::Popis, Y(i) + 0.005 * M, y, Alfa(i), hK);
+            Text(s2, 0, VrstvaTextuSituace::Popis, Y(i) - 0.005 * M, y, Alfa(i - 1), hK);
+        } else {
+            Text(s1, 0, VrstvaTextuSituace::Popis, Y(i) - 0.005 * M, y, Alfa(i), hK);
+            Text(s2, 2, VrstvaTextuSituace::Popis, Y(i) + 0.005 * M, y, Alfa(i - 1), hK);
+        }
+    }
+}
+
+void KresbaSituace::PripojkyUseku(int i)
+{
+    for (int j = 1; j <= stav_.Projekt.PocetPripojek(); ++j) {
+        const TPripojka& pripojka = stav_.Projekt.Pripojky[j];
+        const TVysledekPripojky& vysledek = stav_.Vysledky.Pripojky[static_cast<std::size_t>(j)];
+        if (!(VysledekBodu(i).StaniceniPresne < vysledek.Staniceni
+              && vysledek.Staniceni < VysledekBodu(i + 1).StaniceniPresne && pripojka.YDS != 0))
+            continue;
+        const double Yc = pripojka.Y;
+        const double Xc = pripojka.X;
+        const double Yd = pripojka.YDS;
+        const double Xd = pripojka.XDS;
+        if (druh_ != OsaKomunikace && Yd != 0 && Xd != 0)
+            dxf_.DxfKruh(VrstvaKruhuSituace::DSachta, Yd, Xd, 0.002 * M);
+        dxf_.DxfCara(VrstvaCarySituace::Pripojka, Yc, Xc, Yd, Xd);
+        Text(pripojka.OznaceniDS, 1, VrstvaTextuSituace::Oznaceni, Yd, Xd - 0.0025 * M, 0, hO);
+        Cislo2(pripojka.ZPoklopuDS, 1, VrstvaTextuSituace::Teren, Yd, Xd + (hK + 0.0025) * M, 0, hK);
+        if (druh_ != OsaKomunikace)
+            Text(VZavorkach(pripojka.ZDnaDS), 4, VrstvaTextuSituace::Potrubi, Yd, Xd + (2 * hK + 0.003) * M, 0, hK);
+        Text(Cislo(vysledek.DelkaPripojky) + "m", 8, VrstvaTextuSituace::Popis, (Yc + Yd) / 2 - 0.0005 * M,
+             (Xc + Xd) / 2 - 0.002 * M, vysledek.UhelPripojky, hP);
+    }
+}
+
+void KresbaSituace::PopisUseku(int i)
+{
+    const bool rovnobezne = stav_.Vystupy.stocRcheck;
+    const std::string t1 = Orezat("DN" + std::to_string(Bod(i).Prumer) + " " + stav_.Vystupy.matField);
+    const std::string t2 = Cislo(VysledekBodu(i).Delka) + "m";
+    const std::string t3 = Cislo(VysledekBodu(i).Spad) + "%.";
+
+    // Along the section or across it, turned so that the text never reads upside down.
+    double o = rovnobezne ? 0 : 90;
+    if (o + Alfa(i) > 360)
+        o -= 360;
+    if (90 < o + Alfa(i) && o + Alfa(i) < 270)
+        o -= 180;
+    const double uhel = o + Alfa(i);
+    int a = 0 <= uhel && uhel <= 90 ? 3 : 2;
+    if (rovnobezne)
+        a = 4;
+
+    // The three texts stand 2 mm of paper above the quarter points of the section and follow one
+    // another t1, t2, t3 from left to right of the drawing.
+    struct Misto {
+        double Y, X;
+    };
+    // Y grows to the left of the drawing.
+    const bool zacatekVlevo = Y(i + 1) < Y(i);
+    const double posunY = zacatekVlevo ? -0.0005 * M : 0.0005 * M;
+    const auto misto = [&](double podil) {
+        return Misto{Y(i) + podil * (Y(i + 1) - Y(i)) + posunY, X(i) + podil * (X(i + 1) - X(i)) - 0.002 * M};
+    };
+    const Misto m1 = misto(zacatekVlevo ? 0.25 : 0.75);
+    const Misto m2 = misto(0.5);
+    const Misto m3 = misto(zacatekVlevo ? 0.75 : 0.25);
+    if (druh_ != OsaKomunikace)
+        Text(t1, a, VrstvaTextuSituace::Popis, m1.Y, m1.X, uhel, hP);
+    Text(t2, a, VrstvaTextuSituace::Popis, m2.Y, m2.X, uhel, hP);
+    Text(t3, a, VrstvaTextuSituace::Popis, m3.Y, m3.X, uhel, hP);
+}
+
+void KresbaSituace::Linie(const std::vector<UzelSituace>& uzly)
+{
+    // Cut at every connection point.
+    for (std::size_t p = 0; p + 1 < uzly.size(); ++p)
+        dxf_.DxfCara(VrstvaCarySituace::Stoka, uzly[p].Y, uzly[p].X, uzly[p + 1].Y, uzly[p + 1].X);
+}
+
+void KresbaSituace::Uzel(const UzelSituace& uzel)
+{
+    const TNastaveni& nastaveni = stav_.Nastaveni;
+    Text(uzel.Oznaceni, 1, VrstvaTextuSituace::Oznaceni, uzel.Y, uzel.X - 0.0025 * M, 0, hO);
+
+    bool maZnacku = false;
+    if (uzel.JeBod && druh_ == Kanalizace) {
+        dxf_.DxfZnacka(ZnackaSituace::Sachta, uzel.Y, uzel.X, M / 500);
+        maZnacku = true;
+    }
+    if (druh_ == Vodovod && uzel.Typ == nastaveni.KodHydrant) {
+        dxf_.DxfZnacka(ZnackaSituace::Hydrant, uzel.Y, uzel.X, M / 500);
+        maZnacku = true;
+    }
+    if (druh_ == Vodovod && uzel.Typ == nastaveni.KodSoupe) {
+        dxf_.DxfZnacka(ZnackaSituace::Soupe, uzel.Y, uzel.X, M / 500);
+        maZnacku = true;
+    }
+    if (!maZnacku)
+        dxf_.DxfZnacka(ZnackaSituace::PripojkaP, uzel.Y, uzel.X, M / 10000);
+
+    Cislo2(uzel.HorniKota, 1, VrstvaTextuSituace::Teren, uzel.Y, uzel.X + (hK + 0.0025) * M, 0, hK);
+    if (druh_ != OsaKomunikace)
+        Text(VZavorkach(uzel.DolniKota), 4, VrstvaTextuSituace::Potrubi, uzel.Y, uzel.X + (2 * hK + 0.003) * M, 0, hK);
+}
+
+} // namespace
+
+void VytvoritSituaci(const TStav& stav)
+{
+    if (!stav.Vystupy.Sitcheck)
+        return;
+    const int uzlu = PocetUzluSituace(stav);
+    if (uzlu > KapacitaUzluSituace)
+        throw Chyba("Situaci nelze vytvořit: bodů a přípojek s domovní šachtou je " + std::to_string(uzlu)
+                    + ", situace jich pojme nejvýše " + std::to_string(KapacitaUzluSituace) + ".");
+    KresbaSituace(stav).Kreslit();
+}
+
+} // namespace lineon
