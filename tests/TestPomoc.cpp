@@ -1,6 +1,7 @@
 #include "TestPomoc.h"
 
 #include "cli/Cli.h"
+#include "data/Chyba.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -59,6 +60,16 @@ std::string PrecistBajty(const std::string& cesta)
     std::ostringstream obsah;
     obsah << soubor.rdbuf();
     return obsah.str();
+}
+
+std::string TextChyby(const std::function<void()>& akce)
+{
+    try {
+        akce();
+    } catch (const Chyba& chyba) {
+        return chyba.what();
+    }
+    return "(žádná chyba)";
 }
 
 void ZapsatBajty(const std::string& cesta, const std::string& bajty)

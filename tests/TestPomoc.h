@@ -3,6 +3,7 @@
 #include "data/Zpravy.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -38,6 +39,9 @@ void OcekavatEntity(const std::string& cestaDxf, const std::map<std::string, int
 std::string ZdrojovyAdresar();
 
 std::string PrecistBajty(const std::string& cesta);
+
+/// The text of the Chyba that `akce` throws, or "(žádná chyba)".
+std::string TextChyby(const std::function<void()>& akce);
 void ZapsatBajty(const std::string& cesta, const std::string& bajty);
 
 /// Records every message; questions are answered from queues (OK / Yes by default).

@@ -15,6 +15,17 @@ std::string X(double x) { return cisla::FormatF(x, 7, 3); }
 std::string Z(double z) { return cisla::FormatF(z, 4, 3); }
 
 class CteniPoli {
+    // Blanks around a number are allowed, an empty field gives 0.
+    template <class Cteni>
+    auto Cislo(const TPoleSouboru& pole, const char* nazev, Cteni cti, const char* coNeni) const
+    {
+        const auto text = BezMezerZa(pole.Text);
+        const auto cislo = text.empty() ? decltype(cti(text))(0) : cti(text);
+        if (!cislo)
+            Odmitnout(pole, nazev, coNeni);
+        return *cislo;
+    }
+
 public:
     explicit CteniPoli(const std::string& cesta) : cesta_(cesta) {}
 
@@ -22,24 +33,12 @@ public:
 
     double Realne(const TPoleSouboru& pole, const char* nazev) const
     {
-        const auto text = BezMezerZa(pole.Text);
-        if (text.empty())
-            return 0;
-        const auto cislo = cisla::CtiDesetinne(text);
-        if (!cislo)
-            Odmitnout(pole, nazev, "není číslo");
-        return *cislo;
+        return Cislo(pole, nazev, [](std::string_view text) { return cisla::CtiDesetinne(text); }, "není číslo");
     }
 
     std::int32_t Cele(const TPoleSouboru& pole, const char* nazev) const
     {
-        const auto text = BezMezerZa(pole.Text);
-        if (text.empty())
-            return 0;
-        const auto cislo = cisla::CtiCele(text);
-        if (!cislo)
-            Odmitnout(pole, nazev, "není celé číslo");
-        return *cislo;
+        return Cislo(pole, nazev, cisla::CtiCele, "není celé číslo");
     }
 
 private:

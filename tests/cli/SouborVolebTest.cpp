@@ -4,25 +4,10 @@
 #include "data/Chyba.h"
 #include "data/SouborNastaveni.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 
 using namespace lineon;
-
-namespace {
-
-std::string ChybaZ(const std::function<void()>& akce)
-{
-    try {
-        akce();
-    } catch (const Chyba& chyba) {
-        return chyba.what();
-    }
-    return "(žádná chyba)";
-}
-
-} // namespace
 
 TEST(SouborVoleb, SetsControlsConversionSwitchesAndSettingsByName)
 {
@@ -82,7 +67,7 @@ TEST(SouborVoleb, ABadLineIsNamedAndNothingChanges)
     for (const auto& [radek, zprava] : pripady) {
         test::ZapsatBajty(adr / "volby.txt", "Sitcheck=0\nDelkoveMeritko=300\n" + radek + "\n");
         TStav stav;
-        EXPECT_EQ(ChybaZ([&] { cli::NacistVolby(adr / "volby.txt", stav); }),
+        EXPECT_EQ(test::TextChyby([&] { cli::NacistVolby(adr / "volby.txt", stav); }),
                   "Soubor voleb „" + adr / "volby.txt" + "“, řádek 3: " + zprava);
         EXPECT_TRUE(stav.Vystupy.Sitcheck);
         EXPECT_EQ(stav.Nastaveni.DelkoveMeritko, 200);

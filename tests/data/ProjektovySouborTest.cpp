@@ -4,7 +4,6 @@
 #include "data/ProjektovySoubor.h"
 #include "data/Soubor.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -56,16 +55,6 @@ void OcekavatStejneTabulky(const TProjekt& a, const TProjekt& b)
         EXPECT_EQ(a.Body[i], b.Body[i]) << "bod " << i;
     for (int i = 1; i <= a.PocetPripojek(); ++i)
         EXPECT_EQ(a.Pripojky[i], b.Pripojky[i]) << "přípojka " << i;
-}
-
-std::string ChybaZ(const std::function<void()>& akce)
-{
-    try {
-        akce();
-    } catch (const Chyba& chyba) {
-        return chyba.what();
-    }
-    return "(žádná chyba)";
 }
 
 } // namespace
@@ -243,7 +232,7 @@ TEST(ProjektovySoubor, BadFilesAreReportedAndTheProjectStaysAsItWas)
     stav.Projekt.SouborProjektu = "/projekty/stará.csv";
     stav.Nastaveni.AdresarProjektu = "/projekty/";
     auto otevrit = [&](const std::string& nazev) {
-        return ChybaZ([&] { OtevritProjekt(stav, adr / nazev, FormatPodleNazvu(nazev)); });
+        return test::TextChyby([&] { OtevritProjekt(stav, adr / nazev, FormatPodleNazvu(nazev)); });
     };
     EXPECT_EQ(otevrit("chybi.csv"), "Soubor „" + adr / "chybi.csv" + "“ nelze otevřít: soubor nebo adresář neexistuje.");
     EXPECT_EQ(otevrit("adresar.csv"), "Soubor „" + adr / "adresar.csv" + "“ nelze přečíst: je to adresář.");
@@ -256,7 +245,7 @@ TEST(ProjektovySoubor, BadFilesAreReportedAndTheProjectStaysAsItWas)
     EXPECT_EQ(otevrit("mnoho.csv"), "Soubor „" + adr / "mnoho.csv"
                                         + "“, řádek 5001: Tabulka bodů může mít nejvýše 5000 řádků; další řádek nelze "
                                           "přidat.");
-    EXPECT_EQ(ChybaZ([&] { OtevritProjekt(stav, "/projekty/北京.csv", FormatProjektu::Tabulka); }),
+    EXPECT_EQ(test::TextChyby([&] { OtevritProjekt(stav, "/projekty/北京.csv", FormatProjektu::Tabulka); }),
               "Název souboru „/projekty/北京.csv“ obsahuje znak „北“, který kódová stránka 1250 nemá; projekt s takovým "
               "názvem nelze otevřít ani uložit.");
 
@@ -286,7 +275,7 @@ TEST(ProjektovySoubor, AFailedWriteKeepsThePreviousFile)
     ZapsatProjekt(UkazkovyProjekt(), adr / "p.csv", FormatProjektu::Tabulka);
     TProjekt zmeneny = UkazkovyProjekt();
     zmeneny.Body[1].Oznaceni = "北1";
-    EXPECT_NE(ChybaZ([&] { ZapsatProjekt(zmeneny, adr / "p.csv", FormatProjektu::Tabulka); }).find("„北“"),
+    EXPECT_NE(test::TextChyby([&] { ZapsatProjekt(zmeneny, adr / "p.csv", FormatProjektu::Tabulka); }).find("„北“"),
               std::string::npos);
     zmeneny.Body[1].Oznaceni = "Ř1";
     {
