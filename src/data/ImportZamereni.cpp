@@ -2,6 +2,7 @@
 
 #include "data/Cisla.h"
 #include "data/Kodovani.h"
+#include "data/ProjektovySoubor.h"
 #include "data/Soubor.h"
 #include "data/Stav.h"
 #include "data/Zpravy.h"
@@ -118,8 +119,10 @@ TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, Ty
 
 void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy)
 {
-    const std::string adresar = soubor::Adresar(cesta);
-    stav.Nastaveni.AdresarProjektu = adresar.empty() ? "./" : adresar;
+    // The directory is kept in the settings file, so it must be writable in code page 1250.
+    const std::string adresar = AdresarSouboru(cesta);
+    if (!kodovani::PrvniNekodovatelnyZnak(adresar))
+        stav.Nastaveni.AdresarProjektu = adresar;
     const auto radky = soubor::PrecistRadky(cesta);
     stav.SeznamSouradnic = NacistSeznamSouradnic(radky, typ, zpravy);
 }
