@@ -1,13 +1,102 @@
 #include "cli/Cli.h"
+#include "cli/SpolecneVolby.h"
+#include "cli/ZpravyNaVystup.h"
+#include "convert/AutomatickyPrevod.h"
+#include "data/Chyba.h"
+#include "data/ImportZamereni.h"
+#include "data/ProjektovySoubor.h"
 
+#include <memory>
 #include <ostream>
 
 namespace lineon::cli {
 
-int PrikazImport(const std::vector<std::string>&, std::ostream&, std::ostream& chyby)
+namespace {
+
+constexpr const char* PouzitiImport =
+    "lineon-cli import SURVEY [--type 1|2] [--settings FILE] [--options FILE] [--kind 1|2|3] [--list] "
+    "[--save PROJECT] [--format csv|dat]";
+
+/// The command line of import.
+struct TArgumentyImport {
+    std::string Zamereni;
+    std::optional<TypZamereni> Typ;
+    bool Vypsat = false;                ///< --list
+    std::optional<std::string> Projekt; ///< --save PROJECT
+    std::optional<FormatProjektu> Format;
+    TSpolecneVolby Spolecne;
+};
+
+TypZamereni TypZVolby(const std::string& hodnota)
 {
-    chyby << "error: Příkaz zatím není k dispozici.\n";
-    return ChybaPouziti;
+    if (hodnota == "1")
+        return TypZamereni::Textovy;
+    if (hodnota == "2")
+        return TypZamereni::Specialni;
+    throw Chyba("Volba --type očekává 1 nebo 2, ne „" + hodnota + "“.");
+}
+
+TArgumentyImport PrecistArgumenty(const std::vector<std::string>& argumenty)
+{
+    TArgumentyImport vysledek;
+    std::vector<std::string> soubory;
+    for (std::size_t i = 0; i < argumenty.size(); ++i) {
+        const std::string& argument = argumenty[i];
+        // The language belongs to the outputs, which import does not make.
+        if (argument != "--lang" && PrecistSpolecnouVolbu(argumenty, i, vysledek.Spolecne))
+            continue;
+        if (argument == "--type")
+            vysledek.Typ = TypZVolby(HodnotaVolby(argumenty, i));
+        else if (argument == "--list")
+            vysledek.Vypsat = true;
+        else if (argument == "--save")
+            vysledek.Projekt = HodnotaVolby(argumenty, i);
+        else if (argument == "--format")
+            vysledek.Format = FormatZVolby(argument, HodnotaVolby(argumenty, i));
+        else if (argument.starts_with("--"))
+            throw Chyba("Neznámá volba „" + argument + "“.");
+        else
+            soubory.push_back(argument);
+    }
+    if (soubory.size() != 1)
+        throw Chyba(std::string("Příkaz import potřebuje právě jeden soubor zaměření: ") + PouzitiImport);
+    if (vysledek.Projekt && vysledek.Projekt->empty())
+        throw Chyba("Volba --save očekává název souboru projektu.");
+    vysledek.Zamereni = soubory.front();
+    return vysledek;
+}
+
+/// The file type of the import dialog when none is given: the one chosen last.
+TypZamereni VychoziTyp(const TNastaveni& nastaveni)
+{
+    return nastaveni.ImportFilterIndex == 2 ? TypZamereni::Specialni : TypZamereni::Textovy;
+}
+
+} // namespace
+
+// Reads SURVEY into the coordinate list as "Import" does; --list prints the list window's lines,
+// --save runs the automatic conversion on a fresh project and writes it to exactly PROJECT.
+int PrikazImport(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby)
+{
+    try {
+        const TArgumentyImport argumentyImport = PrecistArgumenty(argumenty);
+        auto stav = std::make_unique<TStav>();
+        UplatnitSpolecneVolby(argumentyImport.Spolecne, *stav, chyby);
+
+        ZpravyNaVystup zpravy(chyby);
+        Importovat(*stav, argumentyImport.Zamereni, argumentyImport.Typ.value_or(VychoziTyp(stav->Nastaveni)), zpravy);
+        if (argumentyImport.Vypsat)
+            for (int k = 1; k <= stav->SeznamSouradnic.PocetZamerenychBodu(); ++k)
+                vystup << RadekSeznamu(stav->SeznamSouradnic.Body[static_cast<std::size_t>(k)]) << '\n';
+        if (const auto& projekt = argumentyImport.Projekt) {
+            SpustitAutomatickyPrevod(*stav);
+            ZapsatProjekt(stav->Projekt, *projekt, argumentyImport.Format.value_or(FormatPodleNazvu(*projekt)));
+        }
+        return Uspech;
+    } catch (const Chyba& chyba) {
+        chyby << "error: " << chyba.what() << '\n';
+        return ChybaPouziti;
+    }
 }
 
 } // namespace lineon::cli

@@ -3,6 +3,7 @@
 #include "data/Cisla.h"
 #include "data/Kodovani.h"
 #include "data/NazevSouboru.h"
+#include "data/ProjektovySoubor.h"
 #include "data/Soubor.h"
 #include "data/Stav.h"
 #include "data/Zpravy.h"
@@ -119,9 +120,10 @@ TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, Ty
 
 void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy)
 {
-    OveritNazevSouboru(cesta, "soubor s takovým názvem nelze importovat");
-    const std::string adresar = soubor::Adresar(cesta);
-    stav.Nastaveni.AdresarProjektu = adresar.empty() ? "./" : adresar;
+    // The directory is kept in the settings file, so it must fit one line in code page 1250.
+    const std::string adresar = AdresarSouboru(cesta);
+    if (!VadaNazvuSouboru(adresar))
+        stav.Nastaveni.AdresarProjektu = adresar;
     const auto radky = soubor::PrecistRadky(cesta);
     stav.SeznamSouradnic = NacistSeznamSouradnic(radky, typ, zpravy);
 }

@@ -34,9 +34,8 @@ TPolozka DalsiPolozka(std::string_view text);
 /// coordinates fall out; at the capacity of the list the reading stops with a warning.
 TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, TypZamereni typ, IZpravy& zpravy);
 
-/// "Import": the project directory becomes the file's directory, and the coordinate list is
-/// rebuilt from the file. A file that cannot be read throws Chyba and leaves the old list; a name
-/// that the settings file could not hold as the project directory throws before anything changes.
+/// "Import": the project directory becomes the file's directory (unless the settings file could
+/// not hold it: a line break, a character code page 1250 lacks), and the coordinate list is rebuilt from the file. A file that cannot be read throws Chyba and leaves the old list.
 void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy);
 
 } // namespace lineon

@@ -1,17 +1,16 @@
 #include "data/NazevSouboru.h"
 
-#include "data/Chyba.h"
 #include "data/Kodovani.h"
 
 namespace lineon {
 
-void OveritNazevSouboru(const std::string& cesta, const std::string& coNelze)
+std::optional<std::string> VadaNazvuSouboru(const std::string& cesta)
 {
     if (cesta.find_first_of("\r\n") != std::string::npos)
-        throw Chyba("Název souboru „" + cesta + "“ obsahuje konec řádku; " + coNelze + ".");
+        return "obsahuje konec řádku";
     if (const auto znak = kodovani::PrvniNekodovatelnyZnak(cesta))
-        throw Chyba("Název souboru „" + cesta + "“ obsahuje znak „" + *znak + "“, který kódová stránka 1250 nemá; "
-                    + coNelze + ".");
+        return "obsahuje znak „" + *znak + "“, který kódová stránka 1250 nemá";
+    return std::nullopt;
 }
 
 } // namespace lineon

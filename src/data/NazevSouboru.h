@@ -1,13 +1,14 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace lineon {
 
-/// Refuses a file name whose directory could not become `AdresarProjektu`: the settings file holds
-/// that directory on one line in code page 1250, so a character that code page lacks or a line
-/// break would keep the settings from being written (or shift every line after it). `coNelze`
-/// ends the message, e.g. "projekt s takovým názvem nelze otevřít ani uložit".
-void OveritNazevSouboru(const std::string& cesta, const std::string& coNelze);
+/// What keeps a path from becoming `AdresarProjektu`, if anything: the settings file holds that
+/// directory on one line in code page 1250, so a line break or a character that code page lacks
+/// would keep the settings from being written (or shift every line after it). The text continues
+/// "Název souboru „…“ ", e.g. "obsahuje konec řádku".
+std::optional<std::string> VadaNazvuSouboru(const std::string& cesta);
 
 } // namespace lineon

@@ -36,7 +36,7 @@ struct TMeze {
     bool Obsahuje(double x) const { return !Plati() || (x >= Od && x <= Do); }
 };
 
-/// "Od až Do" with the decimals of the range, as messages name it.
+/// The range in words, e.g. "11 až 10000".
 std::string PopisMezi(const TMeze& meze);
 
 /// One setting: its name, its line format, where it lives in `TNastaveni`, and the control that

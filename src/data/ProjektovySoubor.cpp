@@ -56,7 +56,8 @@ std::string AdresarSouboru(const std::string& cesta)
 
 void OveritNazevProjektu(const std::string& cesta)
 {
-    OveritNazevSouboru(cesta, "projekt s takovým názvem nelze otevřít ani uložit");
+    if (const auto vada = VadaNazvuSouboru(cesta))
+        throw Chyba("Název souboru „" + cesta + "“ " + *vada + "; projekt s takovým názvem nelze otevřít ani uložit.");
 }
 
 void OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format)

@@ -53,13 +53,13 @@ private:
         case TypNastaveni::Cele:
             if (const auto cislo = cisla::CtiCele(CisloNaRadku(radek)); !cislo)
                 Oznamit(pole.Nazev, "„" + radek + "“ není celé číslo; platí výchozí hodnota.");
-            else if (VRozsahu(pole, radek, *cislo))
+            else if (VRozsahu(pole, *cislo))
                 nastaveni_.*std::get<std::int32_t TNastaveni::*>(pole.Clen) = *cislo;
             return true;
         case TypNastaveni::Realne:
             if (const auto cislo = cisla::CtiDesetinne(CisloNaRadku(radek), cisla::Exponent::Povolen); !cislo)
                 Oznamit(pole.Nazev, "„" + radek + "“ není číslo; platí výchozí hodnota.");
-            else if (VRozsahu(pole, radek, *cislo))
+            else if (VRozsahu(pole, *cislo))
                 nastaveni_.*std::get<double TNastaveni::*>(pole.Clen) = *cislo;
             return true;
         case TypNastaveni::Kod:
@@ -83,13 +83,13 @@ private:
         return true;
     }
 
-    // A number its control would not take (a scale of 0, say) would break the outputs; it is
-    // reported, and the default stands.
-    bool VRozsahu(const TPoleNastaveni& pole, const std::string& radek, double cislo)
+    // A value the window could never have stored (a scale of 0 would divide by zero) keeps its default.
+    bool VRozsahu(const TPoleNastaveni& pole, double hodnota)
     {
-        if (pole.Meze.Obsahuje(cislo))
+        if (pole.Meze.Obsahuje(hodnota))
             return true;
-        Oznamit(pole.Nazev, "„" + radek + "“ leží mimo rozsah " + PopisMezi(pole.Meze) + "; platí výchozí hodnota.");
+        Oznamit(pole.Nazev, "„" + radky_[dalsi_ - 1] + "“ leží mimo rozsah " + PopisMezi(pole.Meze)
+                                + "; platí výchozí hodnota.");
         return false;
     }
 
