@@ -326,3 +326,32 @@ TEST(ProjektovySoubor, TextsThatWouldReadBackAsSomethingElseAreRefusedBeforeWrit
                   std::string::npos);
     EXPECT_FALSE(soubor::Existuje(adr / "r.txt"));
 }
+
+TEST(ProjektovySoubor, SixThousandRowsOfEitherTableInEitherFormatAreRefusedAndTheProjectStays)
+{
+    test::DocasnyAdresar adr;
+    std::string bodyCsv, bodyDat, pripojkyCsv = "#\n", pripojkyDat = "#\n";
+    for (int i = 1; i <= 6000; ++i) {
+        bodyCsv += "Ř" + std::to_string(i) + ";1;2;3;4;5;6;300;Ano;\n";
+        bodyDat += "Ř" + std::to_string(i) + "\n1\n2\n3\n4\n5\n6\n300\nAno\n";
+        pripojkyCsv += "p;P" + std::to_string(i) + ";1;2;DŠ;3;4;5;6;7;\n";
+        pripojkyDat += "p\nP" + std::to_string(i) + "\n1\n2\nDŠ\n3\n4\n5\n6\n7\n";
+    }
+    soubor::ZapsatText(adr / "body.csv", bodyCsv);
+    soubor::ZapsatText(adr / "body.dat", bodyDat);
+    soubor::ZapsatText(adr / "pripojky.csv", pripojkyCsv);
+    soubor::ZapsatText(adr / "pripojky.dat", pripojkyDat);
+    TStav stav;
+    stav.Projekt = UkazkovyProjekt();
+    const std::vector<std::pair<std::string, std::string>> pripady = {
+        {"body.csv", "řádek 5001: Tabulka bodů"},
+        {"body.dat", "řádek 45001: Tabulka bodů"},
+        {"pripojky.csv", "řádek 5002: Tabulka přípojek"},
+        {"pripojky.dat", "řádek 50002: Tabulka přípojek"},
+    };
+    for (const auto& [nazev, zacatek] : pripady) {
+        EXPECT_EQ(test::TextChyby([&] { OtevritProjekt(stav, adr / nazev, FormatPodleNazvu(nazev)); }),
+                  "Soubor „" + adr / nazev + "“, " + zacatek + " může mít nejvýše 5000 řádků; další řádek nelze přidat.");
+        OcekavatStejneTabulky(stav.Projekt, UkazkovyProjekt());
+    }
+}
