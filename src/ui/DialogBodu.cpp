@@ -62,8 +62,9 @@ DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
     mrizka->addWidget(popisOznaceni, 0, 0);
     mrizka->addWidget(cField_, 0, 1);
     mrizka->addWidget(dnoBox_, 0, 3);
+    // Each height stands beside the level it belongs to.
     const PoleBodu radkyMrizky[][2] = {
-        {YField, XField}, {ZdField, pField}, {ZpField, vField}, {ZvField, oField}, {ZoField, ZoField}};
+        {YField, XField}, {ZdField, ZdField}, {ZpField, pField}, {ZvField, vField}, {ZoField, oField}};
     for (int i = 0; i < 5; ++i) {
         const auto [vlevo, vpravo] = radkyMrizky[i];
         mrizka->addWidget(popisy_[vlevo], i + 1, 0);

@@ -76,6 +76,7 @@ QWidget* DialogNastaveni::StrankaVystupy()
     auto* mrizka = new QGridLayout;
     auto* adresar = Kombo("FolderField", hodnoty_.FolderField);
     auto* vybrat = new QPushButton(T("…"));
+    vybrat->setFixedWidth(32);
     connect(vybrat, &QPushButton::clicked, this, [this, adresar] {
         const QString zvoleny = QFileDialog::getExistingDirectory(this, T("Adresář"), adresar->currentText());
         if (!zvoleny.isEmpty())
@@ -290,6 +291,7 @@ QLineEdit* DialogNastaveni::Text(const char* nazev, std::string& cil)
 {
     auto* pole = new QLineEdit(this);
     pole->setObjectName(QString::fromUtf8(nazev));
+    pole->setMinimumWidth(220);
     if (const int delka = DelkaOvladace(nazev))
         pole->setMaxLength(delka);
     Validator1250::Hlidat(pole, zpravy_);
