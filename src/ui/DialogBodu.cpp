@@ -91,17 +91,7 @@ DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
     zpusoby_->button(0)->setChecked(true);
     connect(zpusoby_, &QButtonGroup::idClicked, this, &DialogBodu::PouzitZpusob);
 
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addStretch();
-    tlacitka->addWidget(TlacitkoOk());
-    tlacitka->addWidget(TlacitkoCancel());
-
-    auto* rozlozeni = new QVBoxLayout(this);
-    rozlozeni->addLayout(mrizka);
-    rozlozeni->addLayout(prumer);
-    rozlozeni->addWidget(zpusEdit_);
-    rozlozeni->addLayout(tlacitka);
-    rozlozeni->setSizeConstraint(QLayout::SetFixedSize);
+    Rozlozit({mrizka, prumer, zpusEdit_});
     PouzitDruhSite(1);
 }
 
