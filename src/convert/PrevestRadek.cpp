@@ -40,15 +40,17 @@ struct Zapis {
 std::optional<std::string> Oznaceni(const TZamerenyBod& p, int zpusobOznaceni)
 {
     switch (zpusobOznaceni) {
-    case 0: return p.CisloBodu;
-    case 1: return p.Kod;
-    default: return std::nullopt;
+    case 0:
+        return p.CisloBodu;
+    case 1:
+        return p.Kod;
+    default:
+        return std::nullopt;
     }
 }
 
 /// The focused row, or a new row appended at the end; none when the focused row does not exist.
-template <class Radek>
-Radek* CilovyRadek(Tabulka<Radek>& tabulka, int vkladatNa, int aktivniRadek, Radek novy)
+template <class Radek> Radek* CilovyRadek(Tabulka<Radek>& tabulka, int vkladatNa, int aktivniRadek, Radek novy)
 {
     if (vkladatNa == Konec)
         return &tabulka.Pridat(std::move(novy));
@@ -114,7 +116,7 @@ void PrevestRadek(TStav& stav, int k, int aktivniRadekBodu, int aktivniRadekPrip
         return;
     const TZamerenyBod& p = stav.SeznamSouradnic.Body[static_cast<std::size_t>(k)];
     const int vkladatNa = stav.RucniPrevod.RadioGroup1;
-    const Zapis zapis{vkladatNa == NeprepisovatRadek};
+    const Zapis zapis { vkladatNa == NeprepisovatRadek };
     TProjekt& projekt = stav.Projekt;
     switch (stav.RucniPrevod.RadioGroup3) {
     case Sachta: {
