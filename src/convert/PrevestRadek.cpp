@@ -4,6 +4,7 @@
 #include "data/Stav.h"
 
 #include <optional>
+#include <type_traits>
 
 namespace lineon {
 
@@ -24,12 +25,10 @@ struct Zapis {
         if (!jenPrazdne || pole.empty())
             pole = kodovani::PrvnichZnaku(text, DelkaTextu);
     }
-    void operator()(double& pole, double hodnota) const
-    {
-        if (!jenPrazdne || pole == 0)
-            pole = hodnota;
-    }
-    void operator()(std::int32_t& pole, std::int32_t hodnota) const
+    /// Coordinates and levels, and the diameter.
+    template <class Cislo>
+    requires std::is_arithmetic_v<Cislo>
+    void operator()(Cislo& pole, std::type_identity_t<Cislo> hodnota) const
     {
         if (!jenPrazdne || pole == 0)
             pole = hodnota;
