@@ -1,17 +1,296 @@
 #include "ui/HlavniOkno.h"
 
 #include "data/Titulek.h"
+#include "data/UpravyRadku.h"
+#include "ui/ModelBodu.h"
+#include "ui/ModelPripojek.h"
+#include "ui/TabulkaRadku.h"
+#include "ui/VolbaSouboru.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QVBoxLayout>
 
 namespace lineon::ui {
 
-HlavniOkno::HlavniOkno(TStav& stav, QWidget* rodic) : QMainWindow(rodic), stav_(stav)
+namespace {
+
+QAction* Polozka(QMenu* menu, const char* text)
 {
+    return menu->addAction(QString::fromUtf8(text));
+}
+
+QAction* Oddelovac(QObject* rodic)
+{
+    auto* oddelovac = new QAction(rodic);
+    oddelovac->setSeparator(true);
+    return oddelovac;
+}
+
+void NastavitSirky(TabulkaRadku& tabulka, std::initializer_list<int> sirky)
+{
+    int sloupec = 0;
+    for (int sirka : sirky)
+        tabulka.horizontalHeader()->resizeSection(sloupec++, sirka);
+}
+
+} // namespace
+
+HlavniOkno::HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru, QWidget* rodic)
+    : QMainWindow(rodic), stav_(stav), zpravy_(zpravy), volbaSouboru_(volbaSouboru), modelBodu_(new ModelBodu(stav, this)),
+      modelPripojek_(new ModelPripojek(stav, this)), tabulkaBodu_(new TabulkaRadku), tabulkaPripojek_(new TabulkaRadku)
+{
+    tabulkaBodu_->setModel(modelBodu_);
+    tabulkaPripojek_->setModel(modelPripojek_);
+    NastavitSirky(*tabulkaBodu_, {44, 96, 92, 100, 78, 78, 78, 78, 64, 44});
+    NastavitSirky(*tabulkaPripojek_, {44, 60, 72, 100, 100, 72, 100, 100, 84, 84});
+
+    auto* obsah = new QWidget;
+    auto* rozlozeni = new QVBoxLayout(obsah);
+    rozlozeni->setContentsMargins(4, 4, 4, 4);
+    rozlozeni->addWidget(tabulkaBodu_, 3);
+    rozlozeni->addWidget(tabulkaPripojek_, 2);
+    setCentralWidget(obsah);
+
+    VytvoritMenu();
+    VytvoritKontextoveMenu();
+    PripojitUpravy();
+
+    connect(tabulkaBodu_, &TabulkaRadku::otevritRadek, this, [this] {
+        // A click into "Dno" toggles the check box and opens nothing.
+        if (tabulkaBodu_->AktivniSloupec() != ModelBodu::SloupecDno)
+            emit otevritBod(tabulkaBodu_->AktivniRadek(), tabulkaBodu_->AktivniSloupec());
+    });
+    connect(tabulkaPripojek_, &TabulkaRadku::otevritRadek, this,
+            [this] { emit otevritPripojku(tabulkaPripojek_->AktivniRadek(), tabulkaPripojek_->AktivniSloupec()); });
+
+    setFixedSize(860, 640);
+    if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
+        move(obrazovka->availableGeometry().center() - rect().center());
     ObnovitTitulek();
+    PrekreslitTabulky();
+}
+
+void HlavniOkno::VytvoritMenu()
+{
+    QMenu* soubor = menuBar()->addMenu(QString::fromUtf8("Soubor"));
+    akce_.Novy = Polozka(soubor, "Nový");
+    akce_.Otevrit = Polozka(soubor, "Otevřít");
+    akce_.Ulozit = Polozka(soubor, "Uložit");
+    akce_.UlozitJako = Polozka(soubor, "Uložit jako");
+    soubor->addSeparator();
+    akce_.Import = Polozka(soubor, "Import");
+    soubor->addSeparator();
+    akce_.Konec = Polozka(soubor, "Konec");
+    connect(akce_.Novy, &QAction::triggered, this, &HlavniOkno::Novy);
+    connect(akce_.Otevrit, &QAction::triggered, this, &HlavniOkno::Otevrit);
+    connect(akce_.Ulozit, &QAction::triggered, this, &HlavniOkno::Ulozit);
+    connect(akce_.UlozitJako, &QAction::triggered, this, &HlavniOkno::UlozitJako);
+    connect(akce_.Konec, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* upravy = menuBar()->addMenu(QString::fromUtf8("Úpravy"));
+    akce_.SeraditPodleZDna = Polozka(upravy, "Seřadit podle Z dna");
+    upravy->addSeparator();
+    akce_.VlozitRadekPred = Polozka(upravy, "Vložit prázdný řádek před kurzor");
+    akce_.VlozitRadekZa = Polozka(upravy, "Vložit prázdný řádek za kurzor");
+    akce_.OdstranitRadek = Polozka(upravy, "Odstranit řádek");
+    upravy->addSeparator();
+    akce_.KopirovatRadek = Polozka(upravy, "Kopírovat řádek");
+    akce_.VyjmoutRadek = Polozka(upravy, "Vyjmout řádek");
+    akce_.VlozitZeSchranky = Polozka(upravy, "Vložit řádek");
+    akce_.VlozitZeSchranky->setEnabled(false);
+    upravy->addSeparator();
+    akce_.OdstranitPripojku = Polozka(upravy, "Odstranit řádek - přípojky");
+
+    QMenu* nastaveni = menuBar()->addMenu(QString::fromUtf8("Nastavení"));
+    akce_.Nastaveni = Polozka(nastaveni, "Nastavení");
+    QMenu* druh = nastaveni->addMenu(QString::fromUtf8("Druh inženýrské sítě"));
+    auto* skupinaDruhu = new QActionGroup(this);
+    akce_.Kanalizace = Polozka(druh, "Kanalizace");
+    akce_.Vodovod = Polozka(druh, "Vodovod");
+    akce_.OsaKomunikace = Polozka(druh, "Osa komunikace");
+    int k = 1;
+    for (QAction* polozka : {akce_.Kanalizace, akce_.Vodovod, akce_.OsaKomunikace}) {
+        polozka->setCheckable(true);
+        skupinaDruhu->addAction(polozka);
+        connect(polozka, &QAction::triggered, this, [this, k] { PrepnoutDruhSite(k); });
+        ++k;
+    }
+    QMenu* jazyk = nastaveni->addMenu(QString::fromUtf8("Jazyk"));
+    auto* skupinaJazyku = new QActionGroup(this);
+    // A language other than CZ and SK carries no check mark.
+    skupinaJazyku->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    akce_.Cestina = Polozka(jazyk, "Čeština");
+    akce_.Slovenstina = Polozka(jazyk, "Slovenština");
+    for (QAction* polozka : {akce_.Cestina, akce_.Slovenstina}) {
+        polozka->setCheckable(true);
+        skupinaJazyku->addAction(polozka);
+    }
+    connect(akce_.Cestina, &QAction::triggered, this, [this] { PrepnoutJazyk("CZ"); });
+    connect(akce_.Slovenstina, &QAction::triggered, this, [this] { PrepnoutJazyk("SK"); });
+
+    QMenu* vypocet = menuBar()->addMenu(QString::fromUtf8("Výpočet"));
+    akce_.Vypocet = Polozka(vypocet, "Výpočet");
+}
+
+void HlavniOkno::VytvoritKontextoveMenu()
+{
+    akce_.NastaveniKontext = new QAction(QString::fromUtf8("Nastavení ..."), this);
+    connect(akce_.NastaveniKontext, &QAction::triggered, akce_.Nastaveni, &QAction::trigger);
+    tabulkaBodu_->addActions({akce_.VlozitRadekPred, akce_.VlozitRadekZa, akce_.OdstranitRadek, Oddelovac(this),
+                              akce_.KopirovatRadek, akce_.VyjmoutRadek, akce_.VlozitZeSchranky, Oddelovac(this),
+                              akce_.NastaveniKontext});
+    tabulkaPripojek_->addActions({akce_.OdstranitPripojku, Oddelovac(this), akce_.NastaveniKontext});
+}
+
+void HlavniOkno::PripojitUpravy()
+{
+    const auto bod = [this] { return tabulkaBodu_->AktivniRadek(); };
+    const auto pripojit = [this](QAction* akce, std::function<void()> prikaz) {
+        connect(akce, &QAction::triggered, this, [this, prikaz] { Provest(prikaz); });
+    };
+    pripojit(akce_.SeraditPodleZDna, [this] { SeraditPodleZDna(stav_); });
+    pripojit(akce_.VlozitRadekPred, [this, bod] { VlozitRadek(stav_, bod(), MistoVlozeni::Pred); });
+    pripojit(akce_.VlozitRadekZa, [this, bod] { VlozitRadek(stav_, bod(), MistoVlozeni::Za); });
+    pripojit(akce_.OdstranitRadek, [this, bod] { OdstranitRadek(stav_, bod(), zpravy_); });
+    pripojit(akce_.KopirovatRadek, [this, bod] { KopirovatRadek(stav_, bod()); });
+    pripojit(akce_.VyjmoutRadek, [this, bod] { VyjmoutRadek(stav_, bod()); });
+    pripojit(akce_.VlozitZeSchranky, [this, bod] { VlozitZeSchranky(stav_, bod(), zpravy_); });
+    pripojit(akce_.OdstranitPripojku,
+             [this] { OdstranitPripojku(stav_, tabulkaPripojek_->AktivniRadek(), zpravy_); });
+}
+
+void HlavniOkno::Provest(const std::function<void()>& prikaz)
+{
+    try {
+        prikaz();
+    } catch (const Chyba& chyba) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+    }
+    // The paste items stay enabled from the first copy or cut on.
+    if (stav_.SchrankaRadku)
+        akce_.VlozitZeSchranky->setEnabled(true);
+    PrekreslitTabulky();
+}
+
+bool HlavniOkno::ZkusitSoubor(const std::function<bool()>& prikaz)
+{
+    bool hotovo = false;
+    try {
+        hotovo = prikaz();
+    } catch (const Chyba& chyba) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+    }
+    ObnovitTitulek();
+    PrekreslitTabulky();
+    return hotovo;
+}
+
+void HlavniOkno::Novy()
+{
+    ZkusitSoubor([this] { return lineon::Novy(stav_, zpravy_, [this] { return Ulozit(); }); });
+}
+
+void HlavniOkno::Otevrit()
+{
+    ZkusitSoubor([this] {
+        return lineon::Otevrit(stav_, zpravy_, [this] { return Ulozit(); },
+                               [this](const std::string&) { return volbaSouboru_.Otevrit(this, stav_.Nastaveni.AdresarProjektu); });
+    });
+}
+
+bool HlavniOkno::Ulozit()
+{
+    return ZkusitSoubor([this] { return lineon::Ulozit(stav_, [this] { return UlozitJako(); }); });
+}
+
+bool HlavniOkno::UlozitJako()
+{
+    return ZkusitSoubor([this] {
+        return lineon::UlozitJako(stav_, typUlozeni_, [this](const std::string& nazev) {
+            auto volba = volbaSouboru_.UlozitJako(this, stav_.Nastaveni.AdresarProjektu, nazev, typUlozeni_);
+            if (volba)
+                typUlozeni_ = volba->Format;
+            return volba;
+        });
+    });
+}
+
+bool HlavniOkno::PotvrditUlozeni()
+{
+    return lineon::PotvrditUlozeni(stav_.Projekt, zpravy_, [this] { return Ulozit(); });
 }
 
 void HlavniOkno::ObnovitTitulek()
 {
     setWindowTitle(QString::fromStdString(lineon::ObnovitTitulek(stav_)));
+}
+
+void HlavniOkno::PrekreslitTabulky()
+{
+    for (TabulkaRadku* tabulka : {tabulkaBodu_, tabulkaPripojek_}) {
+        const int radek = tabulka->AktivniRadek();
+        const int sloupec = tabulka->AktivniSloupec();
+        if (tabulka == tabulkaBodu_)
+            modelBodu_->Prekreslit();
+        else
+            modelPripojek_->Prekreslit();
+        tabulka->NastavitKurzor(std::max(radek, 1), sloupec);
+    }
+}
+
+void HlavniOkno::PrepnoutDruhSite(int k)
+{
+    if (k < 1 || k > 3)
+        return;
+    QAction* polozky[] = {akce_.Kanalizace, akce_.Vodovod, akce_.OsaKomunikace};
+    polozky[k - 1]->setChecked(true);
+    NastavitDruhSite(stav_.Nastaveni, k);
+    ObnovitTitulek();
+    modelBodu_->NastavitDruhSite(k);
+    emit druhSitePrepnut(k);
+    PrekreslitTabulky();
+}
+
+void HlavniOkno::PrepnoutJazyk(const std::string& jazyk)
+{
+    stav_.Nastaveni.Jazyk = jazyk;
+    OznacitJazyk();
+    ObnovitTitulek();
+}
+
+void HlavniOkno::OznacitJazyk()
+{
+    akce_.Cestina->setChecked(stav_.Nastaveni.Jazyk == "CZ");
+    akce_.Slovenstina->setChecked(stav_.Nastaveni.Jazyk == "SK");
+}
+
+void HlavniOkno::changeEvent(QEvent* udalost)
+{
+    QMainWindow::changeEvent(udalost);
+    // The kind is applied each time the window becomes active, so every window always matches it.
+    if (udalost->type() == QEvent::ActivationChange && isActiveWindow())
+        PrepnoutDruhSite(stav_.Nastaveni.DruhSite);
+}
+
+void HlavniOkno::closeEvent(QCloseEvent* udalost)
+{
+    // While a dialog holds the window disabled it cannot close.
+    if (!isEnabled()) {
+        udalost->ignore();
+        return;
+    }
+    if (stav_.Projekt.Zmeneno && !PotvrditUlozeni()) {
+        udalost->ignore();
+        return;
+    }
+    udalost->accept();
+    emit zavreno();
 }
 
 } // namespace lineon::ui

@@ -1,22 +1,89 @@
 #pragma once
 
 #include "data/Stav.h"
+#include "data/ProjektovySoubor.h"
+#include "data/Zpravy.h"
+#include "ui/AkceHlavnihoOkna.h"
 
 #include <QMainWindow>
 
+#include <functional>
+#include <string>
+
 namespace lineon::ui {
 
+class ModelBodu;
+class ModelPripojek;
+class TabulkaRadku;
+class VolbaSouboru;
+
 /// The main window: both tables of the project and the menus from which everything starts.
+/// The commands of other windows (outputs dialog, row dialogs, calculation, import) are connected
+/// to `Akce()` and to the signals below by the application object.
 class HlavniOkno : public QMainWindow {
     Q_OBJECT
 public:
-    explicit HlavniOkno(TStav& stav, QWidget* rodic = nullptr);
+    HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru, QWidget* rodic = nullptr);
+
+    // The "Soubor" commands; a file error is shown and ends the command.
+    void Novy();
+    void Otevrit();
+    /// True when the project was written.
+    bool Ulozit();
+    /// True when the project was written, false when the dialog was cancelled or writing failed.
+    bool UlozitJako();
+    /// The unsaved-changes prompt; true when the calling command may go on.
+    bool PotvrditUlozeni();
 
     /// Rebuilds the caption from the program name, language, network kind and project file.
     void ObnovitTitulek();
+    /// Redraws both tables; the cursors keep their rows as far as the tables reach.
+    void PrekreslitTabulky();
+    /// The network-kind command (k = 1, 2, 3): check mark, kind and caption, the table columns,
+    /// and `druhSitePrepnut` for the kind-dependent parts of the other windows.
+    void PrepnoutDruhSite(int k);
+    /// The language command ("CZ" or "SK"): check mark, `Jazyk` and caption.
+    void PrepnoutJazyk(const std::string& jazyk);
+    /// Puts the check marks of the language menu after the settings were read.
+    void OznacitJazyk();
+
+    const AkceHlavnihoOkna& Akce() const { return akce_; }
+    TabulkaRadku& TabulkaBodu() const { return *tabulkaBodu_; }
+    TabulkaRadku& TabulkaPripojek() const { return *tabulkaPripojek_; }
+    ModelBodu& ModelTabulkyBodu() const { return *modelBodu_; }
+
+signals:
+    /// The network kind was applied; other windows show or hide their kind-dependent controls.
+    void druhSitePrepnut(int druh);
+    /// Double-click or Enter in the point table outside the "Dno" column: row and column of the cursor.
+    void otevritBod(int radek, int sloupec);
+    /// Double-click or Enter in the connection table.
+    void otevritPripojku(int radek, int sloupec);
+    /// The window was allowed to close; the program ends.
+    void zavreno();
+
+protected:
+    void changeEvent(QEvent* udalost) override;
+    void closeEvent(QCloseEvent* udalost) override;
 
 private:
+    void VytvoritMenu();
+    void VytvoritKontextoveMenu();
+    void PripojitUpravy();
+    /// Runs a command that changes rows: a failure is shown, the tables are redrawn either way.
+    void Provest(const std::function<void()>& prikaz);
+    /// Runs a file command: a failure is shown and counts as not done.
+    bool ZkusitSoubor(const std::function<bool()>& prikaz);
+
     TStav& stav_;
+    IZpravy& zpravy_;
+    VolbaSouboru& volbaSouboru_;
+    FormatProjektu typUlozeni_ = FormatProjektu::Tabulka; ///< the save dialog remembers its file type
+    AkceHlavnihoOkna akce_;
+    ModelBodu* modelBodu_;
+    ModelPripojek* modelPripojek_;
+    TabulkaRadku* tabulkaBodu_;
+    TabulkaRadku* tabulkaPripojek_;
 };
 
 } // namespace lineon::ui

@@ -1,15 +1,28 @@
-#include "data/Stav.h"
+#include "data/UmisteniNastaveni.h"
+#include "ui/Aplikace.h"
 #include "ui/HlavniOkno.h"
+#include "ui/VolbaSouboruDialogem.h"
+#include "ui/ZpravyOknem.h"
 
 #include <QApplication>
-
-#include <memory>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
     QApplication aplikace(argc, argv);
-    auto stav = std::make_unique<lineon::TStav>();
-    lineon::ui::HlavniOkno okno(*stav);
-    okno.show();
+    // The platform's own dialogs and buttons speak Czech as the rest of the program does.
+    QTranslator preklad;
+    if (preklad.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&preklad);
+
+    lineon::ui::ZpravyOknem zpravy;
+    lineon::ui::VolbaSouboruDialogem volbaSouboru;
+    const std::string souborNastaveni = lineon::SouborNastaveniBehu(
+        QDir::currentPath().toStdString() + "/", QCoreApplication::applicationDirPath().toStdString() + "/");
+    lineon::ui::Aplikace program(zpravy, volbaSouboru, souborNastaveni);
+    program.Spustit();
+    zpravy.NastavitOkno(&program.Okno());
     return aplikace.exec();
 }

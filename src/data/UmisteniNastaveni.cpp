@@ -1,0 +1,13 @@
+#include "data/UmisteniNastaveni.h"
+
+#include "data/Soubor.h"
+
+namespace lineon {
+
+std::string SouborNastaveniBehu(const std::string& pracovniAdresar, const std::string& adresarProgramu)
+{
+    const std::string vPracovnim = pracovniAdresar + NazevSouboruNastaveni;
+    return soubor::Existuje(vPracovnim) ? vPracovnim : adresarProgramu + NazevSouboruNastaveni;
+}
+
+} // namespace lineon

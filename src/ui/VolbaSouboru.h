@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/PrikazySouboru.h"
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace lineon::ui {
+
+/// The open and save dialogs of the project files; tests put a chooser of their own in its place.
+class VolbaSouboru {
+public:
+    virtual ~VolbaSouboru() = default;
+
+    /// "Otevřít", starting in `adresar`; nothing when cancelled.
+    virtual std::optional<TVolbaSouboru> Otevrit(QWidget* okno, const std::string& adresar) = 0;
+
+    /// "Uložit jako", starting in `adresar` with `nazev` and the file type `typ` selected.
+    virtual std::optional<TVolbaSouboru> UlozitJako(QWidget* okno, const std::string& adresar,
+                                                    const std::string& nazev, FormatProjektu typ) = 0;
+};
+
+} // namespace lineon::ui

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "TestPomoc.h"
+#include "data/ProjektovySoubor.h"
+#include "ui/Aplikace.h"
+#include "ui/HlavniOkno.h"
+#include "ui/VolbaSouboru.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lineon::test {
+
+/// Stands in for the file dialogs: answers with a prepared choice and records what was offered.
+class VolbaSouboruTestem : public ui::VolbaSouboru {
+public:
+    std::optional<TVolbaSouboru> odpoved;
+    std::vector<std::string> adresare;
+    std::vector<std::string> nabidnuteNazvy;
+    std::vector<FormatProjektu> nabidnuteTypy;
+
+    std::optional<TVolbaSouboru> Otevrit(QWidget*, const std::string& adresar) override
+    {
+        adresare.push_back(adresar);
+        return odpoved;
+    }
+    std::optional<TVolbaSouboru> UlozitJako(QWidget*, const std::string& adresar, const std::string& nazev,
+                                            FormatProjektu typ) override
+    {
+        adresare.push_back(adresar);
+        nabidnuteNazvy.push_back(nazev);
+        nabidnuteTypy.push_back(typ);
+        return odpoved;
+    }
+};
+
+/// The captions of a menu's items in order, "-" for a separator and "name >" for a submenu.
+inline QStringList Polozky(const QList<QAction*>& akce)
+{
+    QStringList texty;
+    for (const QAction* a : akce)
+        texty << (a->isSeparator() ? QStringLiteral("-") : a->menu() ? a->text() + QStringLiteral(" >") : a->text());
+    return texty;
+}
+
+/// A sewer project of three points and two connections, with Czech labels.
+inline TProjekt UkazkovyProjekt()
+{
+    TProjekt projekt;
+    projekt.Body[1] = {.Oznaceni = "Šř1", .Y = 745123.456, .X = 1043210.5, .ZDna = 243.006, .ZPoklopu = 245.004,
+                       .ZVtoku = 243.1, .ZOdtoku = 243.01, .Prumer = 300, .Dno = true};
+    projekt.Body.Pridat({.Oznaceni = "Šě2", .Y = 745140, .X = 1043230, .ZDna = 243.5, .ZPoklopu = 246, .Prumer = 300});
+    projekt.Body.Pridat({.Oznaceni = "Šů3", .Y = 745160, .X = 1043250, .ZDna = 244, .ZPoklopu = 246.5, .Prumer = 250});
+    projekt.Pripojky.Pridat({.Typ = "p", .OznaceniPripojky = "Př1", .Y = 745130, .X = 1043220, .OznaceniDS = "DŠ1",
+                             .YDS = 745135, .XDS = 1043215, .ZPoklopuDS = 246, .ZDnaDS = 244.8, .Poradi = 1});
+    projekt.Pripojky.Pridat({.Typ = "ka", .OznaceniPripojky = "kříž", .Y = 745150, .X = 1043240, .Poradi = 2});
+    return projekt;
+}
+
+} // namespace lineon::test
+
+namespace lineon::test {
+
+/// The desktop program started afresh with a settings file in a directory of its own, messages
+/// recorded and file dialogs answered by the test.
+struct SpustenyProgram {
+    DocasnyAdresar adresar;
+    ZaznamZprav zpravy;
+    VolbaSouboruTestem volba;
+    std::unique_ptr<ui::Aplikace> program;
+
+    SpustenyProgram()
+    {
+        program = std::make_unique<ui::Aplikace>(zpravy, volba, adresar / "$nastav");
+        program->Spustit();
+    }
+    ~SpustenyProgram()
+    {
+        program->Stav().Projekt.Zmeneno = false;
+    }
+
+    ui::HlavniOkno& Okno() { return program->Okno(); }
+    TStav& Stav() { return program->Stav(); }
+
+    /// Opens the sample project through "Otevřít".
+    void OtevritUkazku()
+    {
+        const std::string cesta = adresar / "ukázka.csv";
+        ZapsatProjekt(UkazkovyProjekt(), cesta, FormatProjektu::Tabulka);
+        volba.odpoved = TVolbaSouboru{cesta, FormatProjektu::Tabulka};
+        Okno().Akce().Otevrit->trigger();
+    }
+};
+
+} // namespace lineon::test
