@@ -12,17 +12,18 @@ namespace {
 
 constexpr double NejmensiVyskaDna = 35; // mm of paper between the bottom and the plane
 
-/// Whole metres as the plane's fields hold them; values beyond their range are held at its ends.
+/// Whole metres as the plane's fields hold them; values beyond their range (which only absurd
+/// levels or scales reach) are held at its ends, so that a shift can always be turned round.
 int NaCeleMetry(double metry)
 {
-    return static_cast<int>(std::clamp<double>(metry, std::numeric_limits<std::int32_t>::min(),
-                                               std::numeric_limits<std::int32_t>::max()));
+    constexpr double Mez = std::numeric_limits<std::int32_t>::max();
+    return static_cast<int>(std::clamp(metry, -Mez, Mez));
 }
 
 /// The plane on a multiple of the step below a level (truncation, i.e. towards zero).
 int NaKroku(double uroven, int krok)
 {
-    return krok * NaCeleMetry(cisla::Oriznout(uroven / krok));
+    return NaCeleMetry(krok * cisla::Oriznout(uroven / krok));
 }
 
 /// The proposal while it is built: the first plane R0 and the shift list filled up to position k.

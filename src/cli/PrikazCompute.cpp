@@ -7,6 +7,8 @@
 #include "data/Chyba.h"
 #include "data/DialogVystupu.h"
 #include "data/ProjektovySoubor.h"
+#include "profile/InformaceORovine.h"
+#include "profile/NahledProfilu.h"
 
 #include <memory>
 #include <ostream>
@@ -57,7 +59,8 @@ TArgumentyCompute PrecistArgumenty(const std::vector<std::string>& argumenty)
 
 // Opens PROJECT as "Otevřít" does, runs "Výpočet" with its outputs into the output directory
 // (--out, else the directory of PROJECT), and confirms the comparison-plane dialog at once with
-// the proposal or the values given. Nothing is written before every argument has been checked.
+// the proposal or the values given, which draws the longitudinal profile. Nothing is written
+// before every argument has been checked.
 int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std::ostream& chyby)
 {
     try {
@@ -74,8 +77,14 @@ int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std:
         DavkoveVystupy vystupy(*stav);
         if (!Vypocet(*stav, zpravy, vystupy))
             return VypocetZastaven;
-        if (vystupy.RovinaVyzadana())
-            UplatnitVolbyRoviny(argumentyCompute.Rovina, stav->Rovina);
+        // The dialog is confirmed once the calculation has ended, so a road axis draws no cover.
+        if (vystupy.RovinaVyzadana()) {
+            InformaceORovine dialog;
+            dialog.Naplnit(*stav);
+            UplatnitVolbyRoviny(argumentyCompute.Rovina, dialog);
+            BezNahledu bezNahledu;
+            dialog.Potvrdit(*stav, bezNahledu);
+        }
         return Uspech;
     } catch (const Chyba& chyba) {
         chyby << "error: " << chyba.what() << '\n';

@@ -10,9 +10,6 @@ namespace lineon::cli {
 
 namespace {
 
-/// The most shift points the list holds: its last place keeps the closing 0.
-constexpr int NejviceBoduPosunu = MistVSeznamuPosunu - 1;
-
 int CeleCislo(const std::string& volba, const std::string& hodnota, int od, int po)
 {
     const auto cislo = cisla::CtiCele(hodnota);
@@ -72,21 +69,19 @@ void OveritBodyPosunu(const TVolbyRoviny& volby, int pocetBodu)
             throw Chyba("Bod " + std::to_string(bod) + " nelze zvolit pro posun srovnávací roviny: "
                         + (pocetBodu > 2 ? "volit lze body 2 až " + std::to_string(pocetBodu - 1) + "."
                                          : "linie nemá žádný vnitřní bod."));
-    if (static_cast<int>(volby.Body->size()) > NejviceBoduPosunu)
-        throw Chyba("Srovnávací rovinu lze posunout nejvýše u " + std::to_string(NejviceBoduPosunu) + " bodů.");
+    OveritPocetBoduPosunu(static_cast<int>(volby.Body->size()));
 }
 
-void UplatnitVolbyRoviny(const TVolbyRoviny& volby, TRovina& rovina)
+void UplatnitVolbyRoviny(const TVolbyRoviny& volby, InformaceORovine& dialog)
 {
     if (volby.Rovina)
-        rovina.SrovnavaciRovina = *volby.Rovina;
+        dialog.srovField = *volby.Rovina;
     if (volby.Posun)
-        rovina.PosunRoviny = *volby.Posun;
-    if (volby.Body) {
-        rovina.PosunyRoviny.fill(0);
-        std::copy(volby.Body->begin(), volby.Body->end(), rovina.PosunyRoviny.begin());
-        rovina.PocetPosunu = static_cast<int>(volby.Body->size());
-    }
+        dialog.posSRField = *volby.Posun;
+    if (volby.Body)
+        for (std::size_t i = 0; i < dialog.poscombo.size(); ++i)
+            dialog.poscombo[i].Zaskrtnut =
+                std::find(volby.Body->begin(), volby.Body->end(), static_cast<int>(i) + 2) != volby.Body->end();
 }
 
 } // namespace lineon::cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Stav.h"
+#include "profile/InformaceORovine.h"
 
 #include <optional>
 #include <string>
@@ -24,8 +24,8 @@ bool PrecistVolbuRoviny(const std::vector<std::string>& argumenty, std::size_t& 
 /// closing 0: other points throw Chyba.
 void OveritBodyPosunu(const TVolbyRoviny& volby, int pocetBodu);
 
-/// Puts the given values where the proposal stands, so that the dialog shows them: the plane, the
-/// shift, and the checked points as the shift list (each is then checked as the next entry).
-void UplatnitVolbyRoviny(const TVolbyRoviny& volby, TRovina& rovina);
+/// Enters the given values into the filled dialog as the user would: the plane, the shift, and
+/// exactly the given points checked. What is not given keeps the proposal.
+void UplatnitVolbyRoviny(const TVolbyRoviny& volby, InformaceORovine& dialog);
 
 } // namespace lineon::cli

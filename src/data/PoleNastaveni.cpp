@@ -68,11 +68,6 @@ const std::array<TPoleNastaveni, 43> Tabulka = {{
     {"KodSoupe", T::Text16, &N::KodSoupe, "soupeF", {}, KodZnacky},
 }};
 
-std::string PopisMezi(const TMeze& meze)
-{
-    return cisla::FormatF(meze.Od, 0, meze.Desetin) + " až " + cisla::FormatF(meze.Do, 0, meze.Desetin);
-}
-
 [[noreturn]] void Odmitnout(const TPoleNastaveni& pole, const std::string& ocekava, std::string_view hodnota)
 {
     OdmitnoutHodnotu(pole.Nazev, ocekava, hodnota);
@@ -87,7 +82,7 @@ bool MaNejvyseDesetin(double x, int desetin)
 std::int32_t CeleVMezich(const TPoleNastaveni& pole, std::string_view hodnota)
 {
     const auto cislo = cisla::CtiCele(hodnota);
-    if (!cislo || (pole.Meze.Plati() && (*cislo < pole.Meze.Od || *cislo > pole.Meze.Do)))
+    if (!cislo || !pole.Meze.Obsahuje(*cislo))
         Odmitnout(pole, "celé číslo " + PopisMezi(pole.Meze), hodnota);
     return *cislo;
 }
@@ -95,8 +90,7 @@ std::int32_t CeleVMezich(const TPoleNastaveni& pole, std::string_view hodnota)
 double RealneVMezich(const TPoleNastaveni& pole, std::string_view hodnota)
 {
     const auto cislo = cisla::CtiDesetinne(hodnota);
-    if (!cislo || (pole.Meze.Plati() && (*cislo < pole.Meze.Od || *cislo > pole.Meze.Do
-                                          || !MaNejvyseDesetin(*cislo, pole.Meze.Desetin))))
+    if (!cislo || !pole.Meze.Obsahuje(*cislo) || (pole.Meze.Plati() && !MaNejvyseDesetin(*cislo, pole.Meze.Desetin)))
         Odmitnout(pole, "číslo " + PopisMezi(pole.Meze) + " s nejvýše " + std::to_string(pole.Meze.Desetin)
                             + " desetinným místem",
                   hodnota);
@@ -113,6 +107,11 @@ bool Logicka(const TPoleNastaveni& pole, std::string_view hodnota)
 }
 
 } // namespace
+
+std::string PopisMezi(const TMeze& meze)
+{
+    return cisla::FormatF(meze.Od, 0, meze.Desetin) + " až " + cisla::FormatF(meze.Do, 0, meze.Desetin);
+}
 
 std::span<const TPoleNastaveni> PoleNastaveni()
 {

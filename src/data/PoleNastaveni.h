@@ -32,7 +32,12 @@ struct TMeze {
     int Desetin = 0; ///< decimals the control can hold
 
     bool Plati() const { return Od <= Do; }
+    /// Whether a value lies in the range (always, when there is none).
+    bool Obsahuje(double x) const { return !Plati() || (x >= Od && x <= Do); }
 };
+
+/// The range in words, e.g. "11 až 10000".
+std::string PopisMezi(const TMeze& meze);
 
 /// One setting: its name, its line format, where it lives in `TNastaveni`, and the control that
 /// edits it with that control's range or length.

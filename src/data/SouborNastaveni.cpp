@@ -50,16 +50,16 @@ private:
         const std::string& radek = radky_[dalsi_ - 1];
         switch (pole.Typ) {
         case TypNastaveni::Cele:
-            if (const auto cislo = cisla::CtiCele(CisloNaRadku(radek)))
-                nastaveni_.*std::get<std::int32_t TNastaveni::*>(pole.Clen) = *cislo;
-            else
+            if (const auto cislo = cisla::CtiCele(CisloNaRadku(radek)); !cislo)
                 Oznamit(pole.Nazev, "„" + radek + "“ není celé číslo; platí výchozí hodnota.");
+            else if (VRozsahu(pole, *cislo))
+                nastaveni_.*std::get<std::int32_t TNastaveni::*>(pole.Clen) = *cislo;
             return true;
         case TypNastaveni::Realne:
-            if (const auto cislo = cisla::CtiDesetinne(CisloNaRadku(radek), cisla::Exponent::Povolen))
-                nastaveni_.*std::get<double TNastaveni::*>(pole.Clen) = *cislo;
-            else
+            if (const auto cislo = cisla::CtiDesetinne(CisloNaRadku(radek), cisla::Exponent::Povolen); !cislo)
                 Oznamit(pole.Nazev, "„" + radek + "“ není číslo; platí výchozí hodnota.");
+            else if (VRozsahu(pole, *cislo))
+                nastaveni_.*std::get<double TNastaveni::*>(pole.Clen) = *cislo;
             return true;
         case TypNastaveni::Kod:
             nastaveni_.*std::get<std::string TNastaveni::*>(pole.Clen) = kodovani::PrvnichZnaku(radek, ZnakuKodu);
@@ -80,6 +80,16 @@ private:
             return PrecistOsoby(pole, radek);
         }
         return true;
+    }
+
+    // A value the window could never have stored (a scale of 0 would divide by zero) keeps its default.
+    bool VRozsahu(const TPoleNastaveni& pole, double hodnota)
+    {
+        if (pole.Meze.Obsahuje(hodnota))
+            return true;
+        Oznamit(pole.Nazev, "„" + radky_[dalsi_ - 1] + "“ leží mimo rozsah " + PopisMezi(pole.Meze)
+                                + "; platí výchozí hodnota.");
+        return false;
     }
 
     // The count P, then exactly P name lines, so that the lines after them keep their meaning.

@@ -8,6 +8,7 @@
 #include "data/Vystupy.h"
 #include "data/ZamerenyBod.h"
 #include "dxf/KresData.h"
+#include "profile/RozsahProfilu.h"
 
 #include <optional>
 
@@ -25,6 +26,7 @@ struct TStav {
     TRucniPrevod RucniPrevod;
     TAutomatickyPrevod AutomatickyPrevod;
     TSeznamKresby SeznamKresby;            ///< the profile preview list
+    TRozsahProfilu RozsahProfilu;          ///< the extents of the last profile drawing, for the preview
     std::optional<TBod> SchrankaRadku;     ///< the row clipboard; empty until the first copy or cut
 };
 

@@ -70,7 +70,8 @@ private:
     {
         dxf_.DxfText(s, a, vrstva, x, y, uhel, h);
     }
-    void Cislo2(double v, int a, int vrstva, double x, double y, double uhel, double h)
+    /// A level: a number with two decimals.
+    void Kota(double v, int a, int vrstva, double x, double y, double uhel, double h)
     {
         dxf_.DxfCislo(2, a, vrstva, x, y, v, uhel, h);
     }
@@ -86,11 +87,11 @@ private:
 
     const TStav& stav_;
     DxfSituace dxf_;
-    const int N;
-    const double M;
-    const double hK;
-    const double hP;
-    const double hO;
+    const int N;       ///< number of points
+    const double M;    ///< scale denominator
+    const double hK;   ///< text heights in metres of paper: levels,
+    const double hP;   ///< descriptions,
+    const double hO;   ///< labels
     const int druh_;
     std::vector<double> alfa_; ///< text angle of each section; 0 before the first and after the last
 };
@@ -176,7 +177,7 @@ void KresbaSituace::PripojkyUseku(int i)
             dxf_.DxfKruh(VrstvaKruhuSituace::DSachta, Yd, Xd, 0.002 * M);
         dxf_.DxfCara(VrstvaCarySituace::Pripojka, Yc, Xc, Yd, Xd);
         Text(pripojka.OznaceniDS, 1, VrstvaTextuSituace::Oznaceni, Yd, Xd - 0.0025 * M, 0, hO);
-        Cislo2(pripojka.ZPoklopuDS, 1, VrstvaTextuSituace::Teren, Yd, Xd + (hK + 0.0025) * M, 0, hK);
+        Kota(pripojka.ZPoklopuDS, 1, VrstvaTextuSituace::Teren, Yd, Xd + (hK + 0.0025) * M, 0, hK);
         if (druh_ != OsaKomunikace)
             Text(VZavorkach(pripojka.ZDnaDS), 4, VrstvaTextuSituace::Potrubi, Yd, Xd + (2 * hK + 0.003) * M, 0, hK);
         Text(Cislo(vysledek.DelkaPripojky) + "m", 8, VrstvaTextuSituace::Popis, (Yc + Yd) / 2 - 0.0005 * M,
@@ -250,7 +251,7 @@ void KresbaSituace::Uzel(const UzelSituace& uzel)
     if (!maZnacku)
         dxf_.DxfZnacka(ZnackaSituace::PripojkaP, uzel.Y, uzel.X, M / 10000);
 
-    Cislo2(uzel.HorniKota, 1, VrstvaTextuSituace::Teren, uzel.Y, uzel.X + (hK + 0.0025) * M, 0, hK);
+    Kota(uzel.HorniKota, 1, VrstvaTextuSituace::Teren, uzel.Y, uzel.X + (hK + 0.0025) * M, 0, hK);
     if (druh_ != OsaKomunikace)
         Text(VZavorkach(uzel.DolniKota), 4, VrstvaTextuSituace::Potrubi, uzel.Y, uzel.X + (2 * hK + 0.003) * M, 0, hK);
 }

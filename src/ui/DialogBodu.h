@@ -32,6 +32,7 @@ public:
     CiselnePole* Pole(PoleBodu pole) const { return ciselnaPole_.at(pole); }
     QCheckBox* DnoBox() const { return dnoBox_; }
     QLabel* PopisPrumeru() const { return popisPrumeru_; }
+    QLabel* Popis(PoleBodu pole) const { return popisy_.at(pole); }
     QGroupBox* ZpusEdit() const { return zpusEdit_; }
     QRadioButton* Zpusob(ZpusobEditace zpusob) const;
 

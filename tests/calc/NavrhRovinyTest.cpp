@@ -132,3 +132,16 @@ TEST(NavrhRoviny, AnOldProposalIsClearedFirst)
     EXPECT_EQ(stav->Rovina.PosunyRoviny, Seznam{});
     EXPECT_EQ(stav->Rovina.PocetPosunu, 0);
 }
+
+TEST(NavrhRoviny, AbsurdLevelsAndScalesGiveAProposalWithoutOverflow)
+{
+    auto stav = LinieDen({-1e300, 1e300});
+    stav->Nastaveni.VyskoveMeritko = 2000000000;
+    stav->Nastaveni.PosunSR = -2000000000;
+    NavrhRoviny(*stav);
+    EXPECT_EQ(stav->Rovina.SrovnavaciRovina, -2147483647);
+
+    stav->Nastaveni.VyskoveMeritko = 0;
+    NavrhRoviny(*stav);
+    EXPECT_EQ(stav->Rovina.PosunRoviny, 0);
+}

@@ -101,7 +101,7 @@ TEST(PrikazCompute, TheOptionsFileChoosesTheOutputs)
     EXPECT_FALSE(soubor::Existuje(adresar / "podprof.csv"));
 
     DocasnyAdresar bezSouboru;
-    ZapsatBajty(adresar / "bez.txt", "psantxtcheck=0\nSitcheck=0\n");
+    ZapsatBajty(adresar / "bez.txt", "psantxtcheck=0\nSitcheck=0\nprofcheck=0\n");
     EXPECT_EQ(SpustitCli({"compute", Priklad(), "--options", adresar / "bez.txt", "--out", bezSouboru.Cesta()}).status,
               cli::Uspech);
     EXPECT_TRUE(Prazdny(bezSouboru));

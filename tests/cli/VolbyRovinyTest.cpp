@@ -16,30 +16,46 @@ TVolbyRoviny Precist(std::vector<std::string> argumenty)
     return volby;
 }
 
+/// The dialog as the calculation fills it: plane 240, shift 10, points 2..5 with point 3 checked.
+InformaceORovine Dialog()
+{
+    InformaceORovine dialog;
+    dialog.srovField = 240;
+    dialog.posSRField = 10;
+    dialog.poscombo = {{"Š2", false}, {"Š3", true}, {"Š4", false}, {"Š5", false}};
+    return dialog;
+}
+
+std::vector<bool> Zaskrtnute(const InformaceORovine& dialog)
+{
+    std::vector<bool> zaskrtnute;
+    for (const TBodPosunu& polozka : dialog.poscombo)
+        zaskrtnute.push_back(polozka.Zaskrtnut);
+    return zaskrtnute;
+}
+
 } // namespace
 
-TEST(VolbyRoviny, ReplaceTheProposalAsTheDialogWouldShowIt)
+TEST(VolbyRoviny, TakeTheUsersPlaceInTheDialog)
 {
-    TRovina rovina{.SrovnavaciRovina = 240, .PosunRoviny = 10, .PosunyRoviny = {3, 0}, .PocetPosunu = 1};
-    UplatnitVolbyRoviny(Precist({"--plane", "238", "--plane-shift", "-5", "--shift-points", "9,5,9"}), rovina);
-    EXPECT_EQ(rovina.SrovnavaciRovina, 238);
-    EXPECT_EQ(rovina.PosunRoviny, -5);
-    EXPECT_EQ(rovina.PosunyRoviny, (std::array<int, MistVSeznamuPosunu>{5, 9}));
-    EXPECT_EQ(rovina.PocetPosunu, 2);
+    InformaceORovine dialog = Dialog();
+    UplatnitVolbyRoviny(Precist({"--plane", "238", "--plane-shift", "-5", "--shift-points", "5,2,5"}), dialog);
+    EXPECT_EQ(dialog.srovField, 238);
+    EXPECT_EQ(dialog.posSRField, -5);
+    EXPECT_EQ(Zaskrtnute(dialog), (std::vector<bool>{true, false, false, true}));
 }
 
 TEST(VolbyRoviny, WhatIsNotGivenKeepsTheProposal)
 {
-    TRovina rovina{.SrovnavaciRovina = 240, .PosunRoviny = 10, .PosunyRoviny = {3, 0}, .PocetPosunu = 1};
-    UplatnitVolbyRoviny(Precist({"--plane-shift", "0"}), rovina);
-    EXPECT_EQ(rovina.SrovnavaciRovina, 240);
-    EXPECT_EQ(rovina.PosunRoviny, 0);
-    EXPECT_EQ(rovina.PosunyRoviny[0], 3);
+    InformaceORovine dialog = Dialog();
+    UplatnitVolbyRoviny(Precist({"--plane-shift", "0"}), dialog);
+    EXPECT_EQ(dialog.srovField, 240);
+    EXPECT_EQ(dialog.posSRField, 0);
+    EXPECT_EQ(Zaskrtnute(dialog), (std::vector<bool>{false, true, false, false}));
 
     // An empty list checks no point.
-    UplatnitVolbyRoviny(Precist({"--shift-points", ""}), rovina);
-    EXPECT_EQ(rovina.PosunyRoviny, (std::array<int, MistVSeznamuPosunu>{}));
-    EXPECT_EQ(rovina.PocetPosunu, 0);
+    UplatnitVolbyRoviny(Precist({"--shift-points", ""}), dialog);
+    EXPECT_EQ(Zaskrtnute(dialog), (std::vector<bool>{false, false, false, false}));
 }
 
 TEST(VolbyRoviny, TheFieldsRangesHold)

@@ -278,3 +278,24 @@ TEST(SouborNastaveni, AFailedWriteKeepsThePreviousFile)
     EXPECT_THROW(UlozitNastaveni(adr / "$nastav", zmenene), Chyba);
     EXPECT_EQ(test::PrecistBajty(adr / "$nastav"), predtim);
 }
+
+TEST(SouborNastaveni, AValueNoControlCouldHoldKeepsItsDefaultAndIsReported)
+{
+    test::DocasnyAdresar adr;
+    auto radky = VychoziRadky();
+    radky[1] = "0";    // a vertical scale of 0 would divide by zero
+    radky[3] = "-2.5"; // a negative text height
+    radky[21] = "7";   // no such network kind
+    soubor::ZapsatText(adr / "$nastav", Spojit(radky));
+    TNastaveni nastaveni;
+    const auto zpravy = NacistNastaveni(adr / "$nastav", nastaveni);
+    EXPECT_EQ(nastaveni.VyskoveMeritko, 100);
+    EXPECT_EQ(nastaveni.VyskaKot, 1.0);
+    EXPECT_EQ(nastaveni.DruhSite, 1);
+    EXPECT_EQ(nastaveni.Osoby.size(), 3u);
+    ASSERT_EQ(zpravy.size(), 3u);
+    EXPECT_NE(zpravy[0].find("řádek 2 (VyskoveMeritko): „0“ leží mimo rozsah 11 až 2000; platí výchozí hodnota."),
+              std::string::npos);
+    EXPECT_NE(zpravy[1].find("řádek 4 (VyskaKot)"), std::string::npos);
+    EXPECT_NE(zpravy[2].find("řádek 22 (DruhSite)"), std::string::npos);
+}

@@ -129,6 +129,14 @@ std::string OcekavaneBloky()
     });
 }
 
+std::size_t PocetVyskytu(const std::string& text, const std::string& co)
+{
+    std::size_t pocet = 0;
+    for (std::size_t i = text.find(co); i != std::string::npos; i = text.find(co, i + 1))
+        ++pocet;
+    return pocet;
+}
+
 std::string Entita::Typ() const
 {
     return Hodnota("0");

@@ -29,6 +29,9 @@ std::vector<std::pair<std::string, int>> VrstvySituace();
 /// The site plan's BLOCKS section.
 std::string OcekavaneBloky();
 
+/// How many times `co` stands in `text`.
+std::size_t PocetVyskytu(const std::string& text, const std::string& co);
+
 /// One entity of a written file: its groups in file order.
 struct Entita {
     std::vector<std::pair<std::string, std::string>> skupiny;

@@ -67,10 +67,7 @@ TEST(DxfProfilu, TheLayerTableHas28EntriesWithRovinaTwice)
     dxf.DxfKonec();
     const std::string text = test::PrecistBajty(adr / "podprof.dxf");
     EXPECT_EQ(text, OcekavaneZahlavi() + KonecSouboru);
-    std::size_t vrstev = 0;
-    for (std::size_t i = text.find("  0\r\nLAYER\r\n"); i != std::string::npos; i = text.find("  0\r\nLAYER\r\n", i + 1))
-        ++vrstev;
-    EXPECT_EQ(vrstev, 28u);
+    EXPECT_EQ(test::PocetVyskytu(text, "  0\r\nLAYER\r\n"), 28u);
     EXPECT_NE(text.find("  2\r\nROVINA\r\n 70\r\n     0\r\n 62\r\n     4\r\n"), std::string::npos);
     EXPECT_NE(text.find("  2\r\nROVINA\r\n 70\r\n     0\r\n 62\r\n     25\r\n"), std::string::npos);
 }

@@ -47,10 +47,7 @@ TEST(DxfSituace, HeaderTablesWithTwelveLayersAndBlocks)
     dxf.DxfKonec();
     const std::string text = test::PrecistBajty(adr / "situace.dxf");
     EXPECT_EQ(text, OcekavaneZahlavi() + KonecSouboru);
-    std::size_t vrstev = 0;
-    for (std::size_t i = text.find("  0\r\nLAYER\r\n"); i != std::string::npos; i = text.find("  0\r\nLAYER\r\n", i + 1))
-        ++vrstev;
-    EXPECT_EQ(vrstev, 12u);
+    EXPECT_EQ(test::PocetVyskytu(text, "  0\r\nLAYER\r\n"), 12u);
 }
 
 TEST(DxfSituace, EntitiesUseTheSitePlanFormats)

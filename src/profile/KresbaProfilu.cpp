@@ -1,0 +1,79 @@
+#include "profile/KresbaProfilu.h"
+
+#include "data/Cisla.h"
+
+namespace lineon {
+
+KresbaProfilu::KresbaProfilu(TStav& stav)
+    : stav_(stav)
+    , dxf_(stav)
+    , n_(stav.Projekt.PocetBodu())
+    , H_(stav.Nastaveni.DelkoveMeritko)
+    , pomerMeritek_(stav.Rovina.PomerMeritek)
+{
+    const TNastaveni& nastaveni = stav.Nastaveni;
+    if (stav.Vystupy.RadioButton1) {
+        // The middle of the line's chord, moved by dX and dY, so that the profile lies beside the
+        // site plan.
+        bx_ = cisla::ZaokrouhlitCele((Bod(1).X + Bod(n_).X) / 2) + nastaveni.Dx;
+        by_ = cisla::ZaokrouhlitCele((Bod(1).Y + Bod(n_).Y) / 2) + nastaveni.Dy;
+    } else {
+        bx_ = nastaveni.UmisteniX;
+        by_ = nastaveni.UmisteniY;
+    }
+}
+
+bool KresbaProfilu::KrytiZobrazeno() const
+{
+    const int rezim = stav_.Nastaveni.ZobrazeniKryti;
+    return rezim == 0 || rezim == 1;
+}
+
+double KresbaProfilu::R(int g) const
+{
+    return static_cast<double>(stav_.Rovina.SrovnavaciRovina) + static_cast<double>(g) * stav_.Rovina.PosunRoviny;
+}
+
+double KresbaProfilu::ZobrazeneStaniceni(double staniceni) const
+{
+    if (stav_.Nastaveni.StaniceniDo100)
+        while (staniceni >= 100)
+            staniceni -= 100;
+    return staniceni;
+}
+
+void KresbaProfilu::Zahajit(const TRozsahProfilu& rozsah)
+{
+    dxf_.DxfHlavicka();
+    // The writer negates its coordinates, so the lower left corner has the larger x and y.
+    dxf_.DxfRozsah(X(rozsah.Vlevo), Y(rozsah.Dole), X(rozsah.Vpravo), Y(rozsah.Nahore));
+    dxf_.DxfTabulky();
+}
+
+void KresbaProfilu::Cara(int vrstva, double u1, double v1, double u2, double v2)
+{
+    dxf_.DxfCara(vrstva, X(u1), Y(v1), X(u2), Y(v2));
+}
+
+void KresbaProfilu::Text(const std::string& text, int zarovnani, int vrstva, double u, double v)
+{
+    dxf_.DxfText(text, zarovnani, vrstva, X(u), Y(v));
+}
+
+void KresbaProfilu::Cislo(int uhel, int desetin, int zarovnani, double u, double v, double hodnota,
+                          double faktorVysky, int vrstva)
+{
+    dxf_.DxfCislo(uhel, desetin, zarovnani, X(u), Y(v), hodnota, faktorVysky, vrstva);
+}
+
+void KresbaProfilu::Kruh(double u, double v, double polomer)
+{
+    dxf_.DxfKruh(X(u), Y(v), polomer);
+}
+
+void KresbaProfilu::Ukoncit()
+{
+    dxf_.DxfKonec();
+}
+
+} // namespace lineon
