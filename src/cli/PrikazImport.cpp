@@ -13,15 +13,15 @@ namespace lineon::cli {
 
 namespace {
 
-constexpr const char* PouzitiImport =
-    "lineon-cli import SURVEY [--type 1|2] [--settings FILE] [--options FILE] [--kind 1|2|3] [--list] "
-    "[--save PROJECT] [--format csv|dat]";
+constexpr const char* PouzitiImport
+    = "lineon-cli import SURVEY [--type 1|2] [--settings FILE] [--options FILE] [--kind 1|2|3] [--list] "
+      "[--save PROJECT] [--format csv|dat]";
 
 /// The command line of import.
 struct TArgumentyImport {
     std::string Zamereni;
     std::optional<TypZamereni> Typ;
-    bool Vypsat = false;                ///< --list
+    bool Vypsat = false; ///< --list
     std::optional<std::string> Projekt; ///< --save PROJECT
     std::optional<FormatProjektu> Format;
     TSpolecneVolby Spolecne;

@@ -17,43 +17,28 @@ constexpr std::size_t DelkaIndexu = 5;
 constexpr std::size_t DelkaOznaceni = 12;
 constexpr std::size_t DelkaOznaceniPripojky = 10;
 
-/// What the points of one manhole index gave.
-struct TSachtaKPrevodu {
-    std::string Oznaceni;
-    double Y = 0;
-    double X = 0;
-    double ZDna = 0;
-    double ZPoklopu = 0;
-    double ZVtoku = 0;
-    double ZOdtoku = 0;
-
-    bool Prazdna() const { return Y == 0 && X == 0 && ZDna == 0 && ZPoklopu == 0 && ZVtoku == 0 && ZOdtoku == 0; }
-};
-
 /// What the points of one connection index gave: the connection and its house manhole.
 struct TPripojkaKPrevodu {
+    TPripojka Radek;
     bool NalezenaPripojka = false; ///< a connection-position point was found
-    std::string OznaceniPripojky;
-    double Y = 0;
-    double X = 0;
-    std::string OznaceniDS;
-    double YDS = 0;
-    double XDS = 0;
-    double ZPoklopuDS = 0;
-    double ZDnaDS = 0;
-    int IndexDS = 0;
 
-    bool Prazdna() const { return Y == 0 && X == 0 && YDS == 0 && XDS == 0 && ZPoklopuDS == 0 && ZDnaDS == 0; }
+    bool Prazdna() const
+    {
+        return Radek.Y == 0 && Radek.X == 0 && Radek.YDS == 0 && Radek.XDS == 0 && Radek.ZPoklopuDS == 0
+            && Radek.ZDnaDS == 0;
+    }
 };
 
 /// The staging area of one run: a record per index 0..5000 and the highest index of each kind.
+/// It holds rows as they will be written: a manhole's label is the point number of its position
+/// point until the label mode decides; a connection's `Poradi` is the index of its house manhole.
 class TOdkladiste {
 public:
     int MaxSachta = 0;
     int MaxPripojka = 0;
 
     /// The record of index i to store into; raises the maximum.
-    TSachtaKPrevodu& UlozitSachtu(int i)
+    TBod& UlozitSachtu(int i)
     {
         MaxSachta = std::max(MaxSachta, i);
         return sachty_[static_cast<std::size_t>(i)];
@@ -63,11 +48,11 @@ public:
         MaxPripojka = std::max(MaxPripojka, i);
         return pripojky_[static_cast<std::size_t>(i)];
     }
-    const TSachtaKPrevodu& Sachta(int i) const { return sachty_[static_cast<std::size_t>(i)]; }
+    const TBod& Sachta(int i) const { return sachty_[static_cast<std::size_t>(i)]; }
     const TPripojkaKPrevodu& Pripojka(int i) const { return pripojky_[static_cast<std::size_t>(i)]; }
 
 private:
-    std::vector<TSachtaKPrevodu> sachty_ = std::vector<TSachtaKPrevodu>(NejvyssiIndex + 1);
+    std::vector<TBod> sachty_ = std::vector<TBod>(NejvyssiIndex + 1);
     std::vector<TPripojkaKPrevodu> pripojky_ = std::vector<TPripojkaKPrevodu>(NejvyssiIndex + 1);
 };
 
@@ -80,7 +65,7 @@ std::optional<int> CtiIndex(std::string_view text)
         text.remove_prefix(1);
     }
     int zaklad = 10;
-    for (const std::string_view predpona : {"$", "x", "0x"}) {
+    for (const std::string_view predpona : { "$", "x", "0x" }) {
         if (text.starts_with(predpona)) {
             zaklad = 16;
             text.remove_prefix(predpona.size());
@@ -111,7 +96,7 @@ std::optional<TShoda> Shoda(const std::string& kod, const std::string& predpona)
     const auto index = CtiIndex(indexText);
     if (!index || *index < 0 || *index > NejvyssiIndex)
         return std::nullopt;
-    return TShoda{*index, std::move(indexText)};
+    return TShoda { *index, std::move(indexText) };
 }
 
 /// Stores what one point of the list measures, for every prefix its code matches.
@@ -124,7 +109,7 @@ void Roztridit(TOdkladiste& odkladiste, const TZamerenyBod& bod, const TNastaven
     if (const auto s = Shoda(kod, n.KodZPoklopu))
         odkladiste.UlozitSachtu(s->Index).ZPoklopu = bod.Z;
     if (const auto s = Shoda(kod, n.KodXY)) {
-        TSachtaKPrevodu& sachta = odkladiste.UlozitSachtu(s->Index);
+        TBod& sachta = odkladiste.UlozitSachtu(s->Index);
         sachta.Oznaceni = kodovani::PrvnichZnaku(bod.CisloBodu, DelkaOznaceni);
         sachta.Y = bod.Y;
         sachta.X = bod.X;
@@ -143,49 +128,48 @@ void Roztridit(TOdkladiste& odkladiste, const TZamerenyBod& bod, const TNastaven
     if (const auto s = Shoda(kod, n.KodXYPripojky)) {
         TPripojkaKPrevodu& pripojka = odkladiste.UlozitPripojku(s->Index);
         pripojka.NalezenaPripojka = true;
-        pripojka.Y = bod.Y;
-        pripojka.X = bod.X;
-        pripojka.OznaceniPripojky = kodovani::PrvnichZnaku(n.KodOznaceniPripojky + s->IndexText, DelkaOznaceniPripojky);
+        pripojka.Radek.Y = bod.Y;
+        pripojka.Radek.X = bod.X;
+        pripojka.Radek.OznaceniPripojky
+            = kodovani::PrvnichZnaku(n.KodOznaceniPripojky + s->IndexText, DelkaOznaceniPripojky);
     }
     if (const auto s = Shoda(kod, n.KodXYDS)) {
-        TPripojkaKPrevodu& pripojka = odkladiste.UlozitPripojku(s->Index);
+        TPripojka& pripojka = odkladiste.UlozitPripojku(s->Index).Radek;
         pripojka.YDS = bod.Y;
         pripojka.XDS = bod.X;
         pripojka.OznaceniDS = kodovani::PrvnichZnaku(n.KodOznaceniDS + s->IndexText, DelkaOznaceniPripojky);
-        pripojka.IndexDS = s->Index;
+        pripojka.Poradi = s->Index;
     }
     if (const auto s = Shoda(kod, n.KodZPoklopuDS))
-        odkladiste.UlozitPripojku(s->Index).ZPoklopuDS = bod.Z;
+        odkladiste.UlozitPripojku(s->Index).Radek.ZPoklopuDS = bod.Z;
     if (const auto s = Shoda(kod, n.KodZDnaDS))
-        odkladiste.UlozitPripojku(s->Index).ZDnaDS = bod.Z;
+        odkladiste.UlozitPripojku(s->Index).Radek.ZDnaDS = bod.Z;
 }
 
 /// "Označení šachty" of the automatic conversion: 0 the point number of the position point,
 /// 1 the index written in decimal (after the label code in a sewer), 2 no label.
-std::string OznaceniSachty(const TSachtaKPrevodu& sachta, int i, const TStav& stav)
+std::string OznaceniSachty(const TBod& sachta, int i, const TNastaveni& n)
 {
-    const TNastaveni& n = stav.Nastaveni;
     switch (n.ZpusobOznaceni) {
-    case 0: return sachta.Oznaceni;
-    case 1: return kodovani::PrvnichZnaku((n.DruhSite == 1 ? n.KodOznaceni : "") + std::to_string(i), DelkaOznaceni);
-    default: return "";
+    case 0:
+        return sachta.Oznaceni;
+    case 1:
+        return kodovani::PrvnichZnaku((n.DruhSite == 1 ? n.KodOznaceni : "") + std::to_string(i), DelkaOznaceni);
+    default:
+        return "";
     }
 }
 
-TBod RadekSachty(const TSachtaKPrevodu& sachta, int i, const TStav& stav)
+TBod RadekSachty(const TBod& sachta, int i, const TStav& stav)
 {
-    TBod bod = PrazdnyBod(stav.Vystupy.CheckBox1 ? stav.Nastaveni.PrumerPriImportu : 0);
-    bod.Oznaceni = OznaceniSachty(sachta, i, stav);
-    bod.Y = sachta.Y;
-    bod.X = sachta.X;
-    bod.ZPoklopu = sachta.ZPoklopu;
-    bod.ZDna = sachta.ZDna;
-    bod.ZVtoku = sachta.ZVtoku;
-    bod.ZOdtoku = sachta.ZOdtoku;
+    TBod bod = sachta;
+    bod.Oznaceni = OznaceniSachty(sachta, i, stav.Nastaveni);
     if (stav.AutomatickyPrevod.AvBox && bod.ZVtoku == 0)
         bod.ZVtoku = bod.ZDna;
     if (stav.AutomatickyPrevod.AoBox && bod.ZOdtoku == 0)
         bod.ZOdtoku = bod.ZDna;
+    bod.Prumer = stav.Vystupy.CheckBox1 ? stav.Nastaveni.PrumerPriImportu : 0;
+    bod.Dno = true;
     return bod;
 }
 
@@ -193,17 +177,8 @@ TBod RadekSachty(const TSachtaKPrevodu& sachta, int i, const TStav& stav)
 // manhole; either code is not a crossing code, so the outputs treat the row as a connection.
 TPripojka RadekPripojky(const TPripojkaKPrevodu& p, const TNastaveni& n)
 {
-    TPripojka pripojka;
+    TPripojka pripojka = p.Radek;
     pripojka.Typ = kodovani::PrvnichZnaku(p.NalezenaPripojka ? n.KodXYPripojky : n.KodXYDS, DelkaOznaceni);
-    pripojka.OznaceniPripojky = p.OznaceniPripojky;
-    pripojka.Y = p.Y;
-    pripojka.X = p.X;
-    pripojka.YDS = p.YDS;
-    pripojka.XDS = p.XDS;
-    pripojka.ZPoklopuDS = p.ZPoklopuDS;
-    pripojka.ZDnaDS = p.ZDnaDS;
-    pripojka.Poradi = p.IndexDS;
-    pripojka.OznaceniDS = p.OznaceniDS;
     return pripojka;
 }
 
@@ -219,8 +194,7 @@ TPripojka RadekKrizeni(const TZamerenyBod& bod)
 
 /// A table of exactly one row that holds no data counts as empty: the conversion then starts at
 /// row 1. (A connection label alone is data too, so it is not overwritten.)
-template <class Radek>
-bool JedinyPrazdnyRadek(const Tabulka<Radek>& tabulka)
+template <class Radek> bool JedinyPrazdnyRadek(const Tabulka<Radek>& tabulka)
 {
     return tabulka.Pocet() == 1 && !DrziData(tabulka[1]);
 }
@@ -249,7 +223,7 @@ void SpustitAutomatickyPrevod(TStav& stav)
     if (JedinyPrazdnyRadek(body))
         body.NastavitPocet(0);
     for (int i = 1; i <= odkladiste.MaxSachta; ++i)
-        if (!odkladiste.Sachta(i).Prazdna())
+        if (MaHodnoty(odkladiste.Sachta(i)))
             body.Pridat(RadekSachty(odkladiste.Sachta(i), i, stav));
 
     Tabulka<TPripojka> pripojky = stav.Projekt.Pripojky;

@@ -4,6 +4,7 @@
 #include "data/Stav.h"
 
 #include <optional>
+#include <type_traits>
 
 namespace lineon {
 
@@ -24,12 +25,10 @@ struct Zapis {
         if (!jenPrazdne || pole.empty())
             pole = kodovani::PrvnichZnaku(text, DelkaTextu);
     }
-    void operator()(double& pole, double hodnota) const
-    {
-        if (!jenPrazdne || pole == 0)
-            pole = hodnota;
-    }
-    void operator()(std::int32_t& pole, std::int32_t hodnota) const
+    /// Coordinates and levels, and the diameter.
+    template <class Cislo>
+    requires std::is_arithmetic_v<Cislo>
+    void operator()(Cislo& pole, std::type_identity_t<Cislo> hodnota) const
     {
         if (!jenPrazdne || pole == 0)
             pole = hodnota;
@@ -40,15 +39,17 @@ struct Zapis {
 std::optional<std::string> Oznaceni(const TZamerenyBod& p, int zpusobOznaceni)
 {
     switch (zpusobOznaceni) {
-    case 0: return p.CisloBodu;
-    case 1: return p.Kod;
-    default: return std::nullopt;
+    case 0:
+        return p.CisloBodu;
+    case 1:
+        return p.Kod;
+    default:
+        return std::nullopt;
     }
 }
 
 /// The focused row, or a new row appended at the end; none when the focused row does not exist.
-template <class Radek>
-Radek* CilovyRadek(Tabulka<Radek>& tabulka, int vkladatNa, int aktivniRadek, Radek novy)
+template <class Radek> Radek* CilovyRadek(Tabulka<Radek>& tabulka, int vkladatNa, int aktivniRadek, Radek novy)
 {
     if (vkladatNa == Konec)
         return &tabulka.Pridat(std::move(novy));
@@ -114,7 +115,7 @@ void PrevestRadek(TStav& stav, int k, int aktivniRadekBodu, int aktivniRadekPrip
         return;
     const TZamerenyBod& p = stav.SeznamSouradnic.Body[static_cast<std::size_t>(k)];
     const int vkladatNa = stav.RucniPrevod.RadioGroup1;
-    const Zapis zapis{vkladatNa == NeprepisovatRadek};
+    const Zapis zapis { vkladatNa == NeprepisovatRadek };
     TProjekt& projekt = stav.Projekt;
     switch (stav.RucniPrevod.RadioGroup3) {
     case Sachta: {

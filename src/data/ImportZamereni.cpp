@@ -15,9 +15,15 @@ namespace lineon {
 
 namespace {
 
-bool JeOddelovac(char c) { return c == ' ' || c == '\t'; }
+bool JeOddelovac(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
-bool JeBilyZnak(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool JeBilyZnak(char c)
+{
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 /// The first `pocet` items of a text; missing items are empty.
 std::vector<std::string> PrvniPolozky(std::string_view text, int pocet)
@@ -32,7 +38,10 @@ std::vector<std::string> PrvniPolozky(std::string_view text, int pocet)
     return polozky;
 }
 
-std::optional<double> Cislo(const std::string& text) { return cisla::CtiDesetinne(text); }
+std::optional<double> Cislo(const std::string& text)
+{
+    return cisla::CtiDesetinne(text);
+}
 
 /// The record of a line before the number test; `CisloBodu` of the second layout is the number
 /// the record will get.
@@ -81,7 +90,7 @@ TPolozka DalsiPolozka(std::string_view text)
     while (konec < text.size() && !JeOddelovac(text[konec]))
         ++konec;
     const std::size_t zbytek = std::min(konec + 1, text.size());
-    return {std::string(text.substr(zacatek, konec - zacatek)), std::string(text.substr(zbytek))};
+    return { std::string(text.substr(zacatek, konec - zacatek)), std::string(text.substr(zbytek)) };
 }
 
 TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, TypZamereni typ, IZpravy& zpravy)
@@ -96,9 +105,9 @@ TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, Ty
             continue;
         if (seznam.PocetZamerenychBodu() == TSeznamSouradnic::Kapacita) {
             zpravy.Oznamit(DruhZpravy::Varovani,
-                           "Seznam souřadnic pojme nejvýše " + std::to_string(TSeznamSouradnic::Kapacita)
-                               + " bodů; import skončil na řádku " + std::to_string(r + 1)
-                               + " souboru a další body nebyly načteny.");
+                "Seznam souřadnic pojme nejvýše " + std::to_string(TSeznamSouradnic::Kapacita)
+                    + " bodů; import skončil na řádku " + std::to_string(r + 1)
+                    + " souboru a další body nebyly načteny.");
             break;
         }
         bod.Y = *y;

@@ -13,7 +13,7 @@ struct TStav;
 
 /// The two line layouts of survey files, as the import dialog offers them.
 enum class TypZamereni {
-    Textovy = 1,  ///< "textový soubor (*.txt,*.stx)": number, Y, X, level, code
+    Textovy = 1, ///< "textový soubor (*.txt,*.stx)": number, Y, X, level, code
     Specialni = 2 ///< "speciální textový soubor (*.txt)": three characters of prefix, then Y, X, level
 };
 
@@ -35,7 +35,8 @@ TPolozka DalsiPolozka(std::string_view text);
 TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, TypZamereni typ, IZpravy& zpravy);
 
 /// "Import": the project directory becomes the file's directory (unless the settings file could
-/// not hold it: a line break, a character code page 1250 lacks), and the coordinate list is rebuilt from the file. A file that cannot be read throws Chyba and leaves the old list.
+/// not hold it: a line break, a character code page 1250 lacks), and the coordinate list is
+/// rebuilt from the file. A file that cannot be read throws Chyba and leaves the old list.
 void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy);
 
 } // namespace lineon

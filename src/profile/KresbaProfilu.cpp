@@ -2,6 +2,8 @@
 
 #include "data/Cisla.h"
 
+#include <cmath>
+
 namespace lineon {
 
 KresbaProfilu::KresbaProfilu(TStav& stav)
@@ -36,9 +38,9 @@ double KresbaProfilu::R(int g) const
 
 double KresbaProfilu::ZobrazeneStaniceni(double staniceni) const
 {
-    if (stav_.Nastaveni.StaniceniDo100)
-        while (staniceni >= 100)
-            staniceni -= 100;
+    // Taking 100 away while 100 or more are left: the remainder, which fmod gives exactly.
+    if (stav_.Nastaveni.StaniceniDo100 && staniceni >= 100)
+        return std::fmod(staniceni, 100);
     return staniceni;
 }
 

@@ -62,8 +62,9 @@ DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
     mrizka->addWidget(popisOznaceni, 0, 0);
     mrizka->addWidget(cField_, 0, 1);
     mrizka->addWidget(dnoBox_, 0, 3);
+    // Each height stands beside the level it belongs to.
     const PoleBodu radkyMrizky[][2] = {
-        {YField, XField}, {ZdField, pField}, {ZpField, vField}, {ZvField, oField}, {ZoField, ZoField}};
+        {YField, XField}, {ZdField, ZdField}, {ZpField, pField}, {ZvField, vField}, {ZoField, oField}};
     for (int i = 0; i < 5; ++i) {
         const auto [vlevo, vpravo] = radkyMrizky[i];
         mrizka->addWidget(popisy_[vlevo], i + 1, 0);
@@ -90,17 +91,7 @@ DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
     zpusoby_->button(0)->setChecked(true);
     connect(zpusoby_, &QButtonGroup::idClicked, this, &DialogBodu::PouzitZpusob);
 
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addStretch();
-    tlacitka->addWidget(TlacitkoOk());
-    tlacitka->addWidget(TlacitkoCancel());
-
-    auto* rozlozeni = new QVBoxLayout(this);
-    rozlozeni->addLayout(mrizka);
-    rozlozeni->addLayout(prumer);
-    rozlozeni->addWidget(zpusEdit_);
-    rozlozeni->addLayout(tlacitka);
-    rozlozeni->setSizeConstraint(QLayout::SetFixedSize);
+    Rozlozit({mrizka, prumer, zpusEdit_});
     PouzitDruhSite(1);
 }
 

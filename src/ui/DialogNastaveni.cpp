@@ -2,6 +2,7 @@
 
 #include "ui/CiselnePole.h"
 #include "ui/PoleData.h"
+#include "ui/Rozlozeni.h"
 #include "ui/Validator1250.h"
 
 #include <QApplication>
@@ -33,6 +34,16 @@ QGroupBox* Skupina(const char* nadpis, QLayout* obsah)
     auto* skupina = new QGroupBox(T(nadpis));
     skupina->setLayout(obsah);
     return skupina;
+}
+
+// A page of the dialog: its groups and rows from the top, the rest of the page empty.
+QWidget* Stranka(std::initializer_list<QObject*> obsah)
+{
+    auto* stranka = new QWidget;
+    auto* rozlozeni = new QVBoxLayout(stranka);
+    PridatDoRozlozeni(rozlozeni, obsah);
+    rozlozeni->addStretch();
+    return stranka;
 }
 
 // The directory and every directory above it, for the drop-down list of "Adresář: ".
@@ -76,6 +87,7 @@ QWidget* DialogNastaveni::StrankaVystupy()
     auto* mrizka = new QGridLayout;
     auto* adresar = Kombo("FolderField", hodnoty_.FolderField);
     auto* vybrat = new QPushButton(T("…"));
+    vybrat->setFixedWidth(32);
     connect(vybrat, &QPushButton::clicked, this, [this, adresar] {
         const QString zvoleny = QFileDialog::getExistingDirectory(this, T("Adresář"), adresar->currentText());
         if (!zvoleny.isEmpty())
@@ -99,12 +111,7 @@ QWidget* DialogNastaveni::StrankaVystupy()
     mrizka->setColumnMinimumWidth(0, 24);
     mrizka->setColumnStretch(2, 1);
 
-    auto* stranka = new QWidget;
-    auto* rozlozeni = new QVBoxLayout(stranka);
-    rozlozeni->addLayout(radekAdresare);
-    rozlozeni->addLayout(mrizka);
-    rozlozeni->addStretch();
-    return stranka;
+    return Stranka({radekAdresare, mrizka});
 }
 
 QWidget* DialogNastaveni::StrankaSituace()
@@ -132,14 +139,8 @@ QWidget* DialogNastaveni::StrankaSituace()
     Radek(kody, "Šoupě:", Text("soupeF", hodnoty_.soupeF));
     kody->setColumnStretch(2, 1);
 
-    auto* stranka = new QWidget;
-    auto* rozlozeni = new QVBoxLayout(stranka);
-    rozlozeni->addLayout(meritko);
-    rozlozeni->addWidget(Skupina("Výšky textů (v mm):", vysky));
-    rozlozeni->addWidget(Skupina("Popisy misťovat vzhledem k ose:", popisy));
-    rozlozeni->addWidget(Skupina("Kody pro umístění značek (u vodovodu):", kody));
-    rozlozeni->addStretch();
-    return stranka;
+    return Stranka({meritko, Skupina("Výšky textů (v mm):", vysky), Skupina("Popisy misťovat vzhledem k ose:", popisy),
+                    Skupina("Kody pro umístění značek (u vodovodu):", kody)});
 }
 
 QWidget* DialogNastaveni::StrankaProfil()
@@ -179,20 +180,13 @@ QWidget* DialogNastaveni::StrankaProfil()
         return ramecek;
     };
 
-    auto* stranka = new QWidget;
-    auto* rozlozeni = new QVBoxLayout(stranka);
-    rozlozeni->addLayout(mrizka);
-    rozlozeni->addLayout(staniceni);
-    rozlozeni->addWidget(Zaskrtavatko("popdelcheck", "Legenda (+Délka)", hodnoty_.popdelcheck));
-    rozlozeni->addWidget(skupinaVoleb("Krytiradio",
-                                      {"Zobrazovat krytí (měřit od vrchu potrubí)",
-                                       "Zobrazovat krytí (měřit od spodu potrubí)", "Nezobrazovat krytí"},
-                                      hodnoty_.Krytiradio));
-    rozlozeni->addWidget(
-        skupinaVoleb("Delkaradio", {"Délky - nahoře i dole", "Délky - pouze dole"}, hodnoty_.Delkaradio));
-    rozlozeni->addWidget(jednotny);
-    rozlozeni->addStretch();
-    return stranka;
+    return Stranka({mrizka, staniceni, Zaskrtavatko("popdelcheck", "Legenda (+Délka)", hodnoty_.popdelcheck),
+                    skupinaVoleb("Krytiradio",
+                                 {"Zobrazovat krytí (měřit od vrchu potrubí)",
+                                  "Zobrazovat krytí (měřit od spodu potrubí)", "Nezobrazovat krytí"},
+                                 hodnoty_.Krytiradio),
+                    skupinaVoleb("Delkaradio", {"Délky - nahoře i dole", "Délky - pouze dole"}, hodnoty_.Delkaradio),
+                    jednotny});
 }
 
 QWidget* DialogNastaveni::StrankaRovina()
@@ -201,11 +195,7 @@ QWidget* DialogNastaveni::StrankaRovina()
     Radek(mrizka, "Posun srovnávací roviny (m) při výškovém měřítku 1:100", Cislo("posSRField", hodnoty_.posSRField));
     Radek(mrizka, "Limitní hodnota - max. výška od srovn. rov.(mm)", Cislo("lhSRField", hodnoty_.lhSRField));
     mrizka->setColumnStretch(2, 1);
-    auto* stranka = new QWidget;
-    auto* rozlozeni = new QVBoxLayout(stranka);
-    rozlozeni->addLayout(mrizka);
-    rozlozeni->addStretch();
-    return stranka;
+    return Stranka({mrizka});
 }
 
 QWidget* DialogNastaveni::StrankaUmisteni()
@@ -222,14 +212,8 @@ QWidget* DialogNastaveni::StrankaUmisteni()
     vlastni->setColumnStretch(2, 1);
     vlastni->setContentsMargins(24, 0, 0, 0);
 
-    auto* stranka = new QWidget;
-    auto* rozlozeni = new QVBoxLayout(stranka);
-    rozlozeni->addWidget(Prepinac("RadioButton1", "Souřadnice středu úseku posunuté o dX a dY", v.RadioButton1));
-    rozlozeni->addLayout(posun);
-    rozlozeni->addWidget(Prepinac("RadioButton2", "Vlastní souřadnice (X a Y)", v.RadioButton2));
-    rozlozeni->addLayout(vlastni);
-    rozlozeni->addStretch();
-    return stranka;
+    return Stranka({Prepinac("RadioButton1", "Souřadnice středu úseku posunuté o dX a dY", v.RadioButton1), posun,
+                    Prepinac("RadioButton2", "Vlastní souřadnice (X a Y)", v.RadioButton2), vlastni});
 }
 
 QWidget* DialogNastaveni::StrankaObsah()
@@ -255,14 +239,9 @@ QWidget* DialogNastaveni::StrankaObsah()
         kombo->installEventFilter(this);
     }
 
-    auto* stranka = new QWidget;
-    auto* rozlozeni = new QVBoxLayout(stranka);
-    rozlozeni->addWidget(Zaskrtavatko("ramcheck", "vytvořit okrajový rámeček", v.ramcheck));
-    rozlozeni->addWidget(Zaskrtavatko("znakcheck", "umisťovat značky šachet", v.znakcheck));
-    rozlozeni->addWidget(Zaskrtavatko("tabcheck", "vytvořit popisovou tabulku", v.tabcheck));
-    rozlozeni->addLayout(mrizka);
-    rozlozeni->addStretch();
-    return stranka;
+    return Stranka({Zaskrtavatko("ramcheck", "vytvořit okrajový rámeček", v.ramcheck),
+                    Zaskrtavatko("znakcheck", "umisťovat značky šachet", v.znakcheck),
+                    Zaskrtavatko("tabcheck", "vytvořit popisovou tabulku", v.tabcheck), mrizka});
 }
 
 QCheckBox* DialogNastaveni::Zaskrtavatko(const char* nazev, const char* popis, bool& cil)
@@ -290,6 +269,7 @@ QLineEdit* DialogNastaveni::Text(const char* nazev, std::string& cil)
 {
     auto* pole = new QLineEdit(this);
     pole->setObjectName(QString::fromUtf8(nazev));
+    pole->setMinimumWidth(220);
     if (const int delka = DelkaOvladace(nazev))
         pole->setMaxLength(delka);
     Validator1250::Hlidat(pole, zpravy_);

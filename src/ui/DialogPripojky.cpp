@@ -70,15 +70,7 @@ DialogPripojky::DialogPripojky(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno
     zpusoby_->button(0)->setChecked(true);
     connect(zpusoby_, &QButtonGroup::idClicked, this, &DialogPripojky::PouzitZpusob);
 
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addStretch();
-    tlacitka->addWidget(TlacitkoOk());
-    tlacitka->addWidget(TlacitkoCancel());
-    auto* rozlozeni = new QVBoxLayout(this);
-    rozlozeni->addLayout(formular);
-    rozlozeni->addWidget(skupina);
-    rozlozeni->addLayout(tlacitka);
-    rozlozeni->setSizeConstraint(QLayout::SetFixedSize);
+    Rozlozit({formular, skupina});
     PouzitZpusob();
 }
 

@@ -48,7 +48,7 @@ HlavniOkno::HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru,
     tabulkaBodu_->setModel(modelBodu_);
     tabulkaPripojek_->setModel(modelPripojek_);
     NastavitSirky(*tabulkaBodu_, {44, 96, 92, 100, 78, 78, 78, 78, 64, 44});
-    NastavitSirky(*tabulkaPripojek_, {44, 60, 72, 100, 100, 72, 100, 100, 84, 84});
+    NastavitSirky(*tabulkaPripojek_, {36, 52, 100, 92, 100, 96, 92, 100, 78, 78});
 
     auto* obsah = new QWidget;
     auto* rozlozeni = new QVBoxLayout(obsah);

@@ -1,7 +1,11 @@
 #include "ui/RadkovyDialog.h"
 
+#include "ui/Rozlozeni.h"
+
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace lineon::ui {
 
@@ -28,6 +32,18 @@ void RadkovyDialog::keyPressEvent(QKeyEvent* udalost)
         return;
     }
     QDialog::keyPressEvent(udalost);
+}
+
+void RadkovyDialog::Rozlozit(std::initializer_list<QObject*> obsah)
+{
+    auto* rozlozeni = new QVBoxLayout(this);
+    PridatDoRozlozeni(rozlozeni, obsah);
+    auto* tlacitka = new QHBoxLayout;
+    tlacitka->addStretch();
+    tlacitka->addWidget(ok_);
+    tlacitka->addWidget(cancel_);
+    rozlozeni->addLayout(tlacitka);
+    rozlozeni->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace lineon::ui

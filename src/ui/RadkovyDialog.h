@@ -24,6 +24,8 @@ protected:
     void keyPressEvent(QKeyEvent* udalost) override;
     /// Stores the fields into the row.
     virtual void Ulozit() = 0;
+    /// Lays the dialog out: its fields from the top, then "OK" and "Cancel" at the right.
+    void Rozlozit(std::initializer_list<QObject*> obsah);
 
     /// The row being edited (1-based).
     int radek_ = 0;

@@ -1,6 +1,7 @@
 #include "data/UmisteniNastaveni.h"
 #include "ui/Aplikace.h"
 #include "ui/HlavniOkno.h"
+#include "ui/Snimky.h"
 #include "ui/VolbaSouboruDialogem.h"
 #include "ui/ZpravyOknem.h"
 
@@ -24,5 +25,9 @@ int main(int argc, char** argv)
     lineon::ui::Aplikace program(zpravy, volbaSouboru, souborNastaveni);
     program.Spustit();
     zpravy.NastavitOkno(&program.Okno());
+    if (const QByteArray snimky = qgetenv("LINEON_SNIMKY"); !snimky.isEmpty()) {
+        lineon::ui::PoriditSnimky(program, snimky.toStdString() + "/", qgetenv("LINEON_SNIMKY_PROJEKT").toStdString());
+        return 0;
+    }
     return aplikace.exec();
 }

@@ -24,6 +24,16 @@ bool MaText(const std::string& dxf, const std::string& text)
     return dxf.find("\r\n1\r\n" + kodovani::DoCp1250(text) + "\r\n") != std::string::npos;
 }
 
+/// Runs compute on the example sewer with an options file holding `volby`.
+int SVolbami(const std::string& volby, const DocasnyAdresar& vystup)
+{
+    DocasnyAdresar adresar;
+    ZapsatBajty(adresar / "volby.txt", volby);
+    return SpustitCli({"compute", Priklad("kanalizace.csv"), "--options", adresar / "volby.txt", "--out",
+                       vystup.Cesta()})
+        .status;
+}
+
 } // namespace
 
 TEST(PrikazCompute, TheConfirmedPlaneDrawsTheProfile)
@@ -61,23 +71,14 @@ TEST(PrikazCompute, ARoadAxisIsDrawnWithoutCover)
 
 TEST(PrikazCompute, TheProfileOptionsChooseWhatIsDrawn)
 {
-    DocasnyAdresar adresar;
-    ZapsatBajty(adresar / "bez.txt", "profcheck=0\n");
     DocasnyAdresar bezProfilu;
-    EXPECT_EQ(SpustitCli({"compute", Priklad("kanalizace.csv"), "--options", adresar / "bez.txt", "--out",
-                          bezProfilu.Cesta()})
-                  .status,
-              cli::Uspech);
+    EXPECT_EQ(SVolbami("profcheck=0\n", bezProfilu), cli::Uspech);
     EXPECT_FALSE(soubor::Existuje(bezProfilu / "podprof.dxf"));
     EXPECT_TRUE(soubor::Existuje(bezProfilu / "podprof.csv"));
 
     // On screen only: the file is still written, without entities.
-    ZapsatBajty(adresar / "obrazovka.txt", "profdxfcheck=0\nprofField=profil ř.dxf\n");
     DocasnyAdresar naObrazovku;
-    EXPECT_EQ(SpustitCli({"compute", Priklad("kanalizace.csv"), "--options", adresar / "obrazovka.txt", "--out",
-                          naObrazovku.Cesta()})
-                  .status,
-              cli::Uspech);
+    EXPECT_EQ(SVolbami("profdxfcheck=0\nprofField=profil ř.dxf\n", naObrazovku), cli::Uspech);
     const std::string dxf = PrecistBajty(naObrazovku / "profil ř.dxf");
     const std::string entity = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n";
     ASSERT_GT(dxf.size(), entity.size());

@@ -1,5 +1,5 @@
-#include "TestPomoc.h"
 #include "convert/AutomatickyPrevod.h"
+#include "TestPomoc.h"
 #include "data/Chyba.h"
 #include "data/ImportZamereni.h"
 #include "data/Stav.h"
@@ -48,10 +48,10 @@ using Texty = std::vector<std::string>;
 
 TEST(AutomatickyPrevodSachty, CoverBottomAndPositionMeetByIndex)
 {
-    TStav stav = StavSKody({"s1", "d1", "s2"});
+    TStav stav = StavSKody({ "s1", "d1", "s2" });
     stav.Nastaveni.ZpusobOznaceni = 1;
     SpustitAutomatickyPrevod(stav);
-    ASSERT_EQ(Oznaceni(stav), (Texty{"Š1", "Š2"}));
+    ASSERT_EQ(Oznaceni(stav), (Texty { "Š1", "Š2" }));
     const TBod& prvni = stav.Projekt.Body[1];
     EXPECT_EQ(prvni.Y, 74501.5);
     EXPECT_EQ(prvni.X, 104301.25);
@@ -72,7 +72,7 @@ TEST(AutomatickyPrevodSachty, CoverBottomAndPositionMeetByIndex)
 
 TEST(AutomatickyPrevodSachty, SurveyedInletAndOutletStayAndTheSwitchesCanBeOff)
 {
-    TStav stav = StavSKody({"s1", "d1", "v1", "s2", "d2"});
+    TStav stav = StavSKody({ "s1", "d1", "v1", "s2", "d2" });
     stav.AutomatickyPrevod.AvBox = false;
     stav.Vystupy.CheckBox1 = false;
     SpustitAutomatickyPrevod(stav);
@@ -85,14 +85,14 @@ TEST(AutomatickyPrevodSachty, SurveyedInletAndOutletStayAndTheSwitchesCanBeOff)
 
 TEST(AutomatickyPrevodSachty, RowsFollowTheIndexAndGapsLeaveNoRows)
 {
-    TStav stav = StavSKody({"s5", "s2", "s1", "d3x", "s0"});
+    TStav stav = StavSKody({ "s5", "s2", "s1", "d3x", "s0" });
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Oznaceni(stav), (Texty{"103", "102", "101"}));
+    EXPECT_EQ(Oznaceni(stav), (Texty { "103", "102", "101" }));
 }
 
 TEST(AutomatickyPrevodSachty, TheLaterOfTwoPointsWins)
 {
-    TStav stav = StavSKody({"s4", "s4"});
+    TStav stav = StavSKody({ "s4", "s4" });
     SpustitAutomatickyPrevod(stav);
     ASSERT_EQ(stav.Projekt.PocetBodu(), 1);
     EXPECT_EQ(stav.Projekt.Body[1].Oznaceni, "102");
@@ -101,48 +101,48 @@ TEST(AutomatickyPrevodSachty, TheLaterOfTwoPointsWins)
 
 TEST(AutomatickyPrevodSachty, LabelModesByNetworkKind)
 {
-    TStav stav = StavSKody({"s007", "d8"});
+    TStav stav = StavSKody({ "s007", "d8" });
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Oznaceni(stav), (Texty{"101", ""}));
+    EXPECT_EQ(Oznaceni(stav), (Texty { "101", "" }));
 
-    stav = StavSKody({"s007"});
+    stav = StavSKody({ "s007" });
     stav.Nastaveni.ZpusobOznaceni = 1;
     stav.Nastaveni.KodOznaceni = "ŘAD-";
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Oznaceni(stav), (Texty{"ŘAD-7"}));
+    EXPECT_EQ(Oznaceni(stav), (Texty { "ŘAD-7" }));
 
-    stav = StavSKody({"s007"}, 2);
+    stav = StavSKody({ "s007" }, 2);
     stav.Nastaveni.ZpusobOznaceni = 1;
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Oznaceni(stav), (Texty{"7"}));
+    EXPECT_EQ(Oznaceni(stav), (Texty { "7" }));
 
-    stav = StavSKody({"s007"});
+    stav = StavSKody({ "s007" });
     stav.Nastaveni.ZpusobOznaceni = 2;
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Oznaceni(stav), (Texty{""}));
+    EXPECT_EQ(Oznaceni(stav), (Texty { "" }));
 }
 
 TEST(AutomatickyPrevodIndex, SignsAndHexadecimalFormsAreWholeNumbers)
 {
-    TStav stav = StavSKody({"s$A", "sx1f", "s0x0C", "s+3", "s-2", "s$", "sx", "s", "s1.5", "s5001", "s 2", "S9"});
+    TStav stav = StavSKody({ "s$A", "sx1f", "s0x0C", "s+3", "s-2", "s$", "sx", "s", "s1.5", "s5001", "s 2", "S9" });
     stav.Nastaveni.ZpusobOznaceni = 1;
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Oznaceni(stav), (Texty{"Š3", "Š10", "Š12", "Š31"}));
+    EXPECT_EQ(Oznaceni(stav), (Texty { "Š3", "Š10", "Š12", "Š31" }));
 }
 
 TEST(AutomatickyPrevodIndex, TheIndexTextIsCutToFiveCharacters)
 {
     // "000012" keeps "00001": index 1.
-    TStav stav = StavSKody({"s000012", "p000012"});
+    TStav stav = StavSKody({ "s000012", "p000012" });
     stav.Nastaveni.ZpusobOznaceni = 1;
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Oznaceni(stav), (Texty{"Š1"}));
-    EXPECT_EQ(Typy(stav), (Texty{"p/P00001"}));
+    EXPECT_EQ(Oznaceni(stav), (Texty { "Š1" }));
+    EXPECT_EQ(Typy(stav), (Texty { "p/P00001" }));
 }
 
 TEST(AutomatickyPrevodIndex, EmptyPrefixesMatchNothing)
 {
-    TStav stav = StavSKody({"1", "d1", "2"});
+    TStav stav = StavSKody({ "1", "d1", "2" });
     stav.Nastaveni.KodXY = "";
     stav.Nastaveni.KodZPoklopu = "";
     SpustitAutomatickyPrevod(stav);
@@ -153,10 +153,10 @@ TEST(AutomatickyPrevodIndex, EmptyPrefixesMatchNothing)
 
 TEST(AutomatickyPrevodPripojky, ConnectionAndHouseManholeMeetByIndex)
 {
-    TStav stav = StavSKody({"p007", "n7", "m7", "n2", "m2", "p3"});
+    TStav stav = StavSKody({ "p007", "n7", "m7", "n2", "m2", "p3" });
     SpustitAutomatickyPrevod(stav);
     ASSERT_EQ(stav.Projekt.PocetPripojek(), 3);
-    EXPECT_EQ(Typy(stav), (Texty{"n/", "p/P3", "p/P007"}));
+    EXPECT_EQ(Typy(stav), (Texty { "n/", "p/P3", "p/P007" }));
     const TPripojka& dva = stav.Projekt.Pripojky[1];
     EXPECT_EQ(dva.OznaceniDS, "DŠ2");
     EXPECT_EQ(dva.Poradi, 2);
@@ -180,13 +180,13 @@ TEST(AutomatickyPrevodPripojky, ConnectionAndHouseManholeMeetByIndex)
 
 TEST(AutomatickyPrevodPripojky, LabelsAreCutToTenCharacters)
 {
-    TStav stav = StavSKody({"p12345", "n12345"});
+    TStav stav = StavSKody({ "p12345", "n12345" });
     stav.Nastaveni.KodOznaceniPripojky = "PŘÍPOJ";
     stav.Nastaveni.KodOznaceniDS = "DOMŠAŤ";
     SpustitAutomatickyPrevod(stav);
     EXPECT_EQ(stav.Projekt.PocetPripojek(), 0); // index 12345 lies outside the staging area
 
-    stav = StavSKody({"p4321", "n4321"});
+    stav = StavSKody({ "p4321", "n4321" });
     stav.Nastaveni.KodOznaceniPripojky = "PŘÍPOJ";
     stav.Nastaveni.KodOznaceniDS = "DOMŠAŤ";
     SpustitAutomatickyPrevod(stav);
@@ -196,9 +196,9 @@ TEST(AutomatickyPrevodPripojky, LabelsAreCutToTenCharacters)
 
 TEST(AutomatickyPrevodPripojky, CrossingsFollowInListOrder)
 {
-    TStav stav = StavSKody({"kb", "s1", "ka", "ka2", "p1", "ka"});
+    TStav stav = StavSKody({ "kb", "s1", "ka", "ka2", "p1", "ka" });
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Typy(stav), (Texty{"p/P1", "kb/kb", "ka/ka", "ka/ka"}));
+    EXPECT_EQ(Typy(stav), (Texty { "p/P1", "kb/kb", "ka/ka", "ka/ka" }));
     EXPECT_EQ(stav.Projekt.Pripojky[2].Y, 74501.5);
     EXPECT_EQ(stav.Projekt.Pripojky[3].X, 104303.25);
     EXPECT_EQ(stav.Projekt.Pripojky[3].OznaceniDS, "");
@@ -206,60 +206,60 @@ TEST(AutomatickyPrevodPripojky, CrossingsFollowInListOrder)
 
 TEST(AutomatickyPrevodPripojky, AnEmptyCrossingCodeTakesEveryPointWithoutCode)
 {
-    TStav stav = StavSKody({"", "s1", ""});
+    TStav stav = StavSKody({ "", "s1", "" });
     stav.Nastaveni.KodKrizeni3 = "";
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Typy(stav), (Texty{"/", "/"}));
+    EXPECT_EQ(Typy(stav), (Texty { "/", "/" }));
     EXPECT_EQ(stav.Projekt.Pripojky[2].Y, 74503.5);
 }
 
 TEST(AutomatickyPrevodDruhSite, ARoadAxisTakesOnlyPositionCoverAndCrossings)
 {
-    TStav stav = StavSKody({"s1", "d1", "v1", "d5", "p1", "n1", "kc"}, 3);
+    TStav stav = StavSKody({ "s1", "d1", "v1", "d5", "p1", "n1", "kc" }, 3);
     stav.Nastaveni.ZpusobOznaceni = 1;
     SpustitAutomatickyPrevod(stav);
-    ASSERT_EQ(Oznaceni(stav), (Texty{"1"}));
+    ASSERT_EQ(Oznaceni(stav), (Texty { "1" }));
     EXPECT_EQ(stav.Projekt.Body[1].ZPoklopu, 241.1);
     EXPECT_EQ(stav.Projekt.Body[1].ZDna, 0);
     EXPECT_EQ(stav.Projekt.Body[1].ZVtoku, 0);
-    EXPECT_EQ(Typy(stav), (Texty{"kc/kc"}));
+    EXPECT_EQ(Typy(stav), (Texty { "kc/kc" }));
 }
 
 TEST(AutomatickyPrevodDruhSite, AWaterMainHasNoInletOrOutletCodes)
 {
-    TStav stav = StavSKody({"s1", "d1", "v1", "o1", "p1"}, 2);
+    TStav stav = StavSKody({ "s1", "d1", "v1", "o1", "p1" }, 2);
     stav.AutomatickyPrevod.AvBox = false;
     SpustitAutomatickyPrevod(stav);
     EXPECT_EQ(stav.Projekt.Body[1].ZDna, 242.1);
     EXPECT_EQ(stav.Projekt.Body[1].ZVtoku, 0);
     EXPECT_EQ(stav.Projekt.Body[1].ZOdtoku, 242.1);
-    EXPECT_EQ(Typy(stav), (Texty{"p/P1"}));
+    EXPECT_EQ(Typy(stav), (Texty { "p/P1" }));
 }
 
 TEST(AutomatickyPrevodTabulky, SingleEmptyRowsAreOverwrittenOtherRowsGetAppended)
 {
-    TStav stav = StavSKody({"s1", "p1", "ka"});
+    TStav stav = StavSKody({ "s1", "p1", "ka" });
     stav.Projekt.Body[1].Prumer = 250;
     stav.Projekt.Pripojky.Pridat().Poradi = 3;
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Oznaceni(stav), (Texty{"101"}));
-    EXPECT_EQ(Typy(stav), (Texty{"p/P1", "ka/ka"}));
+    EXPECT_EQ(Oznaceni(stav), (Texty { "101" }));
+    EXPECT_EQ(Typy(stav), (Texty { "p/P1", "ka/ka" }));
 
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Oznaceni(stav), (Texty{"101", "101"}));
-    EXPECT_EQ(Typy(stav), (Texty{"p/P1", "ka/ka", "p/P1", "ka/ka"}));
+    EXPECT_EQ(Oznaceni(stav), (Texty { "101", "101" }));
+    EXPECT_EQ(Typy(stav), (Texty { "p/P1", "ka/ka", "p/P1", "ka/ka" }));
 
-    stav = StavSKody({"s1"});
+    stav = StavSKody({ "s1" });
     stav.Projekt.Body[1].Oznaceni = "Š0";
     stav.Projekt.Pripojky.Pridat().OznaceniPripojky = "ř";
     SpustitAutomatickyPrevod(stav);
-    EXPECT_EQ(Oznaceni(stav), (Texty{"Š0", "101"}));
-    EXPECT_EQ(Typy(stav), (Texty{"/ř"}));
+    EXPECT_EQ(Oznaceni(stav), (Texty { "Š0", "101" }));
+    EXPECT_EQ(Typy(stav), (Texty { "/ř" }));
 }
 
 TEST(AutomatickyPrevodTabulky, ManholeCodesAloneCreateNoConnectionRows)
 {
-    TStav stav = StavSKody({"s1", "d1"});
+    TStav stav = StavSKody({ "s1", "d1" });
     SpustitAutomatickyPrevod(stav);
     EXPECT_EQ(stav.Projekt.PocetPripojek(), 0);
     EXPECT_EQ(stav.Projekt.PocetBodu(), 1);
@@ -275,7 +275,7 @@ TEST(AutomatickyPrevodTabulky, AnEmptyListConvertsNothing)
 
 TEST(AutomatickyPrevodTabulky, RowsBeyondTheCapacityAreRefusedAndNothingChanges)
 {
-    TStav stav = StavSKody({"s1", "s2", "ka"});
+    TStav stav = StavSKody({ "s1", "s2", "ka" });
     stav.Projekt.Body.NastavitPocet(4999);
     try {
         SpustitAutomatickyPrevod(stav);
@@ -288,7 +288,7 @@ TEST(AutomatickyPrevodTabulky, RowsBeyondTheCapacityAreRefusedAndNothingChanges)
     EXPECT_EQ(stav.Projekt.PocetPripojek(), 0);
     EXPECT_FALSE(stav.Projekt.Zmeneno);
 
-    stav = StavSKody({"s1", "ka"});
+    stav = StavSKody({ "s1", "ka" });
     stav.Projekt.Pripojky.NastavitPocet(5000);
     EXPECT_THROW(SpustitAutomatickyPrevod(stav), Chyba);
     EXPECT_EQ(stav.Projekt.PocetBodu(), 1);

@@ -1,5 +1,5 @@
-#include "TestPomoc.h"
 #include "convert/PrevestRadek.h"
+#include "TestPomoc.h"
 #include "data/Chyba.h"
 #include "data/ImportZamereni.h"
 #include "data/Stav.h"
@@ -22,7 +22,10 @@ TStav StavSeSeznamem(const std::vector<std::string>& radky)
     return stav;
 }
 
-TStav StavSBodem() { return StavSeSeznamem({"ř15 745100.25 1043200.50 245.37 s3"}); }
+TStav StavSBodem()
+{
+    return StavSeSeznamem({ "ř15 745100.25 1043200.50 245.37 s3" });
+}
 
 TBod PlnyBod()
 {
@@ -104,7 +107,7 @@ TEST(PrevestRadekSachta, KeepingWritesOnlyEmptyFields)
 
 TEST(PrevestRadekSachta, TheLabelComesFromNumberOrCodeAndIsCutTo12Characters)
 {
-    TStav stav = StavSeSeznamem({"ř23456789012345 1 2 3 ů1", "2 1 2 3"});
+    TStav stav = StavSeSeznamem({ "ř23456789012345 1 2 3 ů1", "2 1 2 3" });
     stav.Projekt.Body[1] = PlnyBod();
     PrevestRadek(stav, 1, 1, 0);
     EXPECT_EQ(stav.Projekt.Body[1].Oznaceni, "ř23456789012");
@@ -129,7 +132,7 @@ TEST(PrevestRadekSachta, AppendingAddsAFullRowWithItsBottomSwitchOn)
     PrevestRadek(stav, 1, 0, 0);
     ASSERT_EQ(stav.Projekt.PocetBodu(), 3);
     EXPECT_EQ(stav.Projekt.Body[1], TBod());
-    for (int r : {2, 3}) {
+    for (int r : { 2, 3 }) {
         EXPECT_EQ(stav.Projekt.Body[r].Oznaceni, "ř15");
         EXPECT_EQ(stav.Projekt.Body[r].ZOdtoku, 245.37);
         EXPECT_EQ(stav.Projekt.Body[r].Prumer, 400);
@@ -139,7 +142,7 @@ TEST(PrevestRadekSachta, AppendingAddsAFullRowWithItsBottomSwitchOn)
 
 TEST(PrevestRadekPripojka, TakesPositionAndCodeButNeverTheLabel)
 {
-    TStav stav = StavSeSeznamem({"31 745200 1043300 246 ka2", "32 745210 1043310 246"});
+    TStav stav = StavSeSeznamem({ "31 745200 1043300 246 ka2", "32 745210 1043310 246" });
     stav.RucniPrevod.RadioGroup3 = Pripojka;
     stav.RucniPrevod.RadioGroup1 = Konec;
     PrevestRadek(stav, 1, 1, 0);
@@ -165,7 +168,7 @@ TEST(PrevestRadekPripojka, TakesPositionAndCodeButNeverTheLabel)
 
 TEST(PrevestRadekPripojka, ItsCheckBoxGatesThePosition)
 {
-    TStav stav = StavSeSeznamem({"31 745200 1043300 246 kb"});
+    TStav stav = StavSeSeznamem({ "31 745200 1043300 246 kb" });
     stav.RucniPrevod.RadioGroup3 = Pripojka;
     stav.RucniPrevod.pripcheck = false;
     stav.Projekt.Pripojky.Pridat();
@@ -177,7 +180,7 @@ TEST(PrevestRadekPripojka, ItsCheckBoxGatesThePosition)
 
 TEST(PrevestRadekDomovniSachta, WritesLabelTickedValuesAndType)
 {
-    TStav stav = StavSeSeznamem({"41 745300 1043400 247.5 n4", "42 745301 1043401 246.2 m4"});
+    TStav stav = StavSeSeznamem({ "41 745300 1043400 247.5 n4", "42 745301 1043401 246.2 m4" });
     stav.RucniPrevod.RadioGroup3 = DomovniSachta;
     stav.RucniPrevod.RadioGroup1 = Konec;
     stav.RucniPrevod.dsdcheck = false;
@@ -213,7 +216,7 @@ TEST(PrevestRadekMeze, NoRecordOrNoFocusedRowConvertsNothing)
     TStav stav = StavSBodem();
     stav.Projekt.Body[1] = PlnyBod();
     const TProjekt puvodni = stav.Projekt;
-    for (const int k : {0, -1, 2})
+    for (const int k : { 0, -1, 2 })
         PrevestRadek(stav, k, 1, 1);
     PrevestRadek(stav, 1, 0, 0);
     PrevestRadek(stav, 1, 2, 0);

@@ -1,6 +1,6 @@
+#include "data/ImportZamereni.h"
 #include "TestPomoc.h"
 #include "data/Chyba.h"
-#include "data/ImportZamereni.h"
 #include "data/Stav.h"
 
 #include <filesystem>
@@ -18,10 +18,10 @@ TSeznamSouradnic Nacist(const std::vector<std::string>& radky, TypZamereni typ =
     return seznam;
 }
 
-TZamerenyBod Bod(std::string cislo, std::string y, std::string x, std::string z, double yc, double xc, double zc,
-                 std::string kod)
+TZamerenyBod Bod(
+    std::string cislo, std::string y, std::string x, std::string z, double yc, double xc, double zc, std::string kod)
 {
-    return {std::move(cislo), std::move(y), std::move(x), std::move(z), yc, xc, zc, std::move(kod)};
+    return { std::move(cislo), std::move(y), std::move(x), std::move(z), yc, xc, zc, std::move(kod) };
 }
 
 } // namespace
@@ -51,7 +51,7 @@ TEST(DalsiPolozka, StrippingTakesEveryCharacterUpToCode32)
 
 TEST(ImportTextovy, ReadsNumberCoordinatesLevelAndCode)
 {
-    const auto seznam = Nacist({"12 12.5 20.25 3.10 s1"});
+    const auto seznam = Nacist({ "12 12.5 20.25 3.10 s1" });
     ASSERT_EQ(seznam.PocetZamerenychBodu(), 1);
     EXPECT_EQ(seznam.Body[1], Bod("12", "12.5", "20.25", "3.10", 12.5, 20.25, 3.10, "s1"));
     EXPECT_EQ(RadekSeznamu(seznam.Body[1]), "12  12.5  20.25  3.10  s1");
@@ -59,7 +59,7 @@ TEST(ImportTextovy, ReadsNumberCoordinatesLevelAndCode)
 
 TEST(ImportTextovy, ALineWithoutLevelTakesTheThirdItemAsCode)
 {
-    const auto seznam = Nacist({"12 12.5 20.25 s1", "13 1 2 ř*x 7", "14 1 2"});
+    const auto seznam = Nacist({ "12 12.5 20.25 s1", "13 1 2 ř*x 7", "14 1 2" });
     ASSERT_EQ(seznam.PocetZamerenychBodu(), 3);
     EXPECT_EQ(seznam.Body[1], Bod("12", "12.5", "20.25", "0.000", 12.5, 20.25, 0, "s1"));
     EXPECT_EQ(seznam.Body[2], Bod("13", "1", "2", "0.000", 1, 2, 0, "řx"));
@@ -69,16 +69,16 @@ TEST(ImportTextovy, ALineWithoutLevelTakesTheThirdItemAsCode)
 
 TEST(ImportTextovy, StarsInTheCodeFallOut)
 {
-    const auto seznam = Nacist({"5 1.0 2.0 3.0 ka*2", "6 1.0 2.0 3.0 **"});
+    const auto seznam = Nacist({ "5 1.0 2.0 3.0 ka*2", "6 1.0 2.0 3.0 **" });
     EXPECT_EQ(seznam.Body[1].Kod, "ka2");
     EXPECT_EQ(seznam.Body[2].Kod, "");
 }
 
 TEST(ImportTextovy, HeadingsAndCommentsFallOutWithoutDisturbingTheNumbering)
 {
-    const auto seznam = Nacist({"Číslo  Y  X  Z  kód", "", "1 745120.31 1043210.55 245.20 s1",
-                                "; zaměřeno 12. 3. ř", "2 745130.00 1043215.00 245.10 s2", "3 745130.00 x 245.10 s3",
-                                "4 nan 1 1 s4", "5 1e3 1 1 s5", "6 0x10 1 1 s6"});
+    const auto seznam = Nacist({ "Číslo  Y  X  Z  kód", "", "1 745120.31 1043210.55 245.20 s1", "; zaměřeno 12. 3. ř",
+        "2 745130.00 1043215.00 245.10 s2", "3 745130.00 x 245.10 s3", "4 nan 1 1 s4", "5 1e3 1 1 s5",
+        "6 0x10 1 1 s6" });
     ASSERT_EQ(seznam.PocetZamerenychBodu(), 2);
     EXPECT_EQ(seznam.Body[1].CisloBodu, "1");
     EXPECT_EQ(seznam.Body[2].CisloBodu, "2");
@@ -87,27 +87,27 @@ TEST(ImportTextovy, HeadingsAndCommentsFallOutWithoutDisturbingTheNumbering)
 
 TEST(ImportTextovy, TabsAndRunsOfBlanksSeparateLikeOneBlank)
 {
-    const auto seznam = Nacist({"\t 7\t\t745000.5   1040000.25 \t 246.01\ts7 \r"});
+    const auto seznam = Nacist({ "\t 7\t\t745000.5   1040000.25 \t 246.01\ts7 \r" });
     ASSERT_EQ(seznam.PocetZamerenychBodu(), 1);
     EXPECT_EQ(seznam.Body[1], Bod("7", "745000.5", "1040000.25", "246.01", 745000.5, 1040000.25, 246.01, "s7"));
 }
 
 TEST(ImportTextovy, AFourthItemThatIsNoNumberBecomesTheCodeAndTheFifthIsDropped)
 {
-    const auto seznam = Nacist({"8 1.5 2.5 d8 navíc"});
+    const auto seznam = Nacist({ "8 1.5 2.5 d8 navíc" });
     EXPECT_EQ(seznam.Body[1], Bod("8", "1.5", "2.5", "0.000", 1.5, 2.5, 0, "d8"));
 }
 
 TEST(ImportTextovy, NegativeAndSignedCoordinatesAreNumbers)
 {
-    const auto seznam = Nacist({"9 -745000.5 +1040000 -.5 v9"});
+    const auto seznam = Nacist({ "9 -745000.5 +1040000 -.5 v9" });
     EXPECT_EQ(seznam.Body[1], Bod("9", "-745000.5", "+1040000", "-.5", -745000.5, 1040000, -0.5, "v9"));
 }
 
 TEST(ImportSpecialni, DropsThePrefixAndAcceptsDecimalCommas)
 {
-    const auto seznam = Nacist({"abc12,5 -20,25 3,10", "hlavička souboru", "xyz1 2 3", "ř  -745001,5\t-1043000,75"},
-                               TypZamereni::Specialni);
+    const auto seznam = Nacist(
+        { "abc12,5 -20,25 3,10", "hlavička souboru", "xyz1 2 3", "ř  -745001,5\t-1043000,75" }, TypZamereni::Specialni);
     ASSERT_EQ(seznam.PocetZamerenychBodu(), 3);
     EXPECT_EQ(seznam.Body[1], Bod("1", "12.5", "20.25", "3.10", 12.5, 20.25, 3.10, ""));
     EXPECT_EQ(seznam.Body[2], Bod("2", "1", "2", "3", 1, 2, 3, ""));
@@ -119,21 +119,21 @@ TEST(ImportSpecialni, KeepsAtMost199CharactersAfterThePrefix)
 {
     // 196 characters of Y, a blank and X fill 199 characters; the level after them is cut off.
     const std::string y = "1" + std::string(195, '0');
-    auto seznam = Nacist({"ččč" + y + " 2 3"}, TypZamereni::Specialni);
+    auto seznam = Nacist({ "ččč" + y + " 2 3" }, TypZamereni::Specialni);
     ASSERT_EQ(seznam.PocetZamerenychBodu(), 1);
     EXPECT_EQ(seznam.Body[1].YText, y);
     EXPECT_EQ(seznam.Body[1].XText, "2");
     EXPECT_EQ(seznam.Body[1].ZText, "0.000");
     EXPECT_EQ(seznam.Body[1].Kod, "");
-    seznam = Nacist({"ččč" + std::string(197, ' ') + "1 2"}, TypZamereni::Specialni);
+    seznam = Nacist({ "ččč" + std::string(197, ' ') + "1 2" }, TypZamereni::Specialni);
     EXPECT_EQ(seznam.PocetZamerenychBodu(), 0);
 }
 
 TEST(ImportLimity, ALongLineAndNulBytesAreHandledAsText)
 {
     const std::string dlouhy(1'000'000, 'r');
-    const auto seznam = Nacist({"1 1 2 3 " + dlouhy, "2 " + std::string(400, '9') + " 2 3 s2",
-                                std::string("3 1\0 2 3 s3", 11), std::string("4 1 2 3 s\0", 10)});
+    const auto seznam = Nacist({ "1 1 2 3 " + dlouhy, "2 " + std::string(400, '9') + " 2 3 s2",
+        std::string("3 1\0 2 3 s3", 11), std::string("4 1 2 3 s\0", 10) });
     ASSERT_EQ(seznam.PocetZamerenychBodu(), 2);
     EXPECT_EQ(seznam.Body[1].Kod, dlouhy);
     EXPECT_EQ(seznam.Body[2].CisloBodu, "4");
@@ -152,7 +152,7 @@ TEST(ImportLimity, StopsAt5000RecordsAndSaysSo)
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
     EXPECT_EQ(zpravy.zpravy[0].druh, DruhZpravy::Varovani);
     EXPECT_EQ(zpravy.zpravy[0].text,
-              "Seznam souřadnic pojme nejvýše 5000 bodů; import skončil na řádku 5001 souboru a další body nebyly načteny.");
+        "Seznam souřadnic pojme nejvýše 5000 bodů; import skončil na řádku 5001 souboru a další body nebyly načteny.");
 
     // Exactly 5000 points followed by comments fit without a word.
     radky.resize(5000);
@@ -165,7 +165,8 @@ TEST(ImportLimity, StopsAt5000RecordsAndSaysSo)
 TEST(Importovat, RebuildsTheListAndSetsTheProjectDirectory)
 {
     test::DocasnyAdresar adr;
-    test::ZapsatBajty(adr / "z.txt", "Bod Y X Z k\xf3\x64\r\n1 745000.10 1040000.20 245.30 s1\r\n2 745010 1040010 d\xf8\r\n");
+    test::ZapsatBajty(
+        adr / "z.txt", "Bod Y X Z k\xf3\x64\r\n1 745000.10 1040000.20 245.30 s1\r\n2 745010 1040010 d\xf8\r\n");
     TStav stav;
     stav.SeznamSouradnic.Body.resize(40);
     test::ZaznamZprav zpravy;

@@ -143,14 +143,8 @@ TEST(LinieProfilu, CrossingsTakeTheLayersOfTheirCode)
 
 TEST(LinieProfilu, AConnectionOnNoSectionIsLeftOut)
 {
-    auto stav = Stav({SachtaNaLinii("Ř1", 0, 241.00, 243.00), SachtaNaLinii("Ř2", 10, 241.50, 243.50)},
-                     {Pripojka(0.5, 5), Pripojka(40, 40)});
-    stav->Vystupy.RadioButton1 = false;
-    stav->Vystupy.RadioButton2 = true;
-    stav->Nastaveni.UmisteniX = 0;
-    stav->Nastaveni.UmisteniY = 0;
-    stav->Vystupy.psancheck = false;
-    stav->Vystupy.Sitcheck = false;
+    auto stav = LinieProProfil({SachtaNaLinii("Ř1", 0, 241.00, 243.00), SachtaNaLinii("Ř2", 10, 241.50, 243.50)},
+                               {Pripojka(0.5, 5), Pripojka(40, 40)});
     ZaznamZprav zpravy;
     ZaznamVystupu vystupy;
     ASSERT_TRUE(Vypocet(*stav, zpravy, vystupy));

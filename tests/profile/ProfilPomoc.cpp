@@ -36,7 +36,7 @@ TBod SachtaNaLinii(const std::string& oznaceni, double staniceni, double zDna, d
     return Sachta(oznaceni, 0, staniceni, zDna, zPoklopu, prumer);
 }
 
-std::unique_ptr<TStav> VypoctenaLinie(const std::vector<TBod>& body, const std::vector<TPripojka>& pripojky, int druh)
+std::unique_ptr<TStav> LinieProProfil(const std::vector<TBod>& body, const std::vector<TPripojka>& pripojky, int druh)
 {
     auto stav = Stav(body, pripojky);
     NastavitDruhSite(stav->Nastaveni, druh);
@@ -48,6 +48,12 @@ std::unique_ptr<TStav> VypoctenaLinie(const std::vector<TBod>& body, const std::
     stav->Nastaveni.UmisteniY = 0;
     stav->Vystupy.psancheck = false;
     stav->Vystupy.Sitcheck = false;
+    return stav;
+}
+
+std::unique_ptr<TStav> VypoctenaLinie(const std::vector<TBod>& body, const std::vector<TPripojka>& pripojky, int druh)
+{
+    auto stav = LinieProProfil(body, pripojky, druh);
     Vypocitat(*stav);
     return stav;
 }

@@ -16,7 +16,11 @@ TBod SachtaNaLinii(const std::string& oznaceni, double staniceni, double zDna, d
 
 /// A fresh state holding the rows, with the profile placed at the base point (0, 0), so that the
 /// file holds the profile coordinates (u, v) themselves; scales 1:200 and 1:100, network kind
-/// `druh`. The calculation has run on it.
+/// `druh`; only the profile among the outputs.
+std::unique_ptr<TStav> LinieProProfil(const std::vector<TBod>& body, const std::vector<TPripojka>& pripojky = {},
+                                      int druh = 1);
+
+/// The same, after a calculation that reported nothing.
 std::unique_ptr<TStav> VypoctenaLinie(const std::vector<TBod>& body, const std::vector<TPripojka>& pripojky = {},
                                       int druh = 1);
 

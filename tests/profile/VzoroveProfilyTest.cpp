@@ -31,15 +31,15 @@ std::string Vzor(const std::string& nazev)
 
 } // namespace
 
-// A sewer of twelve manholes with house connections and two crossings; the plane steps up by
-// 2 m at Š7; lengths also at the top; the title block in Czech.
+// A sewer of twelve manholes with house connections and two crossings; the user lowers the plane
+// to 238 and lets it step down by 2 m at Š7; lengths also at the top; the title block in Czech.
 TEST(VzoroveProfily, TheSewerExampleInCzech)
 {
     const std::string cesta =
         Profil("kanalizace", "kanalizace.csv",
                "tabcheck=1\nZobrazeniDelek=0\nmatField=Kamenina\nmercombo=Dvořák\nvypcombo=Kůrová\n"
                "koncombo=Svoboda\nzakEdit=Z-2024/ř7\ndatumEdit=12.03.2024\n",
-               {"--plane", "240", "--plane-shift", "2", "--shift-points", "7"});
+               {"--plane", "238", "--plane-shift", "-2", "--shift-points", "7"});
     // Twelve manholes, three of them without a flat bottom; the right half of Š7 twice; arrows at
     // every manhole; the title block (E = 397.40 m, 11 A4 widths: 10 fold marks).
     OcekavatEntity(cesta, {{"LINE:CARY", 8 + 10 + 18 + 11 * 7 + (12 + 12 + 2 + 3) + (6 + 5) + 4},
