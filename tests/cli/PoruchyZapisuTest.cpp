@@ -85,6 +85,16 @@ std::unique_ptr<TStav> MalaStoka(const std::string& adresar)
     return stav;
 }
 
+/// The small sewer computed, with its written profile and site plan written into `adresar`.
+std::unique_ptr<TStav> VypoctenaMalaStoka(const std::string& adresar)
+{
+    auto stav = MalaStoka(adresar);
+    ZaznamZprav zpravy;
+    DavkoveVystupy vystupy(*stav);
+    EXPECT_TRUE(Vypocet(*stav, zpravy, vystupy));
+    return stav;
+}
+
 /// The batch outputs, recording whether the comparison-plane dialog was asked for.
 class ZaznamDavky : public DavkoveVystupy {
 public:
@@ -145,10 +155,7 @@ TEST(PoruchaZapisu, TheSettingsFileKeepsItsPreviousContentAtEveryByte)
 TEST(PoruchaZapisu, TheWrittenProfileAndTheSitePlanKeepTheirPreviousFilesAtEveryByte)
 {
     DocasnyAdresar adr;
-    auto stav = MalaStoka(adr.Cesta());
-    ZaznamZprav zpravy;
-    ZaznamDavky bezPoruchy(*stav);
-    ASSERT_TRUE(Vypocet(*stav, zpravy, bezPoruchy));
+    auto stav = VypoctenaMalaStoka(adr.Cesta());
     ZapsatBajty(adr / "podprof.csv", "starý profil\r\n");
     ZapsatBajty(adr / "situace.dxf", "stará situace\r\n");
     ProjitVsechnyBajty(adr.Cesta(), adr / "podprof.csv", [&] { ZapsatPsanyProfil(*stav); });
@@ -158,10 +165,8 @@ TEST(PoruchaZapisu, TheWrittenProfileAndTheSitePlanKeepTheirPreviousFilesAtEvery
 TEST(PoruchaZapisu, AFailedOutputEndsTheCalculationBeforeTheNextOne)
 {
     DocasnyAdresar adr;
-    auto stav = MalaStoka(adr.Cesta());
+    auto stav = VypoctenaMalaStoka(adr.Cesta());
     ZaznamZprav zpravy;
-    ZaznamDavky bezPoruchy(*stav);
-    ASSERT_TRUE(Vypocet(*stav, zpravy, bezPoruchy));
     const std::size_t profil = PrecistBajty(adr / "podprof.csv").size();
     const std::size_t situace = PrecistBajty(adr / "situace.dxf").size();
     ASSERT_LT(profil, situace);
@@ -312,10 +317,7 @@ TEST(PoruchaDisku, AFullDiskKeepsThePreviousFiles)
 TEST(PoruchaZapisu, TheProfileKeepsItsPreviousFileAtEveryByte)
 {
     DocasnyAdresar adr;
-    auto stav = MalaStoka(adr.Cesta());
-    ZaznamZprav zpravy;
-    ZaznamDavky vystupy(*stav);
-    ASSERT_TRUE(Vypocet(*stav, zpravy, vystupy));
+    auto stav = VypoctenaMalaStoka(adr.Cesta());
     ZapsatBajty(adr / "podprof.dxf", "starý profil\r\n");
     const TRovina navrh = stav->Rovina;
     ProjitVsechnyBajty(adr.Cesta(), adr / "podprof.dxf", [&] {
