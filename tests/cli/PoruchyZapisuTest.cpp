@@ -273,13 +273,14 @@ TEST(PoruchaDisku, AReadOnlyDirectoryKeepsItsFiles)
     ZapsatBajty(vystup + "podprof.csv", "starý profil\r\n");
     ZapsatBajty(vystup + "situace.dxf", "stará situace\r\n");
     std::string duvod;
-    if (disk.Pripojen() && disk.JenProCteni())
+    if (disk.Pripojen() && disk.JenProCteni()) {
         duvod = "disk je jen pro čtení";
-    else if (::geteuid() != 0)
-        duvod = "přístup odepřen", std::filesystem::permissions(vystup, std::filesystem::perms::owner_read
-                                                                            | std::filesystem::perms::owner_exec);
-    else
+    } else if (::geteuid() != 0) {
+        duvod = "přístup odepřen";
+        std::filesystem::permissions(vystup, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    } else {
         GTEST_SKIP() << "a root user who may not mount writes into any directory";
+    }
     const Soubory predtim = ObsahAdresare(vystup);
     const VysledekCli vysledek = SpustitCli({"compute", Projekt(), "--out", vystup});
     EXPECT_EQ(vysledek.status, cli::ChybaPouziti);
@@ -304,9 +305,10 @@ TEST(PoruchaDisku, AFullDiskKeepsThePreviousFiles)
     EXPECT_EQ(vysledek.chyby, Informace + "error: Soubor „" + vystup + "podprof.csv“ nelze zapsat: na disku není místo.\n");
     EXPECT_EQ(ObsahAdresare(vystup), predtim);
 
-    // With room for the written profile alone the site plan fails, and the profile stays new.
+    // Four free pages of 4 KiB hold the new written profile (2 KB) but not the site plan (25 KB):
+    // the site plan fails, and the written profile stays new.
     std::filesystem::remove(vystup + "výplň");
-    ZapsatBajty(vystup + "výplň", std::string(64 * 1024 - 3 * 4096 - 4096 * 3, 'x'));
+    ZapsatBajty(vystup + "výplň", std::string((16 - 2 - 4) * 4096, 'x'));
     const VysledekCli druhy = SpustitCli({"compute", Projekt(), "--out", vystup});
     EXPECT_EQ(druhy.status, cli::ChybaPouziti);
     EXPECT_EQ(druhy.chyby, Informace + "error: Soubor „" + vystup + "situace.dxf“ nelze zapsat: na disku není místo.\n");
