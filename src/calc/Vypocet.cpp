@@ -2,6 +2,7 @@
 
 #include "calc/NavrhRoviny.h"
 #include "calc/PromitnoutPripojky.h"
+#include "calc/RozsahHodnot.h"
 #include "calc/UrovneBodu.h"
 #include "calc/Useky.h"
 
@@ -31,6 +32,8 @@ bool Vypocet(TStav& stav, IZpravy& zpravy, IVystupyVypoctu& vystupy)
         zpravy.Oznamit(DruhZpravy::Chyba, "Špatné vstupní údaje!");
         return false;
     }
+    if (!OveritRozsahHodnot(stav.Projekt, zpravy))
+        return false;
     // The last point has no section of its own; its cover is measured with the pipe arriving there.
     body[n].Prumer = body[n - 1].Prumer;
     UpravitUrovneBodu(stav);
