@@ -6,6 +6,8 @@
 #include "calc/UrovneBodu.h"
 #include "calc/Useky.h"
 
+#include <algorithm>
+
 namespace lineon {
 
 namespace {
@@ -44,6 +46,10 @@ bool Vypocet(TStav& stav, IZpravy& zpravy, IVystupyVypoctu& vystupy)
     NavrhRoviny(stav);
     if (stav.Nastaveni.DruhSite != 3)
         PromitnoutPripojky(stav, zpravy);
+    else
+        // A road axis projects no connections; values left by a run in another kind must not
+        // reach its outputs, so every run on the same rows gives the same drawings.
+        std::fill_n(stav.Vysledky.Pripojky.begin(), stav.Projekt.PocetPripojek() + 1, TVysledekPripojky());
 
     SpustitVystupy(stav.Vystupy, vystupy);
     // A road axis has no pipe to cover: its profile, drawn later from the plane dialog, shows none.
