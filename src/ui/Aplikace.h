@@ -42,6 +42,7 @@ public:
     void Vypocet();
 
     TStav& Stav() { return *stav_; }
+    IZpravy& Zpravy() { return zpravy_; }
     HlavniOkno& Okno() { return *okno_; }
     DialogBodu& Bod() { return *dialogBodu_; }
     DialogPripojky& Pripojka() { return *dialogPripojky_; }

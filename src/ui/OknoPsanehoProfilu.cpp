@@ -42,6 +42,7 @@ OknoPsanehoProfilu::OknoPsanehoProfilu(TStav& stav, IZpravy& zpravy)
     tabulka_->verticalHeader()->hide();
     tabulka_->verticalHeader()->setDefaultSectionSize(tabulka_->fontMetrics().height() + 6);
     tabulka_->horizontalHeader()->setSectionsClickable(false);
+    tabulka_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tabulka_->setWordWrap(false);
 
     auto* obsah = new QWidget;
@@ -91,8 +92,10 @@ void OknoPsanehoProfilu::VybratFont()
 {
     bool zvoleno = false;
     const QFont font = QFontDialog::getFont(&zvoleno, tabulka_->font(), this, T("Font"));
-    if (zvoleno)
-        tabulka_->setFont(font);
+    if (!zvoleno)
+        return;
+    tabulka_->setFont(font);
+    tabulka_->verticalHeader()->setDefaultSectionSize(tabulka_->fontMetrics().height() + 6);
 }
 
 int OknoPsanehoProfilu::Tisknout(QPrinter& tiskarna, int kopii)

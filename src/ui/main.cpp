@@ -3,6 +3,7 @@
 #include "ui/HlavniOkno.h"
 #include "ui/Snimky.h"
 #include "ui/VolbaSouboruDialogem.h"
+#include "ui/ZpravyBezOken.h"
 #include "ui/ZpravyOknem.h"
 
 #include <QApplication>
@@ -18,15 +19,20 @@ int main(int argc, char** argv)
     if (preklad.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&preklad);
 
-    lineon::ui::ZpravyOknem zpravy;
+    // Pictures of the windows are taken unattended: no message box may wait for an answer then.
+    const QByteArray snimky = qgetenv("LINEON_SNIMKY");
+    lineon::ui::ZpravyOknem zpravyOknem;
+    lineon::ui::ZpravyBezOken zpravyBezOken;
+    lineon::IZpravy& zpravy = snimky.isEmpty() ? static_cast<lineon::IZpravy&>(zpravyOknem) : zpravyBezOken;
     lineon::ui::VolbaSouboruDialogem volbaSouboru;
     const std::string souborNastaveni = lineon::SouborNastaveniBehu(
         QDir::currentPath().toStdString() + "/", QCoreApplication::applicationDirPath().toStdString() + "/");
     lineon::ui::Aplikace program(zpravy, volbaSouboru, souborNastaveni);
     program.Spustit();
-    zpravy.NastavitOkno(&program.Okno());
-    if (const QByteArray snimky = qgetenv("LINEON_SNIMKY"); !snimky.isEmpty()) {
-        lineon::ui::PoriditSnimky(program, snimky.toStdString() + "/", qgetenv("LINEON_SNIMKY_PROJEKT").toStdString());
+    zpravyOknem.NastavitOkno(&program.Okno());
+    if (!snimky.isEmpty()) {
+        lineon::ui::PoriditSnimky(program, snimky.toStdString() + "/", qgetenv("LINEON_SNIMKY_PROJEKT").toStdString(),
+                                  qgetenv("LINEON_SNIMKY_ZAMERENI").toStdString());
         return 0;
     }
     return aplikace.exec();
