@@ -2,6 +2,7 @@
 
 #include "data/PoleNastaveni.h"
 #include "ui/SkupinaPrepinacu.h"
+#include "ui/VazaneZaskrtavatko.h"
 #include "ui/Validator1250.h"
 
 #include <QCheckBox>
@@ -123,12 +124,8 @@ void OknoAutomatickehoPrevodu::Pole(const char* nazev, const char* popis, const 
 
 QCheckBox* OknoAutomatickehoPrevodu::Zaskrtavatko(const char* nazev, const char* popis, bool& cil, int x, int radek)
 {
-    auto* pole = new QCheckBox(T(popis), this);
-    pole->setObjectName(QString::fromUtf8(nazev));
-    pole->move(x, Okraj + radek * Roztec);
-    pole->resize(pole->sizeHint().width(), VyskaPole);
-    connect(pole, &QCheckBox::clicked, this, [&cil](bool zaskrtnuto) { cil = zaskrtnuto; });
-    nacitace_.push_back([pole, &cil] { pole->setChecked(cil); });
+    QCheckBox* pole = VazaneZaskrtavatko(this, nazev, popis, cil, nacitace_);
+    pole->setGeometry(x, Okraj + radek * Roztec, pole->sizeHint().width(), VyskaPole);
     return pole;
 }
 

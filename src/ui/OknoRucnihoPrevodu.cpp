@@ -2,6 +2,7 @@
 
 #include "ui/Rozlozeni.h"
 #include "ui/SkupinaPrepinacu.h"
+#include "ui/VazaneZaskrtavatko.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -67,11 +68,7 @@ OknoRucnihoPrevodu::OknoRucnihoPrevodu(TStav& stav)
 
 QCheckBox* OknoRucnihoPrevodu::Zaskrtavatko(const char* nazev, const char* popis, bool& cil)
 {
-    auto* pole = new QCheckBox(T(popis), this);
-    pole->setObjectName(QString::fromUtf8(nazev));
-    connect(pole, &QCheckBox::clicked, this, [&cil](bool zaskrtnuto) { cil = zaskrtnuto; });
-    nacitace_.push_back([pole, &cil] { pole->setChecked(cil); });
-    return pole;
+    return VazaneZaskrtavatko(this, nazev, popis, cil, nacitace_);
 }
 
 void OknoRucnihoPrevodu::Nacist()

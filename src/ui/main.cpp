@@ -1,15 +1,17 @@
+#include "cli/ZpravyNaVystup.h"
 #include "data/UmisteniNastaveni.h"
 #include "ui/Aplikace.h"
 #include "ui/HlavniOkno.h"
 #include "ui/Snimky.h"
 #include "ui/VolbaSouboruDialogem.h"
-#include "ui/ZpravyBezOken.h"
 #include "ui/ZpravyOknem.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <iostream>
 
 int main(int argc, char** argv)
 {
@@ -19,11 +21,12 @@ int main(int argc, char** argv)
     if (preklad.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&preklad);
 
-    // Pictures of the windows are taken unattended: no message box may wait for an answer then.
+    // Pictures of the windows are taken unattended: the messages go to the error output then, as
+    // the batch program writes them, instead of boxes that would wait for an answer.
     const QByteArray snimky = qgetenv("LINEON_SNIMKY");
     lineon::ui::ZpravyOknem zpravyOknem;
-    lineon::ui::ZpravyBezOken zpravyBezOken;
-    lineon::IZpravy& zpravy = snimky.isEmpty() ? static_cast<lineon::IZpravy&>(zpravyOknem) : zpravyBezOken;
+    lineon::cli::ZpravyNaVystup zpravyNaVystup(std::cerr);
+    lineon::IZpravy& zpravy = snimky.isEmpty() ? static_cast<lineon::IZpravy&>(zpravyOknem) : zpravyNaVystup;
     lineon::ui::VolbaSouboruDialogem volbaSouboru;
     const std::string souborNastaveni = lineon::SouborNastaveniBehu(
         QDir::currentPath().toStdString() + "/", QCoreApplication::applicationDirPath().toStdString() + "/");

@@ -18,10 +18,7 @@ class NahledTest : public QObject {
     /// The example sewer computed, and the plane dialog confirmed as proposed.
     void NakreslitPriklad()
     {
-        const std::string cesta = p_->adresar / "kanalizace.csv";
-        test::ZapsatBajty(cesta, test::PrecistBajty(test::ZdrojovyAdresar() + "examples/kanalizace.csv"));
-        p_->volba.odpoved = TVolbaSouboru{cesta, FormatProjektu::Tabulka};
-        p_->Okno().Akce().Otevrit->trigger();
+        p_->OtevritPriklad("kanalizace.csv");
         p_->Okno().Akce().Vypocet->trigger();
         QTest::mouseClick(p_->program->Rovina().OKButton(), Qt::LeftButton);
     }

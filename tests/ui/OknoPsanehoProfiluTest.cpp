@@ -37,14 +37,6 @@ class OknoPsanehoProfiluTest : public QObject {
         p_->Okno().Akce().Vypocet->trigger();
     }
 
-    void OtevritPriklad()
-    {
-        const std::string cesta = p_->adresar / "kanalizace.csv";
-        test::ZapsatBajty(cesta, test::PrecistBajty(test::ZdrojovyAdresar() + "examples/kanalizace.csv"));
-        p_->volba.odpoved = TVolbaSouboru{cesta, FormatProjektu::Tabulka};
-        p_->Okno().Akce().Otevrit->trigger();
-    }
-
     QStringList Nadpisy()
     {
         QStringList nadpisy;
@@ -87,7 +79,7 @@ private slots:
     void init()
     {
         p_ = std::make_unique<test::SpustenyProgram>();
-        OtevritPriklad();
+        p_->OtevritPriklad("kanalizace.csv");
     }
     void cleanup() { p_.reset(); }
 

@@ -105,6 +105,16 @@ struct SpustenyProgram {
         volba.odpoved = TVolbaSouboru{cesta, FormatProjektu::Tabulka};
         Okno().Akce().Otevrit->trigger();
     }
+
+    /// Opens an example project of examples/ through "Otevřít", copied into the program's directory,
+    /// so that the outputs are written there.
+    void OtevritPriklad(const std::string& nazev)
+    {
+        const std::string cesta = adresar / nazev;
+        ZapsatBajty(cesta, PrecistBajty(ZdrojovyAdresar() + "examples/" + nazev));
+        volba.odpoved = TVolbaSouboru{cesta, FormatProjektu::Tabulka};
+        Okno().Akce().Otevrit->trigger();
+    }
 };
 
 } // namespace lineon::test

@@ -53,15 +53,6 @@ class VypocetTest : public QObject {
         p_->Okno().Akce().Import->trigger();
     }
 
-    /// "Otevřít" of an example project copied into the program's directory, whose outputs go there.
-    void OtevritPriklad(const char* nazev)
-    {
-        const std::string cesta = p_->adresar / nazev;
-        test::ZapsatBajty(cesta, test::PrecistBajty(test::ZdrojovyAdresar() + "examples/" + nazev));
-        p_->volba.odpoved = TVolbaSouboru{cesta, FormatProjektu::Tabulka};
-        p_->Okno().Akce().Otevrit->trigger();
-    }
-
     void Vypocitat() { p_->Okno().Akce().Vypocet->trigger(); }
 
     QStringList Polozky()
@@ -113,7 +104,7 @@ private slots:
 
     void odskrtnutyBodANapsanaRovinaKresliJakoDavka()
     {
-        OtevritPriklad("kanalizace.csv");
+        p_->OtevritPriklad("kanalizace.csv");
         Stav().Nastaveni.LimitSR = 80;
         Stav().Nastaveni.PosunSR = 1;
         Vypocitat();
@@ -141,7 +132,7 @@ private slots:
 
     void zaviraciPoleNekresliAPovoliHlavniOkno()
     {
-        OtevritPriklad("kanalizace.csv");
+        p_->OtevritPriklad("kanalizace.csv");
         Vypocitat();
         QVERIFY(!p_->Okno().isEnabled());
         Rovina().close();
@@ -205,7 +196,7 @@ private slots:
 
     void nezapsanaSituaceUkonciPrikazBezDialoguRoviny()
     {
-        OtevritPriklad("kanalizace.csv");
+        p_->OtevritPriklad("kanalizace.csv");
         Stav().Vystupy.SouborSituace = "chybí/situace.dxf";
         Vypocitat();
         // The example's last connection is moved onto the line before the outputs start.
@@ -221,7 +212,7 @@ private slots:
 
     void nezapsanyPsanyProfilNechaOknoJakByloAKonci()
     {
-        OtevritPriklad("kanalizace.csv");
+        p_->OtevritPriklad("kanalizace.csv");
         Stav().Vystupy.psanobrcheck = true;
         Stav().Vystupy.SouborPsanehoProfilu = "chybí/podprof.csv";
         Vypocitat();
@@ -234,7 +225,7 @@ private slots:
 
     void oknoPsanehoProfiluPodleNaObrazovku()
     {
-        OtevritPriklad("kanalizace.csv");
+        p_->OtevritPriklad("kanalizace.csv");
         Stav().Vystupy.psanobrcheck = true;
         Stav().Vystupy.profcheck = false;
         Vypocitat();
@@ -247,7 +238,7 @@ private slots:
 
     void kurzorVeSloupciDnoZustaneNaMiste()
     {
-        OtevritPriklad("kanalizace.csv");
+        p_->OtevritPriklad("kanalizace.csv");
         Stav().Vystupy.profcheck = false;
         p_->Okno().TabulkaBodu().NastavitKurzor(3, 9);
         Vypocitat();
