@@ -2,8 +2,11 @@
 
 #include "calc/NavrhRoviny.h"
 #include "calc/PromitnoutPripojky.h"
+#include "calc/RozsahHodnot.h"
 #include "calc/UrovneBodu.h"
 #include "calc/Useky.h"
+
+#include <algorithm>
 
 namespace lineon {
 
@@ -29,6 +32,8 @@ bool Vypocet(TStav& stav, IZpravy& zpravy, IVystupyVypoctu& vystupy)
         zpravy.Oznamit(DruhZpravy::Chyba, "Špatné vstupní údaje!");
         return false;
     }
+    if (!OveritRozsahHodnot(stav.Projekt, zpravy))
+        return false;
     // The last point has no section of its own; its cover is measured with the pipe arriving there.
     body[n].Prumer = body[n - 1].Prumer;
     UpravitUrovneBodu(stav);
@@ -41,6 +46,10 @@ bool Vypocet(TStav& stav, IZpravy& zpravy, IVystupyVypoctu& vystupy)
     NavrhRoviny(stav);
     if (stav.Nastaveni.DruhSite != 3)
         PromitnoutPripojky(stav, zpravy);
+    else
+        // A road axis projects no connections; values left by a run in another kind must not
+        // reach its outputs, so every run on the same rows gives the same drawings.
+        std::fill_n(stav.Vysledky.Pripojky.begin(), stav.Projekt.PocetPripojek() + 1, TVysledekPripojky());
 
     SpustitVystupy(stav.Vystupy, vystupy);
     // A road axis has no pipe to cover: its profile, drawn later from the plane dialog, shows none.

@@ -48,11 +48,13 @@ std::vector<int> CislaBodu(const std::string& volba, const std::string& hodnota)
 bool PrecistVolbuRoviny(const std::vector<std::string>& argumenty, std::size_t& i, TVolbyRoviny& volby)
 {
     const std::string& volba = argumenty[i];
-    // The ranges of the dialog's fields "Výška srovnávací roviny (m)" and "Velikost případného posunu".
+    // Typed values are held to the ranges of the dialog's fields, as typing into them is.
     if (volba == "--plane")
-        volby.Rovina = CeleCislo(volba, HodnotaVolby(argumenty, i), -32768, 32767);
+        volby.Rovina = CeleCislo(volba, HodnotaVolby(argumenty, i), InformaceORovine::NejnizsiRovina,
+                                 InformaceORovine::NejvyssiRovina);
     else if (volba == "--plane-shift")
-        volby.Posun = CeleCislo(volba, HodnotaVolby(argumenty, i), -100, 100);
+        volby.Posun = CeleCislo(volba, HodnotaVolby(argumenty, i), -InformaceORovine::NejvetsiPosun,
+                                InformaceORovine::NejvetsiPosun);
     else if (volba == "--shift-points")
         volby.Body = CislaBodu(volba, HodnotaVolby(argumenty, i));
     else

@@ -1,5 +1,7 @@
 #include "data/Cisla.h"
 
+#include "data/Chyba.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -7,8 +9,23 @@
 
 namespace lineon::cisla {
 
+namespace {
+
+// No file of the program has a form for infinity or "not a number"; such a value is a fault of
+// the computation that produced it, and the file that would hold it is not written.
+void OveritKonecne(double hodnota)
+{
+    if (!std::isfinite(hodnota))
+        throw Chyba("Hodnotu „" + std::string(std::isnan(hodnota) ? "nan" : hodnota > 0 ? "inf" : "-inf")
+                    + "“ nelze zapsat jako číslo; nic se nezapsalo.");
+}
+
+} // namespace
+
 std::string FormatF(double hodnota, int sirka, int desetin)
 {
+    OveritKonecne(hodnota);
+    // The largest double has 309 digits before the point.
     char buf[400];
     const auto [konec, chyba] = std::to_chars(buf, buf + sizeof buf, hodnota, std::chars_format::fixed, desetin);
     std::string text = chyba == std::errc() ? std::string(buf, konec) : std::string("0");
@@ -19,6 +36,7 @@ std::string FormatF(double hodnota, int sirka, int desetin)
 
 std::string FormatE23(double hodnota)
 {
+    OveritKonecne(hodnota);
     char buf[64];
     const auto [konec, chyba] = std::to_chars(buf, buf + sizeof buf, std::fabs(hodnota), std::chars_format::scientific, 14);
     std::string text = chyba == std::errc() ? std::string(buf, konec) : std::string("0.00000000000000e+00");

@@ -9,11 +9,13 @@
 namespace lineon::cisla {
 
 /// Fixed point with `desetin` decimals, right-aligned in at least `sirka` characters, never cut;
-/// "." as separator and the sign of a negative value (a negative zero too) in front.
+/// "." as separator and the sign of a negative value (a negative zero too) in front. Infinity and
+/// "not a number" have no form in any file: they throw Chyba.
 std::string FormatF(double hodnota, int sirka, int desetin);
 
 /// Scientific form of 23 characters: a blank or "-", one digit, ".", 14 digits, "E", sign,
-/// four exponent digits; 1.0 gives " 1.00000000000000E+0000".
+/// four exponent digits; 1.0 gives " 1.00000000000000E+0000". Infinity and "not a number" throw
+/// Chyba.
 std::string FormatE23(double hodnota);
 
 /// Whether a decimal number may carry an exponent ("1e5"); most formats have none.

@@ -2,6 +2,7 @@
 
 #include "data/Cisla.h"
 #include "data/Kodovani.h"
+#include "data/NazevSouboru.h"
 #include "data/ProjektovySoubor.h"
 #include "data/Soubor.h"
 #include "data/Stav.h"
@@ -128,9 +129,9 @@ TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, Ty
 
 void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy)
 {
-    // The directory is kept in the settings file, so it must be writable in code page 1250.
+    // The directory is kept in the settings file, so it must fit one line in code page 1250.
     const std::string adresar = AdresarSouboru(cesta);
-    if (!kodovani::PrvniNekodovatelnyZnak(adresar))
+    if (!VadaNazvuSouboru(adresar))
         stav.Nastaveni.AdresarProjektu = adresar;
     const auto radky = soubor::PrecistRadky(cesta);
     stav.SeznamSouradnic = NacistSeznamSouradnic(radky, typ, zpravy);

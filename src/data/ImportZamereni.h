@@ -34,9 +34,9 @@ TPolozka DalsiPolozka(std::string_view text);
 /// coordinates fall out; at the capacity of the list the reading stops with a warning.
 TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, TypZamereni typ, IZpravy& zpravy);
 
-/// "Import": the project directory becomes the file's directory (unless code page 1250 cannot
-/// hold its name), and the coordinate list is rebuilt from the file. A file that cannot be read throws Chyba and leaves
-/// the old list.
+/// "Import": the project directory becomes the file's directory (unless the settings file could
+/// not hold it: a line break, a character code page 1250 lacks), and the coordinate list is
+/// rebuilt from the file. A file that cannot be read throws Chyba and leaves the old list.
 void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy);
 
 } // namespace lineon

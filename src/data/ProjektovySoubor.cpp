@@ -2,11 +2,46 @@
 
 #include "data/Chyba.h"
 #include "data/CteniProjektu.h"
-#include "data/Kodovani.h"
+#include "data/NazevSouboru.h"
 #include "data/RadekProjektu.h"
 #include "data/Soubor.h"
 
 namespace lineon {
+
+namespace {
+
+// A text the format would read back as something else: a line break in either format, a ";" in
+// the table format, and a point label "#" in the line format (it ends the point records there).
+void OveritText(const std::string& text, const char* tabulka, int radek, bool bod, const std::string& cesta,
+                FormatProjektu format)
+{
+    const bool tabulkovy = format == FormatProjektu::Tabulka;
+    const char* vada = nullptr;
+    if (text.find('\n') != std::string::npos)
+        vada = "obsahuje konec řádku";
+    else if (tabulkovy && text.find(';') != std::string::npos)
+        vada = "obsahuje středník, který v tabulkovém formátu (.csv) odděluje pole; opravte jej, nebo projekt "
+               "uložte v řádkovém formátu (.dat)";
+    else if (!tabulkovy && bod && text == "#")
+        vada = "by se v řádkovém formátu (.dat) četl jako konec tabulky bodů; opravte jej, nebo projekt uložte v "
+               "tabulkovém formátu (.csv)";
+    if (vada)
+        throw Chyba("Soubor „" + cesta + "“ nelze uložit: text „" + text + "“ v řádku " + std::to_string(radek) + " "
+                    + tabulka + " " + vada + ".");
+}
+
+void OveritTexty(const TProjekt& projekt, const std::string& cesta, FormatProjektu format)
+{
+    for (int i = 1; i <= projekt.PocetBodu(); ++i)
+        OveritText(projekt.Body[i].Oznaceni, "tabulky bodů", i, true, cesta, format);
+    for (int i = 1; i <= projekt.PocetPripojek(); ++i) {
+        const TPripojka& p = projekt.Pripojky[i];
+        for (const std::string* text : {&p.Typ, &p.OznaceniPripojky, &p.OznaceniDS})
+            OveritText(*text, "tabulky přípojek", i, false, cesta, format);
+    }
+}
+
+} // namespace
 
 FormatProjektu FormatPodleNazvu(const std::string& cesta)
 {
@@ -21,9 +56,8 @@ std::string AdresarSouboru(const std::string& cesta)
 
 void OveritNazevProjektu(const std::string& cesta)
 {
-    if (const auto znak = kodovani::PrvniNekodovatelnyZnak(cesta))
-        throw Chyba("Název souboru „" + cesta + "“ obsahuje znak „" + *znak
-                    + "“, který kódová stránka 1250 nemá; projekt s takovým názvem nelze otevřít ani uložit.");
+    if (const auto vada = VadaNazvuSouboru(cesta))
+        throw Chyba("Název souboru „" + cesta + "“ " + *vada + "; projekt s takovým názvem nelze otevřít ani uložit.");
 }
 
 void OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format)
@@ -48,6 +82,7 @@ void OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format
 
 void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProjektu format)
 {
+    OveritTexty(projekt, cesta, format);
     const bool tabulka = format == FormatProjektu::Tabulka;
     std::string text;
     auto pridat = [&](const auto& pole) {

@@ -20,8 +20,8 @@ FormatProjektu FormatPodleNazvu(const std::string& cesta);
 /// The directory of a file, ending with "/" ("./" for a bare name).
 std::string AdresarSouboru(const std::string& cesta);
 
-/// Refuses a file name that code page 1250 cannot hold: the project's name and directory go
-/// into the settings file, which could then no longer be written.
+/// Refuses a file name that code page 1250 cannot hold or that has a line break: the project's
+/// directory goes into the settings file, which could then no longer be written.
 void OveritNazevProjektu(const std::string& cesta);
 
 /// "Otevřít" after its dialog: reads the file into fresh tables and only after a complete read
@@ -33,6 +33,9 @@ void OveritNazevProjektu(const std::string& cesta);
 void OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format);
 
 /// Writes the project's tables in the format (through a temporary file renamed over the target).
+/// A text that the format would read back as something else (a ";" in the table format, a point
+/// label "#" in the line format, a line break in either) throws Chyba naming the file, the row and
+/// the text, and nothing is written.
 void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProjektu format);
 
 } // namespace lineon

@@ -1,5 +1,6 @@
 #include "data/SouborNastaveni.h"
 
+#include "data/Chyba.h"
 #include "data/Cisla.h"
 #include "data/Kodovani.h"
 #include "data/PoleNastaveni.h"
@@ -142,6 +143,15 @@ private:
     std::vector<std::string> zpravy_;
 };
 
+// Every setting has its line: a text with a line break would shift all the lines after it.
+const std::string& JedenRadek(const std::string& cesta, std::string_view nazev, const std::string& text)
+{
+    if (text.find('\n') != std::string::npos)
+        throw Chyba("Soubor nastavení „" + cesta + "“ nelze zapsat: nastavení " + std::string(nazev) + " „" + text
+                    + "“ obsahuje konec řádku.");
+    return text;
+}
+
 } // namespace
 
 std::vector<std::string> NacistNastaveni(const std::string& cesta, TNastaveni& nastaveni)
@@ -163,7 +173,7 @@ void UlozitNastaveni(const std::string& cesta, const TNastaveni& nastaveni)
         case TypNastaveni::Kod:
         case TypNastaveni::Text16:
         case TypNastaveni::Radek:
-            text += nastaveni.*std::get<std::string TNastaveni::*>(pole.Clen);
+            text += JedenRadek(cesta, pole.Nazev, nastaveni.*std::get<std::string TNastaveni::*>(pole.Clen));
             break;
         case TypNastaveni::Logicke:
             text += nastaveni.*std::get<bool TNastaveni::*>(pole.Clen) ? "TRUE" : "FALSE";
@@ -171,7 +181,7 @@ void UlozitNastaveni(const std::string& cesta, const TNastaveni& nastaveni)
         case TypNastaveni::Osoby:
             text += std::to_string(nastaveni.PocetOsob());
             for (const auto& osoba : nastaveni.Osoby)
-                text += "\n" + osoba;
+                text += "\n" + JedenRadek(cesta, pole.Nazev, osoba);
             break;
         }
         text += "\n";

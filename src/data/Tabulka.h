@@ -62,11 +62,12 @@ public:
     }
 
     /// Closes the gap at row i: rows i+1..count move one place down and the count falls by one.
+    /// A row number outside 1..count changes nothing.
     void ZavritMezeru(int i)
     {
-        if (pocet_ == 0)
+        if (i < 1 || i > pocet_)
             return;
-        for (int r = i; r >= 1 && r < pocet_; ++r)
+        for (int r = i; r < pocet_; ++r)
             radky_[static_cast<std::size_t>(r)] = std::move(radky_[static_cast<std::size_t>(r + 1)]);
         --pocet_;
     }

@@ -32,12 +32,6 @@ void InformaceORovine::Naplnit(const TStav& stav)
 
 void InformaceORovine::Potvrdit(TStav& stav, INahledProfilu& nahled)
 {
-    if (srovField < NejnizsiRovina || srovField > NejvyssiRovina)
-        throw Chyba("Výška srovnávací roviny musí být celé číslo od " + std::to_string(NejnizsiRovina) + " do "
-                    + std::to_string(NejvyssiRovina) + " m.");
-    if (posSRField < -NejvetsiPosun || posSRField > NejvetsiPosun)
-        throw Chyba("Posun srovnávací roviny musí být celé číslo od " + std::to_string(-NejvetsiPosun) + " do "
-                    + std::to_string(NejvetsiPosun) + " m.");
     OveritPocetBoduPosunu(static_cast<int>(
         std::count_if(poscombo.begin(), poscombo.end(), [](const TBodPosunu& polozka) { return polozka.Zaskrtnut; })));
 

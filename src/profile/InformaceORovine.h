@@ -45,8 +45,10 @@ public:
 
     /// OK: takes the two fields as the plane R0 and its shift dR, rebuilds the shift list from the
     /// checked points in their order (N alone when none is checked), closes the dialog, draws the
-    /// profile and clears the shift list. Throws Chyba and changes nothing when a field is out of
-    /// its range or more points are checked than the list holds; the dialog then stays open.
+    /// profile and clears the shift list. Throws Chyba and changes nothing when more points are
+    /// checked than the list holds; the dialog then stays open. The ranges of the fields hold what
+    /// is typed into them; a proposal of the calculation beyond them (a shift of 200 m at 1:2000)
+    /// is drawn as proposed.
     void Potvrdit(TStav& stav, INahledProfilu& nahled);
 
     /// Closes the dialog without drawing: the check list is emptied.

@@ -1,5 +1,7 @@
 #include "profile/KreslitProfil.h"
 
+#include "data/Chyba.h"
+#include "data/Cisla.h"
 #include "data/Stav.h"
 #include "profile/BodyProfilu.h"
 #include "profile/CislaPasu.h"
@@ -21,6 +23,10 @@ void KreslitProfil(TStav& stav, INahledProfilu& nahled)
     nahled.Zobrazit(volby.profobrcheck);
     if (!volby.profobrcheck && !volby.profdxfcheck)
         return;
+    const double delka = stav.Vysledky.Body[static_cast<std::size_t>(stav.Projekt.PocetBodu())].Staniceni;
+    if (delka > NejdelsiLinieProfilu)
+        throw Chyba("Podélný profil nelze nakreslit: linie je dlouhá " + cisla::FormatF(delka, 0, 2)
+                    + " m, profil se kreslí pro linii nejvýše 100 km.");
     // Items of an earlier drawing were placed in that drawing's extents; painted beside this one
     // they would be out of scale.
     stav.SeznamKresby.clear();

@@ -60,14 +60,10 @@ void KreslitPripojku(KresbaProfilu& k, const RovinaVPlatnosti& rovina, int j)
 void KreslitPripojky(KresbaProfilu& k)
 {
     const RovinaVPlatnosti rovina(k.Stav());
-    for (int j = 1; j <= k.Stav().Projekt.PocetPripojek(); ++j) {
-        // A row that the calculation could not place on any section keeps stationing 0 and the
-        // levels of an earlier run; drawn, it would stand at the start of the line with levels
-        // that belong nowhere. The calculation has reported it.
-        if (k.Stav().Vysledky.Pripojky[static_cast<std::size_t>(j)].Staniceni == 0)
-            continue;
+    // Every row is drawn, also one that the calculation could not place on the line (it has
+    // reported it): such a row stands at stationing 0 with the levels it was left with.
+    for (int j = 1; j <= k.Stav().Projekt.PocetPripojek(); ++j)
         KreslitPripojku(k, rovina, j);
-    }
 }
 
 } // namespace lineon

@@ -5,9 +5,8 @@ namespace lineon {
 RovinaVPlatnosti::RovinaVPlatnosti(const TStav& stav)
     : stav_(stav)
 {
-    const int n = stav.Projekt.PocetBodu();
     for (const int bod : stav.Rovina.PosunyRoviny) {
-        if (bod <= 0 || bod >= n)
+        if (bod <= 0)
             break;
         body_.push_back(bod);
     }

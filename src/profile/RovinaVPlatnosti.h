@@ -9,9 +9,9 @@ namespace lineon {
 /// The comparison plane in force while the drawing walks along the line. A counter g starts at 0
 /// and the plane in force is R(g) = R0 + g·dR; g passes a shift point when the walk does.
 ///
-/// The shift points are the entries of `PosunyRoviny` up to the first 0. An entry equal to the last
-/// point N ends the list as well: the plane cannot step where the line ends, and the dialog stores
-/// N alone when no point is checked, meaning no shift at all.
+/// The shift points are the entries of `PosunyRoviny` up to the first 0. When no point was checked
+/// the dialog stores the last point N alone; N then counts as a shift point like any other entry
+/// (the plane symbol alone is never drawn there).
 class RovinaVPlatnosti {
 public:
     explicit RovinaVPlatnosti(const TStav& stav);

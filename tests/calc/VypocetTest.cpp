@@ -139,3 +139,22 @@ TEST(DavkoveVystupy, WriteNoFileWithoutTheTextFileOption)
     EXPECT_FALSE(soubor::Existuje(adresar / "podprof.csv"));
     EXPECT_FALSE(vystupy.RovinaVyzadana());
 }
+
+TEST(Vypocet, ARoadAxisKeepsNoConnectionValuesOfAnEarlierRun)
+{
+    auto stav = Stav({Sachta("1", 0, 0, 245.30, 247.50), Sachta("2", 0, 20, 245.40, 247.60)});
+    TPripojka pripojka = Pripojka(1, 10);
+    pripojka.YDS = Y0 + 5;
+    pripojka.XDS = X0 + 10;
+    stav->Projekt.Pripojky.Pridat(pripojka);
+    ZaznamZprav zpravy;
+    ZaznamVystupu vystupy;
+    ASSERT_TRUE(Vypocet(*stav, zpravy, vystupy));
+    ASSERT_EQ(stav->Vysledky.Pripojky[1].Staniceni, 10.0);
+
+    stav->Nastaveni.DruhSite = 3;
+    ASSERT_TRUE(Vypocet(*stav, zpravy, vystupy));
+    EXPECT_EQ(stav->Vysledky.Pripojky[1].Staniceni, 0.0);
+    EXPECT_EQ(stav->Vysledky.Pripojky[1].ZPotrubi, 0.0);
+    EXPECT_EQ(stav->Vysledky.Pripojky[1].DelkaPripojky, 0.0);
+}

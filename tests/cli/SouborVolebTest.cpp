@@ -60,6 +60,7 @@ TEST(SouborVoleb, ABadLineIsNamedAndNothingChanges)
         {"LegendaDelka=true", "LegendaDelka: očekává se TRUE, FALSE, 1 nebo 0, ne „true“."},
         {"sitField=situace-stoka-ř.dxf", "sitField: očekává se text nejvýše 16 znaků, ne „situace-stoka-ř.dxf“."},
         {"zakEdit=Zakázka 北", "zakEdit: očekává se text bez znaku „北“, který kódová stránka 1250 nemá, ne „Zakázka 北“."},
+        {"matField=PVC\rř", "matField: očekává se text na jednom řádku, ne „PVC\rř“."},
         {"PocetOsob=4", "PocetOsob: seznam osob nelze nastavit jednou hodnotou."},
         {"DelkoveMeritko 500", "očekává se název=hodnota, ne „DelkoveMeritko 500“."},
         {" # komentář", "očekává se název=hodnota, ne „ # komentář“."},

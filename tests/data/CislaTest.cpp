@@ -1,7 +1,9 @@
+#include "data/Chyba.h"
 #include "data/Cisla.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace lineon::cisla;
 
@@ -29,6 +31,23 @@ TEST(FormatE23, WritesTwentyThreeCharacters)
     EXPECT_EQ(FormatE23(-2.0), "-2.00000000000000E+0000");
     EXPECT_EQ(FormatE23(123456.0), " 1.23456000000000E+0005");
     EXPECT_EQ(FormatE23(1e-300).size(), 23u);
+}
+
+TEST(FormatyCisel, NonFiniteValuesAreRefusedAndTheLargestFiniteOnesWritten)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const double hodnota : {inf, -inf, nan}) {
+        EXPECT_THROW(FormatE23(hodnota), lineon::Chyba);
+        EXPECT_THROW(FormatF(hodnota, 7, 3), lineon::Chyba);
+    }
+    const double nejvetsi = std::numeric_limits<double>::max();
+    EXPECT_EQ(FormatE23(nejvetsi), " 1.79769313486232E+0308");
+    EXPECT_EQ(FormatE23(-std::numeric_limits<double>::denorm_min()), "-4.94065645841247E-0324");
+    const std::string f = FormatF(-nejvetsi, 7, 3);
+    EXPECT_EQ(f.size(), 1u + 309u + 4u);
+    EXPECT_TRUE(f.starts_with("-17976931348623157")) << f;
+    EXPECT_TRUE(f.ends_with(".000")) << f;
 }
 
 TEST(CtiDesetinne, AcceptsPlainDecimalsOnly)

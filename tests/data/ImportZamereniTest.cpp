@@ -3,6 +3,7 @@
 #include "data/Chyba.h"
 #include "data/Stav.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace lineon;
@@ -199,4 +200,19 @@ TEST(Importovat, AnUnreadableFileKeepsTheOldListAndNamesTheLine)
     }
     EXPECT_THROW(Importovat(stav, adr / "chybi.txt", TypZamereni::Textovy, zpravy), Chyba);
     EXPECT_EQ(stav.SeznamSouradnic.Body, puvodni.Body);
+}
+
+TEST(Importovat, ADirectoryTheSettingsFileCouldNotHoldIsNotTakenOver)
+{
+    test::DocasnyAdresar adr;
+    for (const std::string adresar : {"ř\nb", "北"}) {
+        std::filesystem::create_directory(adr / adresar);
+        test::ZapsatBajty(adr / (adresar + "/z.txt"), "1 1 2 3 s1\r\n");
+        TStav stav;
+        stav.Nastaveni.AdresarProjektu = "/projekty/";
+        test::ZaznamZprav zpravy;
+        Importovat(stav, adr / (adresar + "/z.txt"), TypZamereni::Textovy, zpravy);
+        EXPECT_EQ(stav.Nastaveni.AdresarProjektu, "/projekty/");
+        EXPECT_EQ(stav.SeznamSouradnic.PocetZamerenychBodu(), 1);
+    }
 }

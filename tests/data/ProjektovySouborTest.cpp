@@ -284,3 +284,74 @@ TEST(ProjektovySoubor, AFailedWriteKeepsThePreviousFile)
     }
     EXPECT_EQ(test::PrecistBajty(adr / "p.csv"), CrLf1250(UkazkaCsv));
 }
+
+TEST(ProjektovySoubor, TextsThatWouldReadBackAsSomethingElseAreRefusedBeforeWriting)
+{
+    test::DocasnyAdresar adr;
+    ZapsatProjekt(UkazkovyProjekt(), adr / "p.csv", FormatProjektu::Tabulka);
+    TProjekt projekt = UkazkovyProjekt();
+    projekt.Body[2].Oznaceni = "ř;2";
+    EXPECT_EQ(test::TextChyby([&] { ZapsatProjekt(projekt, adr / "p.csv", FormatProjektu::Tabulka); }),
+              "Soubor „" + adr / "p.csv" + "“ nelze uložit: text „ř;2“ v řádku 2 tabulky bodů obsahuje středník, "
+              "který v tabulkovém formátu (.csv) odděluje pole; opravte jej, nebo projekt uložte v řádkovém formátu "
+              "(.dat).");
+    EXPECT_EQ(test::PrecistBajty(adr / "p.csv"), CrLf1250(UkazkaCsv));
+
+    // The line format holds the semicolon.
+    ZapsatProjekt(projekt, adr / "p.dat", FormatProjektu::Radky);
+    TStav stav;
+    OtevritProjekt(stav, adr / "p.dat", FormatProjektu::Radky);
+    EXPECT_EQ(stav.Projekt.Body[2].Oznaceni, "ř;2");
+
+    TProjekt pripojka = UkazkovyProjekt();
+    pripojka.Pripojky[2].OznaceniDS = "dš;ů";
+    EXPECT_NE(test::TextChyby([&] { ZapsatProjekt(pripojka, adr / "p.csv", FormatProjektu::Tabulka); })
+                  .find("text „dš;ů“ v řádku 2 tabulky přípojek"),
+              std::string::npos);
+
+    TProjekt mrizka = UkazkovyProjekt();
+    mrizka.Body[3].Oznaceni = "#";
+    EXPECT_NE(test::TextChyby([&] { ZapsatProjekt(mrizka, adr / "m.dat", FormatProjektu::Radky); })
+                  .find("text „#“ v řádku 3 tabulky bodů by se v řádkovém formátu (.dat) četl jako konec"),
+              std::string::npos);
+    EXPECT_FALSE(soubor::Existuje(adr / "m.dat"));
+    ZapsatProjekt(mrizka, adr / "m.csv", FormatProjektu::Tabulka);
+    OtevritProjekt(stav, adr / "m.csv", FormatProjektu::Tabulka);
+    EXPECT_EQ(stav.Projekt.Body[3].Oznaceni, "#");
+
+    TProjekt radek = UkazkovyProjekt();
+    radek.Pripojky[1].Typ = "p\nř";
+    for (const auto format : {FormatProjektu::Tabulka, FormatProjektu::Radky})
+        EXPECT_NE(test::TextChyby([&] { ZapsatProjekt(radek, adr / "r.txt", format); }).find("obsahuje konec řádku"),
+                  std::string::npos);
+    EXPECT_FALSE(soubor::Existuje(adr / "r.txt"));
+}
+
+TEST(ProjektovySoubor, SixThousandRowsOfEitherTableInEitherFormatAreRefusedAndTheProjectStays)
+{
+    test::DocasnyAdresar adr;
+    std::string bodyCsv, bodyDat, pripojkyCsv = "#\n", pripojkyDat = "#\n";
+    for (int i = 1; i <= 6000; ++i) {
+        bodyCsv += "Ř" + std::to_string(i) + ";1;2;3;4;5;6;300;Ano;\n";
+        bodyDat += "Ř" + std::to_string(i) + "\n1\n2\n3\n4\n5\n6\n300\nAno\n";
+        pripojkyCsv += "p;P" + std::to_string(i) + ";1;2;DŠ;3;4;5;6;7;\n";
+        pripojkyDat += "p\nP" + std::to_string(i) + "\n1\n2\nDŠ\n3\n4\n5\n6\n7\n";
+    }
+    soubor::ZapsatText(adr / "body.csv", bodyCsv);
+    soubor::ZapsatText(adr / "body.dat", bodyDat);
+    soubor::ZapsatText(adr / "pripojky.csv", pripojkyCsv);
+    soubor::ZapsatText(adr / "pripojky.dat", pripojkyDat);
+    TStav stav;
+    stav.Projekt = UkazkovyProjekt();
+    const std::vector<std::pair<std::string, std::string>> pripady = {
+        {"body.csv", "řádek 5001: Tabulka bodů"},
+        {"body.dat", "řádek 45001: Tabulka bodů"},
+        {"pripojky.csv", "řádek 5002: Tabulka přípojek"},
+        {"pripojky.dat", "řádek 50002: Tabulka přípojek"},
+    };
+    for (const auto& [nazev, zacatek] : pripady) {
+        EXPECT_EQ(test::TextChyby([&] { OtevritProjekt(stav, adr / nazev, FormatPodleNazvu(nazev)); }),
+                  "Soubor „" + adr / nazev + "“, " + zacatek + " může mít nejvýše 5000 řádků; další řádek nelze přidat.");
+        OcekavatStejneTabulky(stav.Projekt, UkazkovyProjekt());
+    }
+}

@@ -299,3 +299,18 @@ TEST(SouborNastaveni, AValueNoControlCouldHoldKeepsItsDefaultAndIsReported)
     EXPECT_NE(zpravy[1].find("řádek 4 (VyskaKot)"), std::string::npos);
     EXPECT_NE(zpravy[2].find("řádek 22 (DruhSite)"), std::string::npos);
 }
+
+TEST(SouborNastaveni, ATextWithALineBreakIsRefusedSoNoLineShifts)
+{
+    test::DocasnyAdresar adr;
+    soubor::ZapsatText(adr / "$nastav", Spojit(VychoziRadky()));
+    TNastaveni nastaveni = Vychozi();
+    nastaveni.AdresarProjektu = "/home/ř\nstoky/";
+    EXPECT_EQ(test::TextChyby([&] { UlozitNastaveni(adr / "$nastav", nastaveni); }),
+              "Soubor nastavení „" + adr / "$nastav"
+                  + "“ nelze zapsat: nastavení AdresarProjektu „/home/ř\nstoky/“ obsahuje konec řádku.");
+    nastaveni = Vychozi();
+    nastaveni.Osoby[1] = "Svo\nboda";
+    EXPECT_THROW(UlozitNastaveni(adr / "$nastav", nastaveni), Chyba);
+    EXPECT_EQ(soubor::PrecistRadky(adr / "$nastav"), VychoziRadky());
+}

@@ -62,6 +62,21 @@ TEST(Tabulka, ClosingTheGapOfTheOnlyRowLeavesAnEmptyTable)
     EXPECT_EQ(t.Pocet(), 0);
 }
 
+TEST(Tabulka, ClosingAGapOutsideTheRowsChangesNothing)
+{
+    Tabulka<TBod> t("Tabulka bodů");
+    t.Pridat(TBod{.Oznaceni = "ř1"});
+    t.Pridat(TBod{.Oznaceni = "ř2"});
+    t.ZavritMezeru(3);
+    t.ZavritMezeru(0);
+    t.ZavritMezeru(-1);
+    ASSERT_EQ(t.Pocet(), 2);
+    EXPECT_EQ(t[2].Oznaceni, "ř2");
+    t.ZavritMezeru(1);
+    ASSERT_EQ(t.Pocet(), 1);
+    EXPECT_EQ(t[1].Oznaceni, "ř2");
+}
+
 TEST(Radky, PredicatesOfData)
 {
     EXPECT_FALSE(DrziData(TBod{.Prumer = 300, .Dno = true}));

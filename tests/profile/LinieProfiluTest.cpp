@@ -141,7 +141,7 @@ TEST(LinieProfilu, CrossingsTakeTheLayersOfTheirCode)
     EXPECT_EQ(Texty(posledni, "KOTA_KRIZENI5").size(), 5u);
 }
 
-TEST(LinieProfilu, AConnectionOnNoSectionIsLeftOut)
+TEST(LinieProfilu, AConnectionOnNoSectionIsDrawnAtTheStartOfTheLine)
 {
     auto stav = LinieProProfil({SachtaNaLinii("Ř1", 0, 241.00, 243.00), SachtaNaLinii("Ř2", 10, 241.50, 243.50)},
                                {Pripojka(0.5, 5), Pripojka(40, 40)});
@@ -150,9 +150,12 @@ TEST(LinieProfilu, AConnectionOnNoSectionIsLeftOut)
     ASSERT_TRUE(Vypocet(*stav, zpravy, vystupy));
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
     EXPECT_EQ(zpravy.zpravy[0].text, "Chyba přípojky - bod neleží na stoce - 2");
+    // The row keeps stationing 0 and the levels it had (0 here): it stands at the first point.
     const auto entity = Nakreslit(*stav, "pripojka-mimo", 240);
-    EXPECT_EQ(Cary(entity, "PRIPOJKA").size(), 4u);
-    EXPECT_EQ(Texty(entity, "KOTA_PRIPOJKY").size(), 5u);
+    const auto cary = Cary(entity, "PRIPOJKA");
+    ASSERT_EQ(cary.size(), 8u);
+    EXPECT_EQ(cary[4], "0.000,0.000 0.000,2.100");
+    EXPECT_EQ(Texty(entity, "KOTA_PRIPOJKY").size(), 10u);
 }
 
 TEST(LinieProfilu, StationingUpTo100ShowsOnlyTheRestBelow100)

@@ -72,16 +72,18 @@ TEST(RovinaProfilu, ConnectionsCountOnlyTheShiftPointsBeforeThem)
     EXPECT_EQ(teren[2], "20.250,-12.000 29.750,-11.000");
 }
 
-TEST(RovinaProfilu, WithNoPointCheckedThePlaneNeverSteps)
+TEST(RovinaProfilu, WithNoPointCheckedOnlyTheLastManholeSeesTheNextPlane)
 {
     auto stav = CtyriSachty();
     const auto entity = Nakreslit(*stav, "bez-posunu", 240, -5);
-    // The dialog stores the last point alone; the plane cannot step where the line ends, so the
-    // last manhole is drawn once, under the plane of the line.
+    // The dialog stores the last point alone. The sections keep the plane of the line; the last
+    // point counts as a shift point, so the right half of its manhole is drawn again under the
+    // plane 5 m lower (10 units higher), and no plane symbol stands there.
     const auto teren = Cary(entity, "TEREN");
-    ASSERT_EQ(teren.size(), 3u + 2 * 4);
+    ASSERT_EQ(teren.size(), 3u + 2 * 4 + 1);
     EXPECT_EQ(teren[2], "20.250,8.000 29.750,9.000");
     EXPECT_EQ(teren[9], "29.750,9.000 30.000,9.000");
     EXPECT_EQ(teren[10], "30.250,9.000 30.000,9.000");
+    EXPECT_EQ(teren[11], "30.250,19.000 30.000,19.000");
     EXPECT_EQ(Texty(entity, "ROVINA"), (std::vector<std::string>{"240.00 m -2.500,1.200"}));
 }

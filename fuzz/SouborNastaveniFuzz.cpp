@@ -1,0 +1,43 @@
+// The settings file: whatever it holds gives settings that are written without fault, and the
+// written file reads back without a single message and writes again to the same bytes.
+#include "FuzzPomoc.h"
+
+#include "data/Chyba.h"
+#include "data/SouborNastaveni.h"
+
+using namespace lineon;
+
+namespace {
+
+std::string Zapsat(const TNastaveni& nastaveni, const std::string& nazev)
+{
+    const std::string cesta = fuzz::Adresar() + nazev;
+    try {
+        UlozitNastaveni(cesta, nastaveni);
+    } catch (const Chyba& chyba) {
+        fuzz::Selhani(std::string("přečtená nastavení nelze zapsat: ") + chyba.what());
+    }
+    return cesta;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string vstup = fuzz::ZapsatVstup(data, size, "$nastav");
+    TNastaveni nastaveni;
+    try {
+        NacistNastaveni(vstup, nastaveni);
+    } catch (const Chyba&) {
+        return 0; // a byte without a character in code page 1250
+    }
+    const std::string a = Zapsat(nastaveni, "a");
+    TNastaveni znovu;
+    const auto zpravy = NacistNastaveni(a, znovu);
+    if (!zpravy.empty())
+        fuzz::Selhani("zapsaná nastavení se nečtou bez hlášení: " + zpravy.front());
+    const std::string b = Zapsat(znovu, "b");
+    if (fuzz::Obsah(a) != fuzz::Obsah(b))
+        fuzz::Selhani("nastavení zapsaná podruhé se liší:\n" + fuzz::Obsah(a) + "----\n" + fuzz::Obsah(b));
+    return 0;
+}
