@@ -6,7 +6,10 @@
 #include "ui/OknoRucnihoPrevodu.h"
 #include "ui/OknoSeznamuSouradnic.h"
 #include "ui/TabulkaRadku.h"
+#include "ui/VolbaSouboruDialogem.h"
 
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
@@ -108,6 +111,27 @@ private slots:
         TNastaveni prectene;
         QVERIFY(NacistNastaveni(p_->adresar / "$nastav", prectene).empty());
         QCOMPARE(prectene.ImportFilterIndex, 2);
+    }
+
+    void dialogImportuUkazeSouboryZvolenehoTypu()
+    {
+        for (const char* nazev : {"a.txt", "b.stx", "c.csv"})
+            test::ZapsatBajty(p_->adresar / nazev, "");
+        const QStringList typy = ui::VolbaSouboruDialogem::TypyZamereni();
+        QCOMPARE(typy, (QStringList{U("textový soubor (*.txt,*.stx)"), U("speciální textový soubor (*.txt)")}));
+        QFileDialog dialog(nullptr, U("Importovat"), QString::fromStdString(p_->adresar.Cesta()));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setNameFilters(typy);
+        auto* model = dialog.findChild<QFileSystemModel*>();
+        QVERIFY(model);
+        const QModelIndex adresar = model->index(QString::fromStdString(p_->adresar.Cesta()));
+        dialog.selectNameFilter(typy[0]);
+        ui::VolbaSouboruDialogem::PouzitTypZamereni(dialog);
+        QCOMPARE(model->nameFilters(), (QStringList{U("*.txt"), U("*.stx")}));
+        QTRY_COMPARE(model->rowCount(adresar), 2);
+        dialog.selectNameFilter(typy[1]);
+        ui::VolbaSouboruDialogem::PouzitTypZamereni(dialog);
+        QTRY_COMPARE(model->rowCount(adresar), 1);
     }
 
     void menuAKontextoveMenu()
