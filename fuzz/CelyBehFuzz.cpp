@@ -53,6 +53,16 @@ void OveritNahled(const TSeznamKresby& seznam)
                 fuzz::Selhani("náhled profilu obsahuje nekonečnou hodnotu");
 }
 
+/// A DXF file is pairs of lines ended by CR LF: no carriage return or line feed stands alone.
+void OveritDxf(const std::string& cesta)
+{
+    const std::string obsah = fuzz::Obsah(cesta);
+    for (std::size_t i = 0; i < obsah.size(); ++i)
+        if ((obsah[i] == '\r' && (i + 1 == obsah.size() || obsah[i + 1] != '\n'))
+            || (obsah[i] == '\n' && (i == 0 || obsah[i - 1] != '\r')))
+            fuzz::Selhani(cesta + ": osamělý konec řádku na bajtu " + std::to_string(i));
+}
+
 /// The dialog confirmed with the calculation's proposal, as the batch program does.
 void KreslitProfil(TStav& stav)
 {
@@ -84,8 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::BezUzivatele zpravy;
     DavkoveVystupy vystupy(*stav);
     try {
-        if (Vypocet(*stav, zpravy, vystupy) && vystupy.RovinaVyzadana())
+        if (Vypocet(*stav, zpravy, vystupy) && vystupy.RovinaVyzadana()) {
+            OveritDxf(vystup + stav->Vystupy.SouborSituace);
             KreslitProfil(*stav);
+            OveritDxf(vystup + stav->Vystupy.SouborProfilu);
+        }
     } catch (const Chyba& chyba) {
         // The outputs refuse what no file can hold; the calculation must not produce it.
         if (std::string_view(chyba.what()).find("nelze zapsat jako číslo") != std::string_view::npos)

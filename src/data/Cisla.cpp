@@ -2,6 +2,7 @@
 
 #include "data/Chyba.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -60,6 +61,17 @@ std::string_view BezMezerPred(std::string_view text)
 
 bool JeCislice(char c) { return c >= '0' && c <= '9'; }
 
+/// The power of ten of the first non-zero digit of digits with at most one point ("0.003" gives
+/// −3, "120.5" gives 2); 0 when all digits are zero.
+long RadPrvniCislice(std::string_view mantisa)
+{
+    const std::size_t tecka = std::min(mantisa.find('.'), mantisa.size());
+    const std::size_t prvni = mantisa.find_first_of("123456789");
+    if (prvni == std::string_view::npos)
+        return 0;
+    return prvni < tecka ? static_cast<long>(tecka - prvni - 1) : -static_cast<long>(prvni - tecka);
+}
+
 } // namespace
 
 std::optional<double> CtiDesetinne(std::string_view text, Exponent exponent)
@@ -80,15 +92,19 @@ std::optional<double> CtiDesetinne(std::string_view text, Exponent exponent)
     }
     if (cislic == 0)
         return std::nullopt;
+    const std::string_view mantisa = text.substr(zacatek, i - zacatek);
+    long rad = 0; // the power of ten written after "e"
     if (exponent == Exponent::Povolen && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
+        const bool zapornyRad = j < text.size() && text[j] == '-';
         if (j < text.size() && (text[j] == '+' || text[j] == '-'))
             ++j;
         const std::size_t cisliceExponentu = j;
-        while (j < text.size() && JeCislice(text[j]))
-            ++j;
+        for (; j < text.size() && JeCislice(text[j]); ++j)
+            rad = std::min(rad * 10 + (text[j] - '0'), 100000L);
         if (j == cisliceExponentu)
             return std::nullopt;
+        rad = zapornyRad ? -rad : rad;
         i = j;
     }
     if (i != text.size())
@@ -97,7 +113,9 @@ std::optional<double> CtiDesetinne(std::string_view text, Exponent exponent)
     const auto vysledek = std::from_chars(text.data() + zacatek, text.data() + i, hodnota,
                                           exponent == Exponent::Povolen ? std::chars_format::general
                                                                         : std::chars_format::fixed);
-    if (vysledek.ec != std::errc() || vysledek.ptr != text.data() + i || !std::isfinite(hodnota))
+    if (vysledek.ec == std::errc::result_out_of_range && RadPrvniCislice(mantisa) + rad < 0)
+        hodnota = 0; // too small for a double: it is 0 to every precision a survey has
+    else if (vysledek.ec != std::errc() || vysledek.ptr != text.data() + i || !std::isfinite(hodnota))
         return std::nullopt;
     return zaporne ? -hodnota : hodnota;
 }

@@ -93,6 +93,26 @@ TPolozka DalsiPolozka(std::string_view text)
     return { std::string(text.substr(zacatek, konec - zacatek)), std::string(text.substr(zbytek)) };
 }
 
+namespace {
+
+/// The warning about lines left out: "řádek 3 obsahuje …" or "řádky 3, 7, 9 obsahují …" (the
+/// first ten and a count of the rest).
+std::string PopisRadku(const std::vector<std::size_t>& radky)
+{
+    constexpr std::size_t Nejvic = 10;
+    const bool jeden = radky.size() == 1;
+    std::string text = jeden ? "řádek " : "řádky ";
+    for (std::size_t i = 0; i < std::min(radky.size(), Nejvic); ++i)
+        text += (i ? ", " : "") + std::to_string(radky[i]);
+    if (radky.size() > Nejvic)
+        text += " a " + std::to_string(radky.size() - Nejvic) + " dalších";
+    return text + (jeden ? " obsahuje bajt, který v kódové stránce 1250 neoznačuje žádný znak; řádek byl vynechán."
+                         : " obsahují bajty, které v kódové stránce 1250 neoznačují žádný znak; tyto řádky byly "
+                           "vynechány.");
+}
+
+} // namespace
+
 TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, TypZamereni typ, IZpravy& zpravy)
 {
     TSeznamSouradnic seznam;
@@ -133,8 +153,18 @@ void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy&
     const std::string adresar = AdresarSouboru(cesta);
     if (!VadaNazvuSouboru(adresar))
         stav.Nastaveni.AdresarProjektu = adresar;
-    const auto radky = soubor::PrecistRadky(cesta);
+    // A line with a byte that names no character in code page 1250 (a heading written in another
+    // code page, say) is left out like any other line without coordinates, but not silently.
+    std::vector<std::string> radky;
+    std::vector<std::size_t> vynechane;
+    for (auto& radek : soubor::PrecistRadkyPoJednom(cesta)) {
+        if (!radek)
+            vynechane.push_back(radky.size() + 1);
+        radky.push_back(radek.value_or(""));
+    }
     stav.SeznamSouradnic = NacistSeznamSouradnic(radky, typ, zpravy);
+    if (!vynechane.empty())
+        zpravy.Oznamit(DruhZpravy::Varovani, "Soubor „" + cesta + "“: " + PopisRadku(vynechane));
 }
 
 } // namespace lineon

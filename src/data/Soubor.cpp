@@ -108,13 +108,11 @@ void ZapsatVse(int fd, std::string_view bajty, const std::string& cesta)
 
 namespace {
 
-// Splits a file into lines (CR LF or LF alone end a line); `prevest` turns the bytes of a line
-// into UTF-8 text or returns the reason why it cannot.
-template <class Prevod>
-std::vector<std::string> RozdelitNaRadky(const std::string& cesta, Prevod prevest)
+// Calls `zpracovat` with the bytes of every line of a file (CR LF or LF alone end a line; a last
+// line without an end counts too).
+template <class Zpracovani>
+void ProKazdyRadek(const std::string& bajty, Zpracovani zpracovat)
 {
-    const std::string bajty = NactiBajty(cesta);
-    std::vector<std::string> radky;
     std::size_t zacatek = 0;
     while (zacatek < bajty.size()) {
         std::size_t konec = bajty.find('\n', zacatek);
@@ -124,12 +122,23 @@ std::vector<std::string> RozdelitNaRadky(const std::string& cesta, Prevod preves
         std::string_view radek(bajty.data() + zacatek, konec - zacatek);
         if (!radek.empty() && radek.back() == '\r')
             radek.remove_suffix(1);
+        zpracovat(radek);
+        zacatek = dalsi;
+    }
+}
+
+// Splits a file into lines; `prevest` turns the bytes of a line into UTF-8 text or returns the
+// reason why it cannot, which ends the reading.
+template <class Prevod>
+std::vector<std::string> RozdelitNaRadky(const std::string& cesta, Prevod prevest)
+{
+    std::vector<std::string> radky;
+    ProKazdyRadek(NactiBajty(cesta), [&](std::string_view radek) {
         std::string text;
         if (const auto chyba = prevest(radek, text))
             throw Chyba("Soubor „" + cesta + "“, řádek " + std::to_string(radky.size() + 1) + ": " + *chyba);
         radky.push_back(std::move(text));
-        zacatek = dalsi;
-    }
+    });
     return radky;
 }
 
@@ -145,6 +154,19 @@ std::vector<std::string> PrecistRadky(const std::string& cesta)
         std::snprintf(bajt, sizeof bajt, "0x%02X", chyba->bajt);
         return "bajt " + std::string(bajt) + " nemá v kódové stránce 1250 žádný znak.";
     });
+}
+
+std::vector<std::optional<std::string>> PrecistRadkyPoJednom(const std::string& cesta)
+{
+    std::vector<std::optional<std::string>> radky;
+    ProKazdyRadek(NactiBajty(cesta), [&](std::string_view radek) {
+        std::string text;
+        if (kodovani::ZCp1250(radek, text))
+            radky.emplace_back();
+        else
+            radky.emplace_back(std::move(text));
+    });
+    return radky;
 }
 
 std::vector<std::string> PrecistRadkyUtf8(const std::string& cesta)

@@ -14,6 +14,10 @@ namespace lineon::soubor {
 /// counts too). Throws Chyba naming the file, and the line of a byte without a character.
 std::vector<std::string> PrecistRadky(const std::string& cesta);
 
+/// Reads a whole text file into lines as `PrecistRadky` does, except that a line holding a byte
+/// without a character in code page 1250 gives no text (nullopt) instead of ending the reading.
+std::vector<std::optional<std::string>> PrecistRadkyPoJednom(const std::string& cesta);
+
 /// Reads a whole UTF-8 text file into lines, as `PrecistRadky` does (the batch program's options
 /// file). Throws Chyba naming the file, and the line of broken UTF-8.
 std::vector<std::string> PrecistRadkyUtf8(const std::string& cesta);

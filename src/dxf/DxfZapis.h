@@ -9,7 +9,7 @@ namespace lineon {
 /// held in memory with "\n" line ends; the file layer writes it as code page 1250 with CR LF.
 class DxfZapis {
 public:
-    /// Writes one line as it stands.
+    /// Writes one line as it stands, except that a line break inside it becomes a blank.
     void DxfRadek(std::string_view text);
 
     /// An item whose code is right-aligned in three characters ("  0", " 10", "210"), as the

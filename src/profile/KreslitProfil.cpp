@@ -17,22 +17,35 @@
 
 namespace lineon {
 
+namespace {
+
+// The drawing grows with the length of the line (a hectometre mark every 100 m) and with the
+// length of its sheet (a fold mark every A4 width); beyond these it would grow without bound.
+void OveritVelikostListu(const KresbaProfilu& k, const RamProfilu& ram, int delkoveMeritko)
+{
+    if (k.E() > NejdelsiLinieProfilu)
+        throw Chyba("Podélný profil nelze nakreslit: linie je dlouhá " + cisla::FormatF(k.E(), 0, 2)
+                    + " m, profil se kreslí pro linii nejvýše 100 km.");
+    if (const int a4 = ram.PocetA4(); a4 > NejvicA4Profilu)
+        throw Chyba("Podélný profil nelze nakreslit: list by měl v délkovém měřítku 1:"
+                    + std::to_string(delkoveMeritko) + " šířku " + std::to_string(a4) + " A4, nejvýše "
+                    + std::to_string(NejvicA4Profilu) + " A4.");
+}
+
+} // namespace
+
 void KreslitProfil(TStav& stav, INahledProfilu& nahled)
 {
     const TVystupy& volby = stav.Vystupy;
     nahled.Zobrazit(volby.profobrcheck);
     if (!volby.profobrcheck && !volby.profdxfcheck)
         return;
-    const double delka = stav.Vysledky.Body[static_cast<std::size_t>(stav.Projekt.PocetBodu())].Staniceni;
-    if (delka > NejdelsiLinieProfilu)
-        throw Chyba("Podélný profil nelze nakreslit: linie je dlouhá " + cisla::FormatF(delka, 0, 2)
-                    + " m, profil se kreslí pro linii nejvýše 100 km.");
+    KresbaProfilu k(stav);
+    const RamProfilu ram(k);
+    OveritVelikostListu(k, ram, stav.Nastaveni.DelkoveMeritko);
     // Items of an earlier drawing were placed in that drawing's extents; painted beside this one
     // they would be out of scale.
     stav.SeznamKresby.clear();
-
-    KresbaProfilu k(stav);
-    const RamProfilu ram(k);
     stav.RozsahProfilu = ram.Rozsah();
     k.Zahajit(stav.RozsahProfilu);
 

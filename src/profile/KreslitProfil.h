@@ -11,12 +11,15 @@ class INahledProfilu;
 /// either switch it draws nothing and writes no file. The preview list holds this drawing alone.
 /// Throws Chyba naming the file when it cannot be written; a previous file of that name then stays
 /// as it was.
-/// A line longer than `NejdelsiLinieProfilu` throws Chyba before anything is drawn or written.
+/// A line longer than `NejdelsiLinieProfilu`, or a sheet of more than `NejvicA4Profilu` A4 widths,
+/// throws Chyba before anything is drawn or written.
 void KreslitProfil(TStav& stav, INahledProfilu& nahled);
 
-/// The longest line (its last stationing, in metres) a profile is drawn for. The drawing grows
-/// with the length: a hectometre mark every 100 m, a fold mark every A4 width of paper (2.31 m at
-/// 1:11); beyond this the file and the preview would grow without bound.
+/// The longest line (its last stationing, in metres) a profile is drawn for: 1000 hectometres.
 inline constexpr double NejdelsiLinieProfilu = 100000;
+
+/// The most A4 widths of paper a profile's sheet may have: 210 m of paper, 1000 fold marks (a line
+/// of 2.3 km at 1:11, of 42 km at 1:200).
+inline constexpr int NejvicA4Profilu = 1000;
 
 } // namespace lineon

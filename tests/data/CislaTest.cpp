@@ -94,3 +94,13 @@ TEST(Zaokrouhleni, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(FormatF(ZaokrouhlitNaSetiny(-0.004), 0, 2), "0.00");
     EXPECT_EQ(Oriznout(-2.7), -2.0);
 }
+
+TEST(CtiDesetinne, AValueTooSmallForADoubleIsZeroButOneTooLargeIsNoNumber)
+{
+    EXPECT_EQ(CtiDesetinne("0." + std::string(330, '0') + "1"), 0.0);
+    EXPECT_EQ(CtiDesetinne("-0." + std::string(400, '0') + "7"), 0.0);
+    EXPECT_EQ(CtiDesetinne("1e-400", Exponent::Povolen), 0.0);
+    EXPECT_EQ(CtiDesetinne("0.001e-99999999", Exponent::Povolen), 0.0);
+    EXPECT_EQ(CtiDesetinne("1" + std::string(309, '0')), std::nullopt);
+    EXPECT_EQ(CtiDesetinne("0.1e400", Exponent::Povolen), std::nullopt);
+}

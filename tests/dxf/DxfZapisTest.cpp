@@ -22,3 +22,11 @@ TEST(DxfZapis, WritesEmptyValuesAsEmptyLines)
     zapis.HolaSkupina(1, "");
     EXPECT_EQ(zapis.Text(), "1\n\n");
 }
+
+TEST(DxfZapis, ALineBreakInsideAValueBecomesABlankSoEveryPairStaysTwoLines)
+{
+    DxfZapis zapis;
+    zapis.HolaSkupina(1, "Ř1\rŠ\n2");
+    zapis.HolaSkupina(0, "EOF");
+    EXPECT_EQ(zapis.Text(), "1\nŘ1 Š 2\n0\nEOF\n");
+}
