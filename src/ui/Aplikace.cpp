@@ -2,10 +2,18 @@
 
 #include "data/Soubor.h"
 #include "data/SouborNastaveni.h"
+#include "calc/Vypocet.h"
 #include "ui/DialogBodu.h"
 #include "ui/DialogNastaveni.h"
 #include "ui/DialogPripojky.h"
+#include "ui/DialogRoviny.h"
 #include "ui/HlavniOkno.h"
+#include "ui/OknoAutomatickehoPrevodu.h"
+#include "ui/OknoNahledu.h"
+#include "ui/OknoPsanehoProfilu.h"
+#include "ui/OknoRucnihoPrevodu.h"
+#include "ui/OknoSeznamuSouradnic.h"
+#include "ui/VystupyOken.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -27,10 +35,18 @@ void Aplikace::Spustit()
     okno_->ObnovitTitulek();
     okno_->OznacitJazyk();
     // The other windows, in this order, each reading the settings already loaded.
+    psany_ = std::make_unique<OknoPsanehoProfilu>(*stav_, zpravy_);
     dialogBodu_ = new DialogBodu(*stav_, zpravy_, okno_.get());
+    seznam_ = std::make_unique<OknoSeznamuSouradnic>(*stav_, zpravy_, *okno_);
+    rucniPrevod_ = std::make_unique<OknoRucnihoPrevodu>(*stav_);
+    automatickyPrevod_ = std::make_unique<OknoAutomatickehoPrevodu>(*stav_, zpravy_);
+    rovina_ = std::make_unique<DialogRoviny>(*stav_, zpravy_, okno_.get());
     dialogNastaveni_ = std::make_unique<DialogNastaveni>(*stav_, zpravy_);
+    nahled_ = std::make_unique<OknoNahledu>(*stav_);
     dialogPripojky_ = new DialogPripojky(*stav_, zpravy_, okno_.get());
+    vystupy_ = std::make_unique<VystupyOken>(*stav_, *psany_, *rovina_, *nahled_);
     PripojitPrikazy();
+    PripojitOkna();
     okno_->show();
     okno_->activateWindow();
     if (!oNastaveni.empty())
@@ -66,6 +82,50 @@ void Aplikace::PripojitPrikazy()
     dialogNastaveni_->PridatZakazaneOkno(okno_.get());
     connect(okno_.get(), &HlavniOkno::druhSitePrepnut, dialogNastaveni_.get(), &DialogNastaveni::PouzitDruhSite);
     connect(okno_.get(), &HlavniOkno::zavreno, this, &Aplikace::Ukoncit);
+    connect(okno_->Akce().Vypocet, &QAction::triggered, this, &Aplikace::Vypocet);
+    connect(okno_->Akce().Import, &QAction::triggered, this, [this] { seznam_->Importovat(volbaSouboru_); });
+}
+
+void Aplikace::PripojitOkna()
+{
+    for (QWidget* okno : {static_cast<QWidget*>(seznam_.get()), static_cast<QWidget*>(rucniPrevod_.get()),
+                          static_cast<QWidget*>(automatickyPrevod_.get())})
+        dialogNastaveni_->PridatZakazaneOkno(okno);
+    connect(okno_.get(), &HlavniOkno::druhSitePrepnut, rovina_.get(), &DialogRoviny::PouzitDruhSite);
+    connect(okno_.get(), &HlavniOkno::druhSitePrepnut, rucniPrevod_.get(), &OknoRucnihoPrevodu::PouzitDruhSite);
+    connect(okno_.get(), &HlavniOkno::druhSitePrepnut, automatickyPrevod_.get(),
+            &OknoAutomatickehoPrevodu::PouzitDruhSite);
+
+    const auto zobrazit = [](QWidget* okno) {
+        okno->show();
+        okno->raise();
+        okno->activateWindow();
+    };
+    connect(seznam_.get(), &OknoSeznamuSouradnic::zobrazitRucniPrevod, this, [this, zobrazit] { zobrazit(rucniPrevod_.get()); });
+    connect(seznam_.get(), &OknoSeznamuSouradnic::zobrazitAutomatickyPrevod, this,
+            [this, zobrazit] { zobrazit(automatickyPrevod_.get()); });
+    connect(seznam_.get(), &OknoSeznamuSouradnic::aktivovano, automatickyPrevod_.get(), &OknoAutomatickehoPrevodu::Nacist);
+    connect(seznam_.get(), &OknoSeznamuSouradnic::zavreno, this, [this] {
+        rucniPrevod_->close();
+        automatickyPrevod_->close();
+    });
+    // "Označení šachty" is one setting shown in both conversion windows.
+    connect(rucniPrevod_.get(), &OknoRucnihoPrevodu::zpusobOznaceniZmenen, automatickyPrevod_.get(),
+            &OknoAutomatickehoPrevodu::Nacist);
+    connect(automatickyPrevod_.get(), &OknoAutomatickehoPrevodu::zpusobOznaceniZmenen, rucniPrevod_.get(),
+            &OknoRucnihoPrevodu::Nacist);
+}
+
+void Aplikace::Vypocet()
+{
+    okno_->PotvrditDno();
+    try {
+        lineon::Vypocet(*stav_, zpravy_, *vystupy_);
+    } catch (const Chyba& chyba) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+    }
+    // The calculation rounds levels and moves connections onto the line.
+    okno_->PrekreslitTabulky();
 }
 
 void Aplikace::Ukoncit()

@@ -13,8 +13,15 @@ namespace lineon::ui {
 class DialogBodu;
 class DialogNastaveni;
 class DialogPripojky;
+class DialogRoviny;
 class HlavniOkno;
+class OknoAutomatickehoPrevodu;
+class OknoNahledu;
+class OknoPsanehoProfilu;
+class OknoRucnihoPrevodu;
+class OknoSeznamuSouradnic;
 class VolbaSouboru;
+class VystupyOken;
 
 /// The application object: owns the program-wide state and every window, starts them in their
 /// order, connects the menu commands to the windows and writes the settings at the end.
@@ -29,11 +36,23 @@ public:
     /// window shown; damaged settings lines are reported once.
     void Spustit();
 
+    /// "Výpočet": the calculation with the outputs of the desktop program. A message of the
+    /// calculation is shown as it comes; a file that an output cannot write is reported and ends
+    /// the command.
+    void Vypocet();
+
     TStav& Stav() { return *stav_; }
+    IZpravy& Zpravy() { return zpravy_; }
     HlavniOkno& Okno() { return *okno_; }
     DialogBodu& Bod() { return *dialogBodu_; }
     DialogPripojky& Pripojka() { return *dialogPripojky_; }
     DialogNastaveni& Nastaveni() { return *dialogNastaveni_; }
+    OknoPsanehoProfilu& Psany() { return *psany_; }
+    OknoSeznamuSouradnic& Seznam() { return *seznam_; }
+    OknoRucnihoPrevodu& RucniPrevod() { return *rucniPrevod_; }
+    OknoAutomatickehoPrevodu& AutomatickyPrevod() { return *automatickyPrevod_; }
+    DialogRoviny& Rovina() { return *rovina_; }
+    OknoNahledu& Nahled() { return *nahled_; }
 
 private:
     /// Reads the settings file; returns what is to be reported about it ("" for nothing).
@@ -41,15 +60,26 @@ private:
     /// Shutdown: the settings are written back; a failure is reported and the program still ends.
     void Ukoncit();
     void PripojitPrikazy();
+    /// The kind-dependent parts and the shared label mode of the side windows.
+    void PripojitOkna();
 
     IZpravy& zpravy_;
     VolbaSouboru& volbaSouboru_;
     std::string souborNastaveni_;
     std::unique_ptr<TStav> stav_;
     std::unique_ptr<HlavniOkno> okno_;
+    // The side windows are windows of their own: the main window is disabled while a dialog is
+    // open, and they must stay usable then.
+    std::unique_ptr<OknoPsanehoProfilu> psany_;
     DialogBodu* dialogBodu_ = nullptr;
-    std::unique_ptr<DialogNastaveni> dialogNastaveni_; ///< a window of its own: it disables the main window
+    std::unique_ptr<OknoSeznamuSouradnic> seznam_;
+    std::unique_ptr<OknoRucnihoPrevodu> rucniPrevod_;
+    std::unique_ptr<OknoAutomatickehoPrevodu> automatickyPrevod_;
+    std::unique_ptr<DialogRoviny> rovina_;
+    std::unique_ptr<DialogNastaveni> dialogNastaveni_;
+    std::unique_ptr<OknoNahledu> nahled_;
     DialogPripojky* dialogPripojky_ = nullptr;
+    std::unique_ptr<VystupyOken> vystupy_;
 };
 
 } // namespace lineon::ui

@@ -420,6 +420,12 @@ void DialogNastaveni::changeEvent(QEvent* udalost)
     Nacist();
 }
 
+void DialogNastaveni::reject()
+{
+    // Hidden without closing, the dialog would leave the main window disabled for good.
+    close();
+}
+
 void DialogNastaveni::closeEvent(QCloseEvent* udalost)
 {
     for (QWidget* okno : zakazanaOkna_)

@@ -43,6 +43,10 @@ public:
     const TDialogVystupu& Hodnoty() const { return hodnoty_; }
     QTabWidget& Stranky() const { return *stranky_; }
 
+public slots:
+    /// Escape closes the dialog as its close box does.
+    void reject() override;
+
 protected:
     void changeEvent(QEvent* udalost) override;
     void closeEvent(QCloseEvent* udalost) override;

@@ -270,6 +270,15 @@ void HlavniOkno::OznacitJazyk()
     akce_.Slovenstina->setChecked(stav_.Nastaveni.Jazyk == "SK");
 }
 
+void HlavniOkno::PotvrditDno()
+{
+    if (tabulkaBodu_->AktivniSloupec() != ModelBodu::SloupecDno)
+        return;
+    const int radek = tabulkaBodu_->AktivniRadek();
+    tabulkaBodu_->NastavitKurzor(radek, ModelBodu::SloupecDno - 1);
+    tabulkaBodu_->NastavitKurzor(radek, ModelBodu::SloupecDno);
+}
+
 void HlavniOkno::changeEvent(QEvent* udalost)
 {
     QMainWindow::changeEvent(udalost);

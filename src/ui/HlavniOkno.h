@@ -46,6 +46,9 @@ public:
     void PrepnoutJazyk(const std::string& jazyk);
     /// Puts the check marks of the language menu after the settings were read.
     void OznacitJazyk();
+    /// Before the calculation reads the rows: with the cursor in "Dno", it steps to the column
+    /// before and back, which ends a change of that cell still in progress.
+    void PotvrditDno();
 
     const AkceHlavnihoOkna& Akce() const { return akce_; }
     TabulkaRadku& TabulkaBodu() const { return *tabulkaBodu_; }

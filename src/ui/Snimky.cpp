@@ -1,14 +1,24 @@
 #include "ui/Snimky.h"
 
+#include "data/ImportZamereni.h"
 #include "data/ProjektovySoubor.h"
 #include "ui/Aplikace.h"
 #include "ui/DialogBodu.h"
 #include "ui/DialogNastaveni.h"
 #include "ui/DialogPripojky.h"
+#include "ui/DialogRoviny.h"
 #include "ui/HlavniOkno.h"
+#include "ui/OknoAutomatickehoPrevodu.h"
+#include "ui/OknoNahledu.h"
+#include "ui/OknoPsanehoProfilu.h"
+#include "ui/OknoRucnihoPrevodu.h"
+#include "ui/OknoSeznamuSouradnic.h"
 #include "ui/TabulkaRadku.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QThread>
 
@@ -26,19 +36,66 @@ void Ulozit(QWidget& okno, const std::string& soubor)
     okno.grab().save(QString::fromStdString(soubor));
 }
 
+const char* const Druhy[] = {"kanalizace", "vodovod", "osa-komunikace"};
+
+/// "Výpočet" of the open project: the plane dialog, the preview after its OK, and the written
+/// profile in both languages. The files go to the working directory.
+void SnimkyVypoctu(Aplikace& program, const std::string& adresar)
+{
+    TStav& stav = program.Stav();
+    stav.Nastaveni.AdresarProjektu = QDir::currentPath().toStdString() + "/";
+    stav.Vystupy.psanobrcheck = true;
+    program.Okno().PrepnoutDruhSite(1);
+    program.Vypocet();
+    Ulozit(program.Rovina(), adresar + "dialog-roviny.png");
+    program.Rovina().OKButton()->click();
+    program.Nahled().resize(1000, program.Nahled().height());
+    Ulozit(program.Nahled(), adresar + "nahled-profilu.png");
+    program.Nahled().close();
+    Ulozit(program.Psany(), adresar + "psany-profil-cz.png");
+    program.Okno().PrepnoutJazyk("SK");
+    program.Vypocet();
+    program.Rovina().reject();
+    Ulozit(program.Psany(), adresar + "psany-profil-sk.png");
+    program.Psany().close();
+    program.Okno().PrepnoutJazyk("CZ");
+}
+
+/// The coordinate list of the example survey and both conversion windows in each network kind.
+void SnimkyPrevodu(Aplikace& program, const std::string& adresar, const std::string& zamereni)
+{
+    TStav& stav = program.Stav();
+    const std::string adresarProjektu = stav.Nastaveni.AdresarProjektu;
+    Importovat(stav, zamereni, TypZamereni::Textovy, program.Zpravy());
+    stav.Nastaveni.AdresarProjektu = adresarProjektu;
+    OknoSeznamuSouradnic& seznam = program.Seznam();
+    seznam.NaplnitSeznam();
+    seznam.show();
+    seznam.Seznam().setCurrentRow(2);
+    Ulozit(seznam, adresar + "seznam-souradnic.png");
+    seznam.RucniPrevodDat()->trigger();
+    seznam.AutomatickyPrevodDat()->trigger();
+    for (int k = 1; k <= 3; ++k) {
+        program.Okno().PrepnoutDruhSite(k);
+        Ulozit(program.RucniPrevod(), adresar + "rucni-prevod-" + Druhy[k - 1] + ".png");
+        Ulozit(program.AutomatickyPrevod(), adresar + "automaticky-prevod-" + Druhy[k - 1] + ".png");
+    }
+    seznam.close();
+}
+
 } // namespace
 
-void PoriditSnimky(Aplikace& program, const std::string& adresar, const std::string& projekt)
+void PoriditSnimky(Aplikace& program, const std::string& adresar, const std::string& projekt,
+                   const std::string& zamereni)
 {
     HlavniOkno& okno = program.Okno();
     OtevritProjekt(program.Stav(), projekt, FormatPodleNazvu(projekt));
     okno.ObnovitTitulek();
     okno.PrekreslitTabulky();
     okno.TabulkaBodu().NastavitKurzor(1, 1);
-    const char* druhy[] = {"kanalizace", "vodovod", "osa-komunikace"};
     for (int k = 3; k >= 1; --k) {
         okno.PrepnoutDruhSite(k);
-        Ulozit(okno, adresar + "hlavni-okno-" + druhy[k - 1] + ".png");
+        Ulozit(okno, adresar + "hlavni-okno-" + Druhy[k - 1] + ".png");
     }
 
     DialogNastaveni& nastaveni = program.Nastaveni();
@@ -56,6 +113,9 @@ void PoriditSnimky(Aplikace& program, const std::string& adresar, const std::str
     program.Pripojka().Otevrit(1, 1);
     Ulozit(program.Pripojka(), adresar + "dialog-pripojky.png");
     program.Pripojka().reject();
+
+    SnimkyVypoctu(program, adresar);
+    SnimkyPrevodu(program, adresar, zamereni);
 }
 
 } // namespace lineon::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ImportZamereni.h"
 #include "data/PrikazySouboru.h"
 
 #include <optional>
@@ -9,7 +10,14 @@ class QWidget;
 
 namespace lineon::ui {
 
-/// The open and save dialogs of the project files; tests put a chooser of their own in its place.
+/// A survey file chosen in the import dialog, with the file type it was chosen under.
+struct TVolbaZamereni {
+    std::string Cesta;
+    TypZamereni Typ = TypZamereni::Textovy;
+};
+
+/// The open and save dialogs of the project files and the import dialog of survey files; tests put
+/// a chooser of their own in its place.
 class VolbaSouboru {
 public:
     virtual ~VolbaSouboru() = default;
@@ -20,6 +28,9 @@ public:
     /// "Uložit jako", starting in `adresar` with `nazev` and the file type `typ` selected.
     virtual std::optional<TVolbaSouboru> UlozitJako(QWidget* okno, const std::string& adresar,
                                                     const std::string& nazev, FormatProjektu typ) = 0;
+
+    /// "Importovat", starting in `adresar` with the file type `typ` selected.
+    virtual std::optional<TVolbaZamereni> Importovat(QWidget* okno, const std::string& adresar, TypZamereni typ) = 0;
 };
 
 } // namespace lineon::ui

@@ -1,3 +1,4 @@
+#include "cli/ZpravyNaVystup.h"
 #include "data/UmisteniNastaveni.h"
 #include "ui/Aplikace.h"
 #include "ui/HlavniOkno.h"
@@ -10,6 +11,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <iostream>
+
 int main(int argc, char** argv)
 {
     QApplication aplikace(argc, argv);
@@ -18,15 +21,21 @@ int main(int argc, char** argv)
     if (preklad.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&preklad);
 
-    lineon::ui::ZpravyOknem zpravy;
+    // Pictures of the windows are taken unattended: the messages go to the error output then, as
+    // the batch program writes them, instead of boxes that would wait for an answer.
+    const QByteArray snimky = qgetenv("LINEON_SNIMKY");
+    lineon::ui::ZpravyOknem zpravyOknem;
+    lineon::cli::ZpravyNaVystup zpravyNaVystup(std::cerr);
+    lineon::IZpravy& zpravy = snimky.isEmpty() ? static_cast<lineon::IZpravy&>(zpravyOknem) : zpravyNaVystup;
     lineon::ui::VolbaSouboruDialogem volbaSouboru;
     const std::string souborNastaveni = lineon::SouborNastaveniBehu(
         QDir::currentPath().toStdString() + "/", QCoreApplication::applicationDirPath().toStdString() + "/");
     lineon::ui::Aplikace program(zpravy, volbaSouboru, souborNastaveni);
     program.Spustit();
-    zpravy.NastavitOkno(&program.Okno());
-    if (const QByteArray snimky = qgetenv("LINEON_SNIMKY"); !snimky.isEmpty()) {
-        lineon::ui::PoriditSnimky(program, snimky.toStdString() + "/", qgetenv("LINEON_SNIMKY_PROJEKT").toStdString());
+    zpravyOknem.NastavitOkno(&program.Okno());
+    if (!snimky.isEmpty()) {
+        lineon::ui::PoriditSnimky(program, snimky.toStdString() + "/", qgetenv("LINEON_SNIMKY_PROJEKT").toStdString(),
+                                  qgetenv("LINEON_SNIMKY_ZAMERENI").toStdString());
         return 0;
     }
     return aplikace.exec();

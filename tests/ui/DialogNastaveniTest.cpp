@@ -90,6 +90,15 @@ private slots:
         QVERIFY(p_->Okno().isEnabled());
     }
 
+    void escapeZavreJakoKrizekAPovoliHlavniOkno()
+    {
+        Otevrit();
+        Ovladac<ui::CiselnePole>("merfield")->setFocus();
+        QTest::keyClick(&Dialog(), Qt::Key_Escape);
+        QVERIFY(!Dialog().isVisible());
+        QVERIFY(p_->Okno().isEnabled());
+    }
+
     void zavreniPrevezmeZrcadleneHodnotyAAdresar()
     {
         Otevrit();

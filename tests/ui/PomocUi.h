@@ -18,13 +18,15 @@
 
 namespace lineon::test {
 
-/// Stands in for the file dialogs: answers with a prepared choice and records what was offered.
+/// Stands in for the file dialogs and the import dialog: answers with a prepared choice and records what was offered.
 class VolbaSouboruTestem : public ui::VolbaSouboru {
 public:
     std::optional<TVolbaSouboru> odpoved;
     std::vector<std::string> adresare;
     std::vector<std::string> nabidnuteNazvy;
     std::vector<FormatProjektu> nabidnuteTypy;
+    std::optional<ui::TVolbaZamereni> zamereni;
+    std::vector<TypZamereni> nabidnuteTypyZamereni;
 
     std::optional<TVolbaSouboru> Otevrit(QWidget*, const std::string& adresar) override
     {
@@ -38,6 +40,12 @@ public:
         nabidnuteNazvy.push_back(nazev);
         nabidnuteTypy.push_back(typ);
         return odpoved;
+    }
+    std::optional<ui::TVolbaZamereni> Importovat(QWidget*, const std::string& adresar, TypZamereni typ) override
+    {
+        adresare.push_back(adresar);
+        nabidnuteTypyZamereni.push_back(typ);
+        return zamereni;
     }
 };
 
@@ -94,6 +102,16 @@ struct SpustenyProgram {
     {
         const std::string cesta = adresar / "ukázka.csv";
         ZapsatProjekt(UkazkovyProjekt(), cesta, FormatProjektu::Tabulka);
+        volba.odpoved = TVolbaSouboru{cesta, FormatProjektu::Tabulka};
+        Okno().Akce().Otevrit->trigger();
+    }
+
+    /// Opens an example project of examples/ through "Otevřít", copied into the program's directory,
+    /// so that the outputs are written there.
+    void OtevritPriklad(const std::string& nazev)
+    {
+        const std::string cesta = adresar / nazev;
+        ZapsatBajty(cesta, PrecistBajty(ZdrojovyAdresar() + "examples/" + nazev));
         volba.odpoved = TVolbaSouboru{cesta, FormatProjektu::Tabulka};
         Okno().Akce().Otevrit->trigger();
     }

@@ -1,0 +1,164 @@
+#include "ui/OknoAutomatickehoPrevodu.h"
+
+#include "data/PoleNastaveni.h"
+#include "ui/SkupinaPrepinacu.h"
+#include "ui/VazaneZaskrtavatko.h"
+#include "ui/Validator1250.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace lineon::ui {
+
+namespace {
+
+QString T(const char* text) { return QString::fromUtf8(text); }
+
+// The grid of the window in pixels.
+constexpr int Okraj = 8;
+constexpr int Roztec = 25;
+constexpr int VyskaPole = 22;
+constexpr int SirkaPole = 56;
+constexpr int Mezera = 16;
+
+/// Window height and the top of "Označení šachty" for the kinds 1..3: the label mode stands under
+/// the last field that the kind shows.
+constexpr int Vysky[] = {333, 200, 190};
+constexpr int HorniOkrajOznaceni[] = {176, 85, 65};
+
+int NejsirsiText(const QFontMetrics& metriky, std::initializer_list<const char*> texty)
+{
+    int sirka = 0;
+    for (const char* text : texty)
+        sirka = std::max(sirka, metriky.horizontalAdvance(T(text)));
+    return sirka + 8;
+}
+
+} // namespace
+
+OknoAutomatickehoPrevodu::OknoAutomatickehoPrevodu(TStav& stav, IZpravy& zpravy)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), stav_(stav), zpravy_(zpravy),
+      oznaceni_(new SkupinaPrepinacu("RadioGroup2", "Označení šachty",
+                                     {"převzít číslo bodu", "převzít index z kódu", "nepřebírat"}, this))
+{
+    setWindowTitle(T("Automatický převod"));
+    const QFontMetrics metriky = fontMetrics();
+
+    // Manholes, in the order in which a kind drops them from the bottom.
+    const int x0 = Okraj;
+    const int sirkaVlevo = NejsirsiText(metriky, {"[index] --> X, Y", "[index] --> Z poklopu", "[index] --> Z terénu",
+                                                  "[index] --> Z dna", "[index] --> Z potrubí", "[index] --> Z vtoku",
+                                                  "[index] --> Z odtoku", "Označení šachty"});
+    Pole("AsField", "[index] --> X, Y", "Label2", x0, sirkaVlevo, 0);
+    Pole("ApField", "[index] --> Z poklopu", "Label1", x0, sirkaVlevo, 1);
+    Pole("AdField", "[index] --> Z dna", "Label3", x0, sirkaVlevo, 2);
+    Pole("AvField", "[index] --> Z vtoku", "Label4", x0, sirkaVlevo, 3);
+    Pole("AoField", "[index] --> Z odtoku", "Label5", x0, sirkaVlevo, 4);
+    Pole("AcField", "Označení šachty", "Label6", x0, sirkaVlevo, 5);
+    const int xBoxu = x0 + sirkaVlevo + SirkaPole + Okraj;
+    TAutomatickyPrevod& v = stav_.AutomatickyPrevod;
+    Zaskrtavatko("AvBox", "Z dna --> Z vtoku", v.AvBox, xBoxu, 3);
+    Zaskrtavatko("AoBox", "Z dna --> Z odtoku", v.AoBox, xBoxu, 4);
+    const int sirkaBoxu = NejsirsiText(metriky, {"Z dna --> Z vtoku", "Z dna --> Z odtoku"}) + 24;
+    const int sirkaOznaceni = std::max(xBoxu + sirkaBoxu - x0, oznaceni_->sizeHint().width());
+    oznaceni_->resize(sirkaOznaceni, oznaceni_->sizeHint().height());
+
+    // Crossings, then connections and house manholes.
+    const int x1 = x0 + sirkaOznaceni + Mezera;
+    const int sirkaKrizeni = NejsirsiText(metriky, {"Křížení - 1"});
+    const char* krizeni[][2] = {{"AprField1", "Křížení - 1"}, {"AprField2", "Křížení - 2"}, {"AprField3", "Křížení - 3"},
+                                {"AprField4", "Křížení - 4"}, {"AprField5", "Křížení - 5"}};
+    for (int i = 0; i < 5; ++i)
+        Pole(krizeni[i][0], krizeni[i][1], nullptr, x1, sirkaKrizeni, i);
+    const int x2 = x1 + sirkaKrizeni + SirkaPole + Mezera;
+    const char* pripojky[][2] = {{"AprField6", "[index] --> X, Y přípojky"},
+                                 {"AprField7", "[index] --> X, Y domovní šachty"},
+                                 {"AprField8", "[index] --> Z poklopu d. š."},
+                                 {"AprField9", "[index] --> Z dna d. š."},
+                                 {"AprField10", "Označení domovní šachty"},
+                                 {"AprField11", "Označení přípojky"}};
+    int sirkaPripojek = 0;
+    for (const auto& pripojka : pripojky)
+        sirkaPripojek = std::max(sirkaPripojek, NejsirsiText(metriky, {pripojka[1]}));
+    for (int i = 0; i < 6; ++i)
+        Pole(pripojky[i][0], pripojky[i][1], nullptr, x2, sirkaPripojek, i);
+    sirka_ = x2 + sirkaPripojek + SirkaPole + Okraj;
+
+    connect(oznaceni_, &SkupinaPrepinacu::vybrano, this, [this](int i) {
+        stav_.Nastaveni.ZpusobOznaceni = i;
+        emit zpusobOznaceniZmenen();
+    });
+    Nacist();
+    PouzitDruhSite(1);
+}
+
+void OknoAutomatickehoPrevodu::Pole(const char* nazev, const char* popis, const char* nazevPopisu, int x,
+                                    int sirkaPopisu, int radek)
+{
+    const TPoleNastaveni& nastaveni = *NajitPodleOvladace(nazev);
+    std::string& cil = stav_.Nastaveni.*std::get<std::string TNastaveni::*>(nastaveni.Clen);
+    const int y = Okraj + radek * Roztec;
+
+    auto* pole = new QLineEdit(this);
+    pole->setObjectName(QString::fromUtf8(nazev));
+    pole->setMaxLength(nastaveni.MaxZnaku);
+    pole->setGeometry(x + sirkaPopisu, y, SirkaPole, VyskaPole);
+    Validator1250::Hlidat(pole, zpravy_);
+    connect(pole, &QLineEdit::textEdited, this, [&cil](const QString& text) { cil = text.toStdString(); });
+    nacitace_.push_back([pole, &cil] {
+        // Only a changed text is set, so that coming back to the window keeps the cursor where it was.
+        if (const QString text = QString::fromStdString(cil); pole->text() != text)
+            pole->setText(text);
+    });
+
+    auto* text = new QLabel(T(popis), this);
+    if (nazevPopisu)
+        text->setObjectName(QString::fromUtf8(nazevPopisu));
+    text->setBuddy(pole);
+    text->setGeometry(x, y, sirkaPopisu, VyskaPole);
+}
+
+QCheckBox* OknoAutomatickehoPrevodu::Zaskrtavatko(const char* nazev, const char* popis, bool& cil, int x, int radek)
+{
+    QCheckBox* pole = VazaneZaskrtavatko(this, nazev, popis, cil, nacitace_);
+    pole->setGeometry(x, Okraj + radek * Roztec, pole->sizeHint().width(), VyskaPole);
+    return pole;
+}
+
+void OknoAutomatickehoPrevodu::Nacist()
+{
+    for (const auto& nacist : nacitace_)
+        nacist();
+    oznaceni_->Vybrat(stav_.Nastaveni.ZpusobOznaceni);
+}
+
+void OknoAutomatickehoPrevodu::PouzitDruhSite(int druh)
+{
+    if (druh < 1 || druh > 3)
+        return;
+    const auto zobrazit = [this](std::initializer_list<const char*> nazvy, bool viditelne) {
+        for (const char* nazev : nazvy)
+            findChild<QWidget*>(QString::fromUtf8(nazev))->setVisible(viditelne);
+    };
+    zobrazit({"AdField", "Label3"}, druh != 3);
+    zobrazit({"AvField", "AoField", "AcField", "AvBox", "AoBox", "Label4", "Label5", "Label6"}, druh == 1);
+    findChild<QLabel*>(QStringLiteral("Label1"))->setText(T(druh == 1 ? "[index] --> Z poklopu" : "[index] --> Z terénu"));
+    if (druh != 3)
+        findChild<QLabel*>(QStringLiteral("Label3"))->setText(T(druh == 1 ? "[index] --> Z dna" : "[index] --> Z potrubí"));
+    oznaceni_->setTitle(T(druh == 1 ? "Označení šachty" : "Označení bodu"));
+    oznaceni_->move(Okraj, HorniOkrajOznaceni[druh - 1]);
+    setFixedSize(sirka_, Vysky[druh - 1]);
+}
+
+void OknoAutomatickehoPrevodu::changeEvent(QEvent* udalost)
+{
+    QWidget::changeEvent(udalost);
+    if (udalost->type() == QEvent::ActivationChange && isActiveWindow())
+        Nacist();
+}
+
+} // namespace lineon::ui

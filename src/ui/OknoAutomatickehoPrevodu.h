@@ -1,0 +1,53 @@
+#pragma once
+
+#include "data/Stav.h"
+#include "data/Zpravy.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace lineon::ui {
+
+class SkupinaPrepinacu;
+
+/// The automatic-conversion settings "Automatický převod": the survey codes that the conversion
+/// recognises, the manhole label mode and the two fill-in switches. Every edit is stored in the
+/// settings at once, and the fields are reloaded from them whenever the window (or the coordinate
+/// list) becomes active. The window is laid out by the network kind: the fields a kind does not
+/// use are hidden and the label mode moves up under the last field shown. It stays on top.
+class OknoAutomatickehoPrevodu : public QWidget {
+    Q_OBJECT
+public:
+    OknoAutomatickehoPrevodu(TStav& stav, IZpravy& zpravy);
+
+    /// Every field again from the settings.
+    void Nacist();
+    /// Fields, captions, height and the place of the label mode for the network kind.
+    void PouzitDruhSite(int druh);
+
+signals:
+    /// "Označení šachty" was changed here.
+    void zpusobOznaceniZmenen();
+
+protected:
+    void changeEvent(QEvent* udalost) override;
+
+private:
+    /// A code field with its caption at a place of the window.
+    void Pole(const char* nazev, const char* popis, const char* nazevPopisu, int x, int sirkaPopisu, int radek);
+    QCheckBox* Zaskrtavatko(const char* nazev, const char* popis, bool& cil, int x, int radek);
+
+    TStav& stav_;
+    IZpravy& zpravy_;
+    std::vector<std::function<void()>> nacitace_;
+    SkupinaPrepinacu* oznaceni_;
+    int sirka_ = 0;
+};
+
+} // namespace lineon::ui

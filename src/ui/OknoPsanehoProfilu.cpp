@@ -1,0 +1,133 @@
+#include "ui/OknoPsanehoProfilu.h"
+
+#include "ui/ModelPsanehoProfilu.h"
+#include "written/NadpisyPsanehoProfilu.h"
+
+#include <QFontDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace lineon::ui {
+
+namespace {
+
+QString T(const char* text) { return QString::fromUtf8(text); }
+
+constexpr int SloupecZDna = 4;
+constexpr int SloupecKryti = 8;
+
+} // namespace
+
+OknoPsanehoProfilu::OknoPsanehoProfilu(TStav& stav, IZpravy& zpravy)
+    : QMainWindow(nullptr), stav_(stav), zpravy_(zpravy), nadpis_(new QLabel), tabulka_(new QTableView),
+      model_(new ModelPsanehoProfilu(stav, this)), tiskarna_(std::make_unique<QPrinter>())
+{
+    setWindowTitle(T("Psaný podélný profil"));
+    QFont tucne = nadpis_->font();
+    tucne.setBold(true);
+    tucne.setPointSizeF(tucne.pointSizeF() * 1.3);
+    nadpis_->setFont(tucne);
+    tabulka_->setModel(model_);
+    tabulka_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabulka_->setSelectionMode(QAbstractItemView::NoSelection);
+    tabulka_->verticalHeader()->hide();
+    tabulka_->verticalHeader()->setDefaultSectionSize(tabulka_->fontMetrics().height() + 6);
+    tabulka_->horizontalHeader()->setSectionsClickable(false);
+    tabulka_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tabulka_->setWordWrap(false);
+
+    auto* obsah = new QWidget;
+    auto* rozlozeni = new QVBoxLayout(obsah);
+    rozlozeni->addWidget(nadpis_);
+    rozlozeni->addWidget(tabulka_, 1);
+    setCentralWidget(obsah);
+
+    QMenu* nastaveni = menuBar()->addMenu(T("Nastavení"));
+    nastaveniTiskarny_ = nastaveni->addAction(T("Nastavení tiskárny ..."));
+    tisk_ = nastaveni->addAction(T("Tisk ..."));
+    font_ = menuBar()->addAction(T("Font"));
+    connect(nastaveniTiskarny_, &QAction::triggered, this, &OknoPsanehoProfilu::NastavitTiskarnu);
+    connect(tisk_, &QAction::triggered, this, &OknoPsanehoProfilu::VybratTisk);
+    connect(font_, &QAction::triggered, this, &OknoPsanehoProfilu::VybratFont);
+    resize(860, 480);
+}
+
+OknoPsanehoProfilu::~OknoPsanehoProfilu() = default;
+
+void OknoPsanehoProfilu::Naplnit()
+{
+    nadpis_->setText(QString::fromStdString(psany::NadpisOkna(stav_.Nastaveni.Jazyk)));
+    model_->Naplnit();
+    // A road axis has neither a pipe level nor a cover depth.
+    const bool osa = stav_.Nastaveni.DruhSite == 3;
+    tabulka_->setColumnHidden(SloupecZDna, osa);
+    tabulka_->setColumnHidden(SloupecKryti, osa);
+    show();
+    raise();
+}
+
+void OknoPsanehoProfilu::NastavitTiskarnu()
+{
+    QPageSetupDialog dialog(tiskarna_.get(), this);
+    dialog.exec();
+}
+
+void OknoPsanehoProfilu::VybratTisk()
+{
+    QPrintDialog dialog(tiskarna_.get(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        Tisknout(*tiskarna_, tiskarna_->copyCount());
+}
+
+void OknoPsanehoProfilu::VybratFont()
+{
+    bool zvoleno = false;
+    const QFont font = QFontDialog::getFont(&zvoleno, tabulka_->font(), this, T("Font"));
+    if (!zvoleno)
+        return;
+    tabulka_->setFont(font);
+    tabulka_->verticalHeader()->setDefaultSectionSize(tabulka_->fontMetrics().height() + 6);
+}
+
+int OknoPsanehoProfilu::Tisknout(QPrinter& tiskarna, int kopii)
+{
+    // Every copy is a page of its own, so the printer must not repeat it by itself.
+    tiskarna.setCopyCount(1);
+    if (!VytisknoutStranku(tiskarna))
+        return 0;
+    int vytisknuto = 1;
+    if (kopii > 1 && zpravy_.DotazAnoNe("Chcete opravdu vytisknout ostatní kopie?"))
+        for (; vytisknuto < kopii; ++vytisknuto)
+            if (!VytisknoutStranku(tiskarna))
+                break;
+    return vytisknuto;
+}
+
+bool OknoPsanehoProfilu::VytisknoutStranku(QPrinter& tiskarna)
+{
+    const QPixmap obraz = centralWidget()->grab();
+    QPainter kreslic;
+    if (!kreslic.begin(&tiskarna)) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, "Tisk se nepodařilo zahájit.");
+        return false;
+    }
+    // The window's image at the printer's resolution, made smaller when it would not fit the page.
+    const QRect stranka = tiskarna.pageLayout().paintRectPixels(tiskarna.resolution());
+    const double kObrazovce = static_cast<double>(tiskarna.resolution()) / logicalDpiX();
+    const QSizeF velikost = centralWidget()->size();
+    const double meritko = std::min({kObrazovce, stranka.width() / velikost.width(), stranka.height() / velikost.height()});
+    kreslic.drawPixmap(QRectF(QPointF(0, 0), velikost * meritko), obraz, QRectF(obraz.rect()));
+    kreslic.end();
+    return true;
+}
+
+} // namespace lineon::ui

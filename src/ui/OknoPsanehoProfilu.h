@@ -1,0 +1,63 @@
+#pragma once
+
+#include "data/Stav.h"
+#include "data/Zpravy.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QPrinter;
+class QTableView;
+
+namespace lineon::ui {
+
+class ModelPsanehoProfilu;
+
+/// The written-profile window "Psaný podélný profil": a heading in the output language above a
+/// read-only table of the points, which can be printed as one page and given another font.
+class OknoPsanehoProfilu : public QMainWindow {
+    Q_OBJECT
+public:
+    OknoPsanehoProfilu(TStav& stav, IZpravy& zpravy);
+    ~OknoPsanehoProfilu() override;
+
+    /// After a calculation with "na obrazovku": the heading, the column headings of the network
+    /// kind and language, the rows; the window is shown (or stays open).
+    void Naplnit();
+
+    /// Prints the heading and the visible part of the table as one page. With more copies asked
+    /// for, the user confirms the others, and each of them is a print job of its own. Returns the
+    /// number of pages printed.
+    int Tisknout(QPrinter& tiskarna, int kopii);
+
+    QLabel& Nadpis() const { return *nadpis_; }
+    QTableView& Tabulka() const { return *tabulka_; }
+    QAction* NastaveniTiskarny() const { return nastaveniTiskarny_; }
+    QAction* Tisk() const { return tisk_; }
+    QAction* Font() const { return font_; }
+
+private:
+    /// "Nastavení tiskárny ...": the platform's printer set-up dialog.
+    void NastavitTiskarnu();
+    /// "Tisk ...": the platform's print dialog, then the pages.
+    void VybratTisk();
+    /// "Font": the platform's font dialog preset with the table's font.
+    void VybratFont();
+    /// One print job of one page; false when the printer could not be started.
+    bool VytisknoutStranku(QPrinter& tiskarna);
+
+    TStav& stav_;
+    IZpravy& zpravy_;
+    QLabel* nadpis_;
+    QTableView* tabulka_;
+    ModelPsanehoProfilu* model_;
+    std::unique_ptr<QPrinter> tiskarna_;
+    QAction* nastaveniTiskarny_;
+    QAction* tisk_;
+    QAction* font_;
+};
+
+} // namespace lineon::ui

@@ -1,0 +1,179 @@
+#include "PomocUi.h"
+#include "ui/OknoPsanehoProfilu.h"
+
+#include <QFontDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+
+using namespace lineon;
+
+namespace {
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+} // namespace
+
+class OknoPsanehoProfiluTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::SpustenyProgram> p_;
+
+    ui::OknoPsanehoProfilu& Okno() { return p_->program->Psany(); }
+    QAbstractItemModel& Model() { return *Okno().Tabulka().model(); }
+    TStav& Stav() { return p_->Stav(); }
+
+    /// The example sewer computed with the written profile on screen only.
+    void Vypocitat()
+    {
+        Stav().Vystupy.psanobrcheck = true;
+        Stav().Vystupy.psantxtcheck = false;
+        Stav().Vystupy.Sitcheck = false;
+        Stav().Vystupy.profcheck = false;
+        p_->Okno().Akce().Vypocet->trigger();
+    }
+
+    QStringList Nadpisy()
+    {
+        QStringList nadpisy;
+        for (int s = 0; s < Model().columnCount(); ++s)
+            nadpisy << Model().headerData(s, Qt::Horizontal, Qt::DisplayRole).toString();
+        return nadpisy;
+    }
+
+    QStringList Radek(int r)
+    {
+        QStringList bunky;
+        for (int s = 0; s < Model().columnCount(); ++s)
+            bunky << Model().data(Model().index(r - 1, s), Qt::DisplayRole).toString();
+        return bunky;
+    }
+
+    /// The number of pages of a PDF file.
+    static int StranekPdf(const std::string& cesta)
+    {
+        const QString pdf = QString::fromLatin1(test::PrecistBajty(cesta));
+        return static_cast<int>(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+    }
+
+    /// Answers the font dialog that a command opens: with a font, or cancelled.
+    static void OdpovedetFontu(std::optional<QFont> font)
+    {
+        QTimer::singleShot(0, [font] {
+            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            if (font) {
+                dialog->setCurrentFont(*font);
+                dialog->accept();
+            } else {
+                dialog->reject();
+            }
+        });
+    }
+
+private slots:
+    void init()
+    {
+        p_ = std::make_unique<test::SpustenyProgram>();
+        p_->OtevritPriklad("kanalizace.csv");
+    }
+    void cleanup() { p_.reset(); }
+
+    void nadpisyPodleDruhuAJazyka()
+    {
+        Vypocitat();
+        QVERIFY(Okno().isVisible());
+        QCOMPARE(Okno().windowTitle(), U("Psaný podélný profil"));
+        QCOMPARE(Okno().Nadpis().text(), U("Psaný podélný profil"));
+        QCOMPARE(Nadpisy(), (QStringList{U("Ozn."), U("Staničení"), U("Y"), U("X"), U("Z dna"), U("Z poklopu"),
+                                         U("Spád"), U("Délka"), U("Krytí")}));
+        p_->Okno().Akce().Slovenstina->trigger();
+        p_->Okno().Akce().Vodovod->trigger();
+        Vypocitat();
+        QCOMPARE(Okno().Nadpis().text(), U("Písaný pozdĺžny profil"));
+        QCOMPARE(Nadpisy(), (QStringList{U("Číslo"), U("Staničenie"), U("Y"), U("X"), U("Z potrubie"), U("Z terénu"),
+                                         U("Spád"), U("Dĺžka"), U("Krytie")}));
+        QVERIFY(!Okno().Tabulka().isColumnHidden(4));
+    }
+
+    void osaKomunikaceSkryjeSloupceDnaAKryti()
+    {
+        p_->Okno().Akce().OsaKomunikace->trigger();
+        Vypocitat();
+        QCOMPARE(Nadpisy(), (QStringList{U("Číslo"), U("Staničení"), U("Y"), U("X"), U(""), U("Z terénu"), U("Spád"),
+                                         U("Délka"), U("")}));
+        QVERIFY(Okno().Tabulka().isColumnHidden(4));
+        QVERIFY(Okno().Tabulka().isColumnHidden(8));
+        QVERIFY(!Okno().Tabulka().isColumnHidden(5));
+        p_->Okno().Akce().Kanalizace->trigger();
+        Vypocitat();
+        QVERIFY(!Okno().Tabulka().isColumnHidden(4));
+        QVERIFY(!Okno().Tabulka().isColumnHidden(8));
+    }
+
+    void radkyCtouHodnotyZiva()
+    {
+        Vypocitat();
+        QCOMPARE(Model().rowCount(), 12);
+        QCOMPARE(Radek(1), (QStringList{U("Š1"), U("0.00"), U("744210.35"), U("1043785.62"), U("244.12"), U("246.85"),
+                                        U("0.00"), U("0.00"), U("2.33")}));
+        // The second point carries the slope and length of the first section.
+        QCOMPARE(Radek(2)[7], U("32.48"));
+        Stav().Projekt.Body[2].Oznaceni = "Š2-nová";
+        QCOMPARE(Radek(2)[0], U("Š2-nová"));
+    }
+
+    void menuOkna()
+    {
+        QCOMPARE(test::Polozky(Okno().menuBar()->actions()), (QStringList{U("Nastavení >"), U("Font")}));
+        QCOMPARE(test::Polozky(Okno().menuBar()->actions()[0]->menu()->actions()),
+                 (QStringList{U("Nastavení tiskárny ..."), U("Tisk ...")}));
+    }
+
+    void fontZDialoguAZrusenyDialogNicNemeni()
+    {
+        Vypocitat();
+        QFont jiny = Okno().Tabulka().font();
+        jiny.setPointSize(jiny.pointSize() + 5);
+        OdpovedetFontu(jiny);
+        Okno().Font()->trigger();
+        QCOMPARE(Okno().Tabulka().font().pointSize(), jiny.pointSize());
+        OdpovedetFontu(std::nullopt);
+        Okno().Font()->trigger();
+        QCOMPARE(Okno().Tabulka().font().pointSize(), jiny.pointSize());
+    }
+
+    void tiskJedneKopieJeJednaStranka()
+    {
+        Vypocitat();
+        QPrinter pdf;
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(QString::fromStdString(p_->adresar / "tisk.pdf"));
+        QCOMPARE(Okno().Tisknout(pdf, 1), 1);
+        QVERIFY(p_->zpravy.otazky.empty());
+        QCOMPARE(StranekPdf(p_->adresar / "tisk.pdf"), 1);
+    }
+
+    void tiskTriKopiiSeNejdrivZepta()
+    {
+        Vypocitat();
+        QPrinter pdf;
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(QString::fromStdString(p_->adresar / "tisk.pdf"));
+        p_->zpravy.odpovediAnoNe = {false, true};
+        QCOMPARE(Okno().Tisknout(pdf, 3), 1);
+        QCOMPARE(p_->zpravy.otazky, std::vector<std::string>{"Chcete opravdu vytisknout ostatní kopie?"});
+        // Every further copy is a job of its own, each one a file of one page here.
+        QCOMPARE(Okno().Tisknout(pdf, 3), 3);
+        QCOMPARE(p_->zpravy.otazky.size(), std::size_t(2));
+        QCOMPARE(StranekPdf(p_->adresar / "tisk.pdf"), 1);
+        QCOMPARE(pdf.copyCount(), 1);
+    }
+};
+
+QTEST_MAIN(OknoPsanehoProfiluTest)
+#include "OknoPsanehoProfiluTest.moc"
