@@ -1,6 +1,7 @@
 #include "ui/DialogBodu.h"
 
 #include "ui/CiselnePole.h"
+#include "ui/Text.h"
 #include "ui/Validator1250.h"
 
 #include <QButtonGroup>
@@ -20,16 +21,15 @@ namespace {
 
 constexpr int PocetZpusobu = 4;
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
 
 } // namespace
 
 DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
     : RadkovyDialog(hlavniOkno), stav_(stav), cField_(new QLineEdit), popisPrumeru_(new QLabel),
-      dnoBox_(new QCheckBox(Text("Dno"))), zpusEdit_(new QGroupBox(Text("Možné způsoby editace"))),
+      dnoBox_(new QCheckBox(T("Dno"))), zpusEdit_(new QGroupBox(T("Možné způsoby editace"))),
       zpusoby_(new QButtonGroup(this))
 {
-    setWindowTitle(Text("Úprava dat hlavní tabulky"));
+    setWindowTitle(T("Úprava dat hlavní tabulky"));
     cField_->setMaxLength(12);
     Validator1250::Hlidat(cField_, zpravy);
 
@@ -48,10 +48,10 @@ DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
         popisy_[r.pole] = new QLabel;
         popisy_[r.pole]->setBuddy(ciselnaPole_[r.pole]);
     }
-    popisy_[YField]->setText(Text("Y"));
-    popisy_[XField]->setText(Text("X"));
-    popisy_[vField]->setText(Text("vtok"));
-    popisy_[oField]->setText(Text("odtok"));
+    popisy_[YField]->setText(T("Y"));
+    popisy_[XField]->setText(T("X"));
+    popisy_[vField]->setText(T("vtok"));
+    popisy_[oField]->setText(T("odtok"));
     popisy_[PpField] = popisPrumeru_;
     auto* popisOznaceni = new QLabel;
     popisOznaceni->setBuddy(cField_);
@@ -125,11 +125,11 @@ void DialogBodu::PouzitDruhSite(int druh)
     using enum PoleBodu;
     const bool kanalizace = druh == 1;
     const bool vodovod = druh == 2;
-    popisy_[cField]->setText(Text(kanalizace ? "Označení šachty" : "Číslo bodu"));
-    popisy_[ZdField]->setText(Text(kanalizace ? "Z dna" : "Z potrubí"));
-    popisy_[ZpField]->setText(Text(kanalizace ? "Z poklopu" : vodovod ? "Z terénu" : "Z osy"));
-    popisy_[ZvField]->setText(Text("Z vtoku"));
-    popisy_[ZoField]->setText(Text("Z odtoku"));
+    popisy_[cField]->setText(T(kanalizace ? "Označení šachty" : "Číslo bodu"));
+    popisy_[ZdField]->setText(T(kanalizace ? "Z dna" : "Z potrubí"));
+    popisy_[ZpField]->setText(T(kanalizace ? "Z poklopu" : vodovod ? "Z terénu" : "Z osy"));
+    popisy_[ZvField]->setText(T("Z vtoku"));
+    popisy_[ZoField]->setText(T("Z odtoku"));
     Zobrazit(ZdField, druh != 3);
     Zobrazit(pField, druh != 3);
     for (PoleBodu pole : {ZvField, ZoField, vField, oField})
@@ -140,7 +140,7 @@ void DialogBodu::PouzitDruhSite(int druh)
         "všechny Z", vodovod ? "Z potrubí + výšky od potrubí" : "Z dna + výšky od dna",
         vodovod ? "Z terénu + výšky od potrubí" : "Z poklopu + výšky od dna", "Z poklopu + hloubka od poklopu"};
     for (int i = 0; i < PocetZpusobu; ++i)
-        zpusoby_->button(i)->setText(Text(texty[i]));
+        zpusoby_->button(i)->setText(T(texty[i]));
 }
 
 void DialogBodu::PouzitZpusob()
@@ -154,7 +154,7 @@ void DialogBodu::PouzitZpusob()
     for (PoleBodu pole : {ZdField, ZpField, ZvField, ZoField, pField, vField, oField})
         ciselnaPole_[pole]->setEnabled(PovolenoPole(pole, zpusob));
     const bool kanalizace = stav_.Nastaveni.DruhSite == 1;
-    popisy_[pField]->setText(Text(zpusob == ZpusobEditace::ZPoklopuHloubkaOdPoklopu ? "dno"
+    popisy_[pField]->setText(T(zpusob == ZpusobEditace::ZPoklopuHloubkaOdPoklopu ? "dno"
                                   : kanalizace                                     ? "poklop"
                                                                                    : "terén"));
 }
@@ -175,7 +175,7 @@ void DialogBodu::Otevrit(int r, int sloupec)
         popisPrumeru_->setText(QString::fromStdString("Průměr potrubí mezi " + body[r].Oznaceni + " a "
                                                       + body[r + 1].Oznaceni + " (mm)"));
     }
-    setWindowTitle(Text("Záznam č. ") + QString::number(r));
+    setWindowTitle(T("Záznam č. ") + QString::number(r));
 
     const TPoleBodu pole = NacistPoleBodu(body[r], AktualniZpusob());
     cField_->setText(QString::fromStdString(pole.Oznaceni));

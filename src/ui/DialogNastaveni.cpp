@@ -3,6 +3,7 @@
 #include "ui/CiselnePole.h"
 #include "ui/PoleData.h"
 #include "ui/Rozlozeni.h"
+#include "ui/Text.h"
 #include "ui/Validator1250.h"
 
 #include <QApplication>
@@ -26,8 +27,6 @@
 namespace lineon::ui {
 
 namespace {
-
-QString T(const char* text) { return QString::fromUtf8(text); }
 
 QGroupBox* Skupina(const char* nadpis, QLayout* obsah)
 {

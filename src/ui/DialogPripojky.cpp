@@ -1,6 +1,7 @@
 #include "ui/DialogPripojky.h"
 
 #include "ui/CiselnePole.h"
+#include "ui/Text.h"
 #include "ui/Validator1250.h"
 
 #include <QButtonGroup>
@@ -16,8 +17,6 @@ namespace lineon::ui {
 
 namespace {
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
-
 constexpr int DelkaTextu = 10;
 constexpr int Zp = 8;
 constexpr int Zd = 9;
@@ -28,7 +27,7 @@ constexpr int Vyska = 10;
 DialogPripojky::DialogPripojky(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
     : RadkovyDialog(hlavniOkno), stav_(stav), zpusoby_(new QButtonGroup(this))
 {
-    setWindowTitle(Text("Úprava dat doplňkové tabulky"));
+    setWindowTitle(T("Úprava dat doplňkové tabulky"));
     const char* popisy[] = {"Typ",
                             "Označení přípojky",
                             "Y (přípojky, křížení)",
@@ -56,14 +55,14 @@ DialogPripojky::DialogPripojky(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno
         }
         pole->setMinimumWidth(140);
         pole_[static_cast<std::size_t>(i - 1)] = pole;
-        formular->addRow(Text(popisy[i - 1]), pole);
+        formular->addRow(T(popisy[i - 1]), pole);
     }
 
-    auto* skupina = new QGroupBox(Text("Způsoby editace výšky d.š."));
+    auto* skupina = new QGroupBox(T("Způsoby editace výšky d.š."));
     auto* volby = new QVBoxLayout(skupina);
     const char* zpusoby[] = {"všechny Z", "Z dna + výška", "Z poklopu + výška"};
     for (int i = 0; i < 3; ++i) {
-        auto* volba = new QRadioButton(Text(zpusoby[i]));
+        auto* volba = new QRadioButton(T(zpusoby[i]));
         zpusoby_->addButton(volba, i);
         volby->addWidget(volba);
     }
@@ -123,7 +122,7 @@ void DialogPripojky::Otevrit(int r, int sloupec)
     if (r < 1 || r > stav_.Projekt.PocetPripojek())
         return;
     radek_ = r;
-    setWindowTitle(Text("Záznam č. ") + QString::number(r));
+    setWindowTitle(T("Záznam č. ") + QString::number(r));
     const TPolePripojky pole = NacistPolePripojky(stav_.Projekt.Pripojky[r]);
     NacistText(1, pole.Typ);
     NacistText(2, pole.OznaceniPripojky);

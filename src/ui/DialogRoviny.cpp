@@ -2,6 +2,7 @@
 
 #include "data/Chyba.h"
 #include "ui/CiselnePole.h"
+#include "ui/Text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,8 +14,6 @@
 namespace lineon::ui {
 
 namespace {
-
-QString T(const char* text) { return QString::fromUtf8(text); }
 
 QLabel* Popis(const char* text, QWidget* pole)
 {

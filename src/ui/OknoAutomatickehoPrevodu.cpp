@@ -2,8 +2,9 @@
 
 #include "data/PoleNastaveni.h"
 #include "ui/SkupinaPrepinacu.h"
-#include "ui/VazaneZaskrtavatko.h"
+#include "ui/Text.h"
 #include "ui/Validator1250.h"
+#include "ui/VazaneZaskrtavatko.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -15,8 +16,6 @@
 namespace lineon::ui {
 
 namespace {
-
-QString T(const char* text) { return QString::fromUtf8(text); }
 
 // The grid of the window in pixels.
 constexpr int Okraj = 8;

@@ -1,6 +1,7 @@
 #include "ui/OknoPsanehoProfilu.h"
 
 #include "ui/ModelPsanehoProfilu.h"
+#include "ui/Text.h"
 #include "written/NadpisyPsanehoProfilu.h"
 
 #include <QFontDialog>
@@ -19,8 +20,6 @@
 namespace lineon::ui {
 
 namespace {
-
-QString T(const char* text) { return QString::fromUtf8(text); }
 
 constexpr int SloupecZDna = 4;
 constexpr int SloupecKryti = 8;

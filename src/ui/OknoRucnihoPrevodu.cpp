@@ -2,6 +2,7 @@
 
 #include "ui/Rozlozeni.h"
 #include "ui/SkupinaPrepinacu.h"
+#include "ui/Text.h"
 #include "ui/VazaneZaskrtavatko.h"
 
 #include <QCheckBox>
@@ -11,8 +12,6 @@
 namespace lineon::ui {
 
 namespace {
-
-QString T(const char* text) { return QString::fromUtf8(text); }
 
 enum Typ { Sachta = 0, PripojkaKrizeni = 1, DomovniSachta = 2 };
 

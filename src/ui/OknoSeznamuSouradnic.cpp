@@ -6,6 +6,7 @@
 #include "data/ImportZamereni.h"
 #include "ui/HlavniOkno.h"
 #include "ui/TabulkaRadku.h"
+#include "ui/Text.h"
 #include "ui/VolbaSouboru.h"
 
 #include <QCloseEvent>
@@ -14,12 +15,6 @@
 #include <QMenuBar>
 
 namespace lineon::ui {
-
-namespace {
-
-QString T(const char* text) { return QString::fromUtf8(text); }
-
-} // namespace
 
 OknoSeznamuSouradnic::OknoSeznamuSouradnic(TStav& stav, IZpravy& zpravy, HlavniOkno& hlavniOkno)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), stav_(stav), zpravy_(zpravy),
