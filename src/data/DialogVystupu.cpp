@@ -2,6 +2,7 @@
 
 #include "data/Chyba.h"
 #include "data/Kodovani.h"
+#include "data/NazevSouboru.h"
 #include "data/OvladaceVystupu.h"
 
 #include <algorithm>
@@ -62,12 +63,20 @@ void AktivovatDialogVystupu(TDialogVystupu& dialog, const TStav& stav)
     ProZrcadlene(dialog, stav.Nastaveni, stav.Vystupy, [](auto& ovladac, const auto& hodnota) { ovladac = hodnota; });
 }
 
-void ZavritDialogVystupu(const TDialogVystupu& dialog, TStav& stav)
+std::optional<std::string> ZavritDialogVystupu(const TDialogVystupu& dialog, TStav& stav)
 {
+    const std::string predchozi = stav.Nastaveni.AdresarProjektu;
     ProZrcadlene(dialog, stav.Nastaveni, stav.Vystupy, [](const auto& ovladac, auto& hodnota) { hodnota = ovladac; });
     stav.Nastaveni.AdresarProjektu = AdresarSLomitkem(dialog.FolderField);
     stav.Nastaveni.ZobrazeniKryti = dialog.Krytiradio;
     stav.Nastaveni.ZobrazeniDelek = dialog.Delkaradio;
+    // The settings file keeps the directory on one line in code page 1250; one it cannot hold
+    // would keep every setting from being written at the end.
+    if (const auto vada = VadaNazvuSouboru(stav.Nastaveni.AdresarProjektu)) {
+        stav.Nastaveni.AdresarProjektu = predchozi;
+        return "Adresář „" + dialog.FolderField + "“ " + *vada + "; platí dál adresář „" + predchozi + "“.";
+    }
+    return std::nullopt;
 }
 
 std::string AdresarSLomitkem(std::string adresar)

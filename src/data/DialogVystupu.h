@@ -4,6 +4,7 @@
 #include "data/Stav.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -78,8 +79,10 @@ TDialogVystupu VytvoritDialogVystupu(TStav& stav);
 void AktivovatDialogVystupu(TDialogVystupu& dialog, const TStav& stav);
 
 /// Closing: every control of the activation is copied back, the directory with a trailing "/",
-/// and the two radio groups into `ZobrazeniKryti` and `ZobrazeniDelek`.
-void ZavritDialogVystupu(const TDialogVystupu& dialog, TStav& stav);
+/// and the two radio groups into `ZobrazeniKryti` and `ZobrazeniDelek`. A directory that the
+/// settings file could not hold (a line break, a character outside code page 1250) is not taken:
+/// the previous one stays and the returned message says so.
+std::optional<std::string> ZavritDialogVystupu(const TDialogVystupu& dialog, TStav& stav);
 
 /// A directory as the dialog stores it: "/" appended when it does not end so (empty gives "/").
 std::string AdresarSLomitkem(std::string adresar);

@@ -429,7 +429,8 @@ void DialogNastaveni::closeEvent(QCloseEvent* udalost)
 {
     for (QWidget* okno : zakazanaOkna_)
         okno->setEnabled(true);
-    ZavritDialogVystupu(hodnoty_, stav_);
+    if (const auto zprava = ZavritDialogVystupu(hodnoty_, stav_))
+        zpravy_.Oznamit(DruhZpravy::Varovani, *zprava);
     udalost->accept();
 }
 

@@ -44,7 +44,7 @@ TEST(DialogVystupu, ClosingStoresTheControlsAndActivationShowsThemAgain)
     dialog.Krytiradio = 1;
     dialog.Delkaradio = 0;
     dialog.FolderField = "/home/inženýr/stoky";
-    ZavritDialogVystupu(dialog, stav);
+    EXPECT_EQ(ZavritDialogVystupu(dialog, stav), std::nullopt);
     EXPECT_EQ(stav.Nastaveni.MeritkoSituace, 500);
     EXPECT_EQ(stav.Nastaveni.UmisteniY, 1200);
     EXPECT_EQ(stav.Nastaveni.KodHydrant, "hydr");
@@ -196,4 +196,20 @@ TEST(DialogVystupu, KnowsTheRangesAndLengthsOfItsFields)
     EXPECT_EQ(DelkaOvladace("matField"), 30);
     EXPECT_EQ(DelkaOvladace("soupeF"), 12);
     EXPECT_EQ(DelkaOvladace("zakEdit"), 0);
+}
+
+TEST(DialogVystupu, ADirectoryTheSettingsFileCannotHoldIsNotTaken)
+{
+    TStav stav;
+    stav.Nastaveni.AdresarProjektu = "/home/inženýr/";
+    TDialogVystupu dialog = VytvoritDialogVystupu(stav);
+    AktivovatDialogVystupu(dialog, stav);
+    dialog.merfield = 250;
+    dialog.FolderField = "/home/用户";
+    const auto zprava = ZavritDialogVystupu(dialog, stav);
+    ASSERT_TRUE(zprava);
+    EXPECT_EQ(*zprava, "Adresář „/home/用户“ obsahuje znak „用“, který kódová stránka 1250 nemá; platí dál adresář "
+                       "„/home/inženýr/“.");
+    EXPECT_EQ(stav.Nastaveni.AdresarProjektu, "/home/inženýr/");
+    EXPECT_EQ(stav.Nastaveni.MeritkoSituace, 250); // the other values are taken
 }
