@@ -168,7 +168,7 @@ TBod RadekSachty(const TBod& sachta, int i, const TStav& stav)
         bod.ZVtoku = bod.ZDna;
     if (stav.AutomatickyPrevod.AoBox && bod.ZOdtoku == 0)
         bod.ZOdtoku = bod.ZDna;
-    bod.Prumer = stav.Vystupy.CheckBox1 ? stav.Nastaveni.PrumerPriImportu : 0;
+    bod.Prumer = PrumerNovehoRadku(stav);
     bod.Dno = true;
     return bod;
 }

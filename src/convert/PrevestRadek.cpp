@@ -75,7 +75,7 @@ void PrevestSachtu(const TStav& stav, const TZamerenyBod& p, TBod& bod, Zapis za
         zapis(bod.ZVtoku, p.Z);
     if (v.Zocheck)
         zapis(bod.ZOdtoku, p.Z);
-    zapis(bod.Prumer, stav.Vystupy.CheckBox1 ? stav.Nastaveni.PrumerPriImportu : 0);
+    zapis(bod.Prumer, PrumerNovehoRadku(stav));
 }
 
 // The check box "přípojka, křížení - Y, X --> Y, X" gates the position like every other box

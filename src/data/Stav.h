@@ -10,6 +10,7 @@
 #include "dxf/KresData.h"
 #include "profile/RozsahProfilu.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace lineon {
@@ -29,5 +30,12 @@ struct TStav {
     TRozsahProfilu RozsahProfilu;          ///< the extents of the last profile drawing, for the preview
     std::optional<TBod> SchrankaRadku;     ///< the row clipboard; empty until the first copy or cut
 };
+
+/// The diameter a new or converted point row gets: `PrumerPriImportu` while "Jednotný průměr
+/// potrubí" is checked, else 0.
+inline std::int32_t PrumerNovehoRadku(const TStav& stav)
+{
+    return stav.Vystupy.CheckBox1 ? stav.Nastaveni.PrumerPriImportu : 0;
+}
 
 } // namespace lineon

@@ -14,7 +14,7 @@ void VlozitRadek(TStav& stav, int r, MistoVlozeni misto)
 {
     auto& body = stav.Projekt.Body;
     const int p = misto == MistoVlozeni::Pred ? std::max(r, 1) : r + 1;
-    const std::int32_t prumer = stav.Vystupy.CheckBox1 ? stav.Nastaveni.PrumerPriImportu : 0;
+    const std::int32_t prumer = PrumerNovehoRadku(stav);
     body.OtevritMezeru(std::min(p, body.Pocet() + 1), PrazdnyBod(prumer));
     stav.Projekt.Zmeneno = true;
 }
