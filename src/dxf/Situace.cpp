@@ -1,6 +1,5 @@
 #include "dxf/Situace.h"
 
-#include "data/Chyba.h"
 #include "data/Cisla.h"
 #include "data/Stav.h"
 #include "dxf/DxfSituace.h"
@@ -262,10 +261,6 @@ void VytvoritSituaci(const TStav& stav)
 {
     if (!stav.Vystupy.Sitcheck)
         return;
-    const int uzlu = PocetUzluSituace(stav);
-    if (uzlu > KapacitaUzluSituace)
-        throw Chyba("Situaci nelze vytvořit: bodů a přípojek s domovní šachtou je " + std::to_string(uzlu)
-                    + ", situace jich pojme nejvýše " + std::to_string(KapacitaUzluSituace) + ".");
     KresbaSituace(stav).Kreslit();
 }
 

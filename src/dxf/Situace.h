@@ -5,9 +5,8 @@ namespace lineon {
 struct TStav;
 
 /// Writes the site plan of the computed line into `AdresarProjektu` + `SouborSituace` when
-/// "Situace (do DXF)" (`Sitcheck`) is on; otherwise touches nothing. Throws Chyba when the plan
-/// would need more than 5000 nodes (nothing is written then) or the file cannot be written (a
-/// previous file of that name stays as it was).
+/// "Situace (do DXF)" (`Sitcheck`) is on; otherwise touches nothing. Throws Chyba when the file
+/// cannot be written (a previous file of that name stays as it was).
 void VytvoritSituaci(const TStav& stav);
 
 } // namespace lineon

@@ -36,15 +36,6 @@ UzelSituace UzelPripojky(const TPripojka& pripojka, const TVysledekPripojky& vys
 
 } // namespace
 
-int PocetUzluSituace(const TStav& stav)
-{
-    int pocet = stav.Projekt.PocetBodu();
-    for (int j = 1; j <= stav.Projekt.PocetPripojek(); ++j)
-        if (MaDomovniSachtu(stav.Projekt.Pripojky[j]))
-            ++pocet;
-    return pocet;
-}
-
 std::vector<UzelSituace> UzlySituace(const TStav& stav)
 {
     std::vector<UzelSituace> uzly;

@@ -8,14 +8,8 @@ namespace lineon {
 
 struct TStav;
 
-inline constexpr int KapacitaUzluSituace = 5000;
-
-/// Number of nodes the site plan of the present rows needs: every point and every connection with
-/// a house manhole.
-int PocetUzluSituace(const TStav& stav);
-
 /// The nodes of the line ordered by stationing: the points, then the connections with a house
-/// manhole, sorted, and of equal neighbours the earlier dropped in one pass.
+/// manhole (a full project gives 10000), sorted, and of equal neighbours the earlier dropped in one pass.
 std::vector<UzelSituace> UzlySituace(const TStav& stav);
 
 /// Selection by the smallest stationing, position by position; of equal stationings the first

@@ -429,22 +429,19 @@ TEST(Situace, ARoadAxisHasNoManholesNoLowerLevelsAndNoDiameter)
     EXPECT_EQ(Oznaceni(entity), (std::vector<std::string>{"D1", "1", "V1", "2"}));
 }
 
-TEST(Situace, MoreNodesThanTheListHoldsAreRefusedBeforeWriting)
+TEST(Situace, AFullProjectDrawsEveryPointAndEveryHouseManhole)
 {
     test::DocasnyAdresar adr;
     auto stav = Stav(adr.Cesta(), "situace.dxf");
-    stav->Projekt.Body.NastavitPocet(5000);
-    for (int i = 1; i <= 5000; ++i)
-        stav->Projekt.Body[i].Y = 1000 + i;
-    Pripojka(*stav, {.Y = 1001, .YDS = 1001, .XDS = 2}, {});
-    try {
-        VytvoritSituaci(*stav);
-        FAIL();
-    } catch (const Chyba& chyba) {
-        EXPECT_EQ(std::string(chyba.what()),
-                  "Situaci nelze vytvořit: bodů a přípojek s domovní šachtou je 5001, situace jich pojme nejvýše 5000.");
+    for (int i = 1; i <= 5000; ++i) {
+        Bod(*stav, {.Y = 1000.0 + 10 * i, .X = 5000}, {.StaniceniPresne = 10.0 * i, .Delka = 10, .SmerStupne = 90});
+        Pripojka(*stav, {.Y = 1005.0 + 10 * i, .X = 5000, .YDS = 1005.0 + 10 * i, .XDS = 5010},
+                 {.Staniceni = 10.0 * i + 5});
     }
-    EXPECT_FALSE(soubor::Existuje(adr / "situace.dxf"));
+    VytvoritSituaci(*stav);
+    const auto entity = test::EntitySouboru(adr / "situace.dxf");
+    EXPECT_EQ(test::Vyber(entity, "LINE", "STOKA").size(), 9999u);
+    EXPECT_EQ(test::Vyber(entity, "CIRCLE", "DSACHTA").size(), 5000u);
 }
 
 TEST(Situace, AFailedWriteNamesTheFileAndKeepsThePreviousOne)
