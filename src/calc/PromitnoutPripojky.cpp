@@ -1,12 +1,14 @@
 #include "calc/PromitnoutPripojky.h"
 
 #include "calc/Geometrie.h"
+#include "calc/IndexUseku.h"
 #include "calc/RezimKryti.h"
 #include "data/Cisla.h"
 
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
 namespace lineon {
 
@@ -66,18 +68,38 @@ double UhelPripojky(double y, double x, double yDS, double xDS)
     return a;
 }
 
-void PromitnoutPripojky(TStav& stav, IZpravy& zpravy)
+bool ZkusitUsek(TStav& stav, IZpravy& zpravy, int j, int i)
 {
     const auto& body = stav.Projekt.Body;
+    const TPripojka& pripojka = stav.Projekt.Pripojky[j];
+    const double d1 = geometrie::Vzdalenost(pripojka.Y, pripojka.X, body[i].Y, body[i].X);
+    const double d2 = geometrie::Vzdalenost(pripojka.Y, pripojka.X, body[i + 1].Y, body[i + 1].X);
+    const double delka = stav.Vysledky.Body[i].Delka;
+    if (!(d1 < delka && d2 < delka))
+        return false;
+    PrevzitPripojku(stav, zpravy, j, i, d1, d2);
+    return true;
+}
+
+void PromitnoutPripojky(TStav& stav, IZpravy& zpravy)
+{
+    const IndexUseku index(stav);
+    std::vector<int> kandidati;
     for (int j = 1; j <= stav.Projekt.PocetPripojek(); ++j) {
         const TPripojka& pripojka = stav.Projekt.Pripojky[j];
         stav.Vysledky.Pripojky[j].Staniceni = 0;
-        for (int i = 1; i < body.Pocet(); ++i) {
-            const double d1 = geometrie::Vzdalenost(pripojka.Y, pripojka.X, body[i].Y, body[i].X);
-            const double d2 = geometrie::Vzdalenost(pripojka.Y, pripojka.X, body[i + 1].Y, body[i + 1].X);
-            const double delka = stav.Vysledky.Body[i].Delka;
-            if (d1 < delka && d2 < delka)
-                PrevzitPripojku(stav, zpravy, j, i, d1, d2);
+        // The sections in their order; after a take the moved point looks again among the
+        // sections that follow.
+        int posledni = 0;
+        for (bool prevzato = true; prevzato;) {
+            prevzato = false;
+            index.Kandidati(pripojka.Y, pripojka.X, posledni, kandidati);
+            for (const int i : kandidati)
+                if (ZkusitUsek(stav, zpravy, j, i)) {
+                    posledni = i;
+                    prevzato = true;
+                    break;
+                }
         }
         if (stav.Vysledky.Pripojky[j].Staniceni == 0)
             zpravy.Oznamit(DruhZpravy::Chyba, "Chyba přípojky - bod neleží na stoce - " + std::to_string(j));

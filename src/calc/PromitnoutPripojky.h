@@ -13,6 +13,10 @@ namespace lineon {
 /// calculation goes on.
 void PromitnoutPripojky(TStav& stav, IZpravy& zpravy);
 
+/// One test of the projection: section i takes connection j (as it stands now) when the
+/// connection lies closer to both its ends than the section is long. True when it took it.
+bool ZkusitUsek(TStav& stav, IZpravy& zpravy, int j, int i);
+
 /// Direction in degrees from a connection point to its house manhole, as the site plan turns it.
 double UhelPripojky(double y, double x, double yDS, double xDS);
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace lineon::cisla {
 
@@ -23,30 +24,102 @@ void OveritKonecne(double hodnota)
 
 } // namespace
 
-std::string FormatF(double hodnota, int sirka, int desetin)
+namespace {
+
+constexpr double MocninyDeseti[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10,
+                                    1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20};
+
+/// The value times 10^desetin rounded half to even as the exact decimal value of the double is,
+/// when that whole number is below 2^52; nothing otherwise. The product is split into the
+/// nearest double and the exact rest (one fused multiply-add), which settles every half.
+std::optional<std::int64_t> RychleZaokrouhlit(double hodnota, int desetin)
+{
+    constexpr double Mez = 4503599627370496.0; // 2^52: the spacing of doubles stays below 1 up to here
+    const double a = std::fabs(hodnota);
+    if (a < 1e-280)
+        return a == 0 ? std::optional<std::int64_t>(0) : std::nullopt;
+    const double nasobek = MocninyDeseti[desetin];
+    const double p = a * nasobek;
+    if (!(p < Mez))
+        return std::nullopt;
+    const double zbytek = std::fma(a, nasobek, -p); // a · 10^d = p + zbytek exactly
+    double r = std::nearbyint(p);
+    const double odchylka = p - r; // exact: p and r lie within half a unit of each other
+    if (std::fabs(odchylka) == 0.5 && zbytek != 0)
+        r = zbytek > 0 ? std::ceil(p) : std::floor(p);
+    return static_cast<std::int64_t>(r);
+}
+
+/// Right-aligns the `delka` characters at the start of `znaky` in `sirka` characters.
+std::size_t Zarovnat(char* znaky, std::size_t delka, int sirka)
+{
+    const auto siroko = static_cast<std::size_t>(std::clamp(sirka, 0, NejvetsiSirka));
+    if (delka >= siroko)
+        return delka;
+    std::memmove(znaky + (siroko - delka), znaky, delka);
+    std::memset(znaky, ' ', siroko - delka);
+    return siroko;
+}
+
+} // namespace
+
+TCislo CisloF(double hodnota, int sirka, int desetin)
 {
     OveritKonecne(hodnota);
-    // The largest double has 309 digits before the point.
-    char buf[400];
-    const auto [konec, chyba] = std::to_chars(buf, buf + sizeof buf, hodnota, std::chars_format::fixed, desetin);
-    std::string text = chyba == std::errc() ? std::string(buf, konec) : std::string("0");
-    if (static_cast<int>(text.size()) < sirka)
-        text.insert(0, static_cast<std::size_t>(sirka) - text.size(), ' ');
-    return text;
+    desetin = std::clamp(desetin, 0, NejviceDesetin);
+    TCislo cislo;
+    char* const zacatek = cislo.znaky_;
+    char* konec = zacatek;
+    if (const auto r = RychleZaokrouhlit(hodnota, desetin)) {
+        if (std::signbit(hodnota))
+            *konec++ = '-';
+        const auto jednotky = static_cast<std::int64_t>(MocninyDeseti[desetin]);
+        konec = std::to_chars(konec, zacatek + sizeof cislo.znaky_, *r / jednotky).ptr;
+        if (desetin > 0) {
+            *konec++ = '.';
+            std::int64_t zlomek = *r % jednotky;
+            for (int k = desetin - 1; k >= 0; --k, zlomek /= 10)
+                konec[k] = static_cast<char>('0' + zlomek % 10);
+            konec += desetin;
+        }
+    } else {
+        konec = std::to_chars(zacatek, zacatek + sizeof cislo.znaky_ - NejvetsiSirka, hodnota,
+                              std::chars_format::fixed, desetin).ptr;
+    }
+    cislo.delka_ = Zarovnat(zacatek, static_cast<std::size_t>(konec - zacatek), sirka);
+    return cislo;
+}
+
+std::string FormatF(double hodnota, int sirka, int desetin)
+{
+    return std::string(CisloF(hodnota, sirka, desetin).Text());
+}
+
+TCislo CisloE23(double hodnota)
+{
+    OveritKonecne(hodnota);
+    TCislo cislo;
+    char* z = cislo.znaky_;
+    *z++ = std::signbit(hodnota) ? '-' : ' ';
+    // to_chars gives d.dddddddddddddde±xx; the exponent is widened to four digits.
+    char vedecky[32];
+    const char* const konec =
+        std::to_chars(vedecky, vedecky + sizeof vedecky, std::fabs(hodnota), std::chars_format::scientific, 14).ptr;
+    const char* const e = std::find(static_cast<const char*>(vedecky), konec, 'e');
+    z = std::copy(static_cast<const char*>(vedecky), e, z);
+    *z++ = 'E';
+    *z++ = e[1];
+    const auto cisliceExponentu = konec - (e + 2);
+    for (auto k = cisliceExponentu; k < 4; ++k)
+        *z++ = '0';
+    z = std::copy(e + 2, konec, z);
+    cislo.delka_ = static_cast<std::size_t>(z - cislo.znaky_);
+    return cislo;
 }
 
 std::string FormatE23(double hodnota)
 {
-    OveritKonecne(hodnota);
-    char buf[64];
-    const auto [konec, chyba] = std::to_chars(buf, buf + sizeof buf, std::fabs(hodnota), std::chars_format::scientific, 14);
-    std::string text = chyba == std::errc() ? std::string(buf, konec) : std::string("0.00000000000000e+00");
-    // to_chars gives d.dddddddddddddde±xx; the exponent is widened to four digits.
-    const auto e = text.find('e');
-    const char znamenko = text[e + 1];
-    std::string exponent = text.substr(e + 2);
-    exponent.insert(0, 4 - std::min<std::size_t>(4, exponent.size()), '0');
-    return std::string(std::signbit(hodnota) ? "-" : " ") + text.substr(0, e) + "E" + znamenko + exponent;
+    return std::string(CisloE23(hodnota).Text());
 }
 
 namespace {

@@ -103,21 +103,49 @@ std::string PopisZnaku(std::string_view utf8, std::size_t i, std::size_t delka, 
 
 } // namespace
 
-std::string DoCp1250(std::string_view utf8)
+namespace {
+
+/// The conversion to code page 1250 into room for twice the text, with "\n" as it stands or as
+/// CR LF; returns the end of the bytes written.
+template <bool CrLf>
+char* Prevest(std::string_view utf8, char* cil)
 {
-    std::string vysledek;
-    vysledek.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
+    const char* const text = utf8.data();
+    const std::size_t n = utf8.size();
+    for (std::size_t i = 0; i < n;) {
+        // Runs of ASCII, most of every file, are the same bytes in both encodings.
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            if (CrLf && c == '\n')
+                *cil++ = '\r';
+            *cil++ = static_cast<char>(c);
+            ++i;
+            continue;
+        }
         std::size_t delka;
         const auto znak = DalsiZnak(utf8, i, delka);
         const auto bajt = znak ? BajtZnaku(*znak) : std::nullopt;
         if (!bajt)
             throw Chyba("Znak " + PopisZnaku(utf8, i, delka, znak.has_value(), znak.value_or(0))
                         + " nelze zapsat v kódové stránce 1250.");
-        vysledek += static_cast<char>(*bajt);
+        *cil++ = static_cast<char>(*bajt);
         i += delka;
     }
+    return cil;
+}
+
+} // namespace
+
+std::string DoCp1250(std::string_view utf8)
+{
+    std::string vysledek(utf8.size(), '\0');
+    vysledek.resize(static_cast<std::size_t>(Prevest<false>(utf8, vysledek.data()) - vysledek.data()));
     return vysledek;
+}
+
+std::size_t DoCp1250SCrLf(std::string_view utf8, char* cil)
+{
+    return static_cast<std::size_t>(Prevest<true>(utf8, cil) - cil);
 }
 
 std::optional<NeplatnyBajt> ZCp1250(std::string_view bajty, std::string& utf8)

@@ -11,6 +11,10 @@ namespace lineon::kodovani {
 /// Converts UTF-8 text to code page 1250; throws Chyba naming the first character that has no code there.
 std::string DoCp1250(std::string_view utf8);
 
+/// Converts UTF-8 text to code page 1250 with every "\n" written as CR LF, into `cil`, which has
+/// room for twice the text; returns the number of bytes written. Throws as `DoCp1250` does.
+std::size_t DoCp1250SCrLf(std::string_view utf8, char* cil);
+
 /// A byte of a file that code page 1250 leaves undefined.
 struct NeplatnyBajt {
     std::size_t pozice; ///< offset of the byte in the converted text

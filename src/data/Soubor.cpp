@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace lineon::soubor {
 
@@ -54,7 +55,6 @@ public:
     Popisovac(const Popisovac&) = delete;
     Popisovac& operator=(const Popisovac&) = delete;
     int fd() const { return fd_; }
-    int Zavrit() { const int r = ::close(fd_); fd_ = -1; return r; }
 private:
     int fd_;
 };
@@ -82,23 +82,24 @@ std::string NactiBajty(const std::string& cesta)
     return obsah;
 }
 
-void ZapsatVse(int fd, std::string_view bajty, const std::string& cesta)
+/// Writes bytes 0..size of a file whose first `zapsano` bytes are out already.
+void ZapsatVse(int fd, std::string_view bajty, std::size_t zapsano, const std::string& cesta)
 {
     std::size_t limit = bajty.size();
     bool porucha = false;
-    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Zapis && AktivniPorucha->poBajtech < limit) {
-        limit = AktivniPorucha->poBajtech;
+    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Zapis && AktivniPorucha->poBajtech < zapsano + limit) {
+        limit = AktivniPorucha->poBajtech > zapsano ? AktivniPorucha->poBajtech - zapsano : 0;
         porucha = true;
     }
-    std::size_t zapsano = 0;
-    while (zapsano < limit) {
-        const ssize_t n = ::write(fd, bajty.data() + zapsano, limit - zapsano);
+    std::size_t hotovo = 0;
+    while (hotovo < limit) {
+        const ssize_t n = ::write(fd, bajty.data() + hotovo, limit - hotovo);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             Selhat("zapsat", cesta, errno);
         }
-        zapsano += static_cast<std::size_t>(n);
+        hotovo += static_cast<std::size_t>(n);
     }
     if (porucha)
         Selhat("zapsat", cesta, ENOSPC);
@@ -181,42 +182,91 @@ std::vector<std::string> PrecistRadkyUtf8(const std::string& cesta)
 
 void ZapsatText(const std::string& cesta, std::string_view utf8)
 {
-    std::string bajty;
-    try {
-        bajty = kodovani::DoCp1250(utf8);
-    } catch (const Chyba& chyba) {
-        throw Chyba("Soubor „" + cesta + "“ nelze zapsat: " + chyba.what());
-    }
-    std::string sCrLf;
-    sCrLf.reserve(bajty.size() + bajty.size() / 16);
-    for (const char c : bajty) {
-        if (c == '\n')
-            sCrLf += '\r';
-        sCrLf += c;
-    }
-    if (cesta.empty() || cesta.back() == '/' || JeAdresar(cesta))
-        Selhat("zapsat", cesta, EISDIR);
-    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Otevreni)
-        Selhat("vytvořit", cesta, EACCES);
+    ZapisTextu zapis(cesta);
+    zapis.Pripsat(utf8);
+    zapis.Dokoncit();
+}
 
-    static unsigned pocitadlo = 0;
-    const std::string docasny = Adresar(cesta) + ".~" + cesta.substr(Adresar(cesta).size()) + "."
-                                + std::to_string(::getpid()) + "." + std::to_string(++pocitadlo);
-    Popisovac soubor(::open(docasny.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (soubor.fd() < 0)
-        Selhat("vytvořit", cesta, errno);
-    try {
-        ZapsatVse(soubor.fd(), sCrLf, cesta);
-        if (::fsync(soubor.fd()) != 0 && errno != EINVAL)
-            Selhat("zapsat", cesta, errno);
-        if (soubor.Zavrit() != 0)
-            Selhat("zapsat", cesta, errno);
-        if (::rename(docasny.c_str(), cesta.c_str()) != 0)
-            Selhat("zapsat", cesta, errno);
-    } catch (...) {
-        ::unlink(docasny.c_str());
-        throw;
+namespace {
+
+/// The buffer goes out when it holds this much; it has room for that and for a piece of text of
+/// the same size converted with every line end doubled.
+constexpr std::size_t Davka = 1 << 20;
+constexpr std::size_t VelikostBufferu = 3 * Davka;
+
+/// The longest piece of `text` of at most `n` bytes that ends between two UTF-8 characters.
+std::size_t DelkaKusu(std::string_view text, std::size_t n)
+{
+    if (n >= text.size())
+        return text.size();
+    std::size_t k = n;
+    while (k > n - 3 && (static_cast<unsigned char>(text[k]) & 0xC0) == 0x80)
+        --k;
+    return k;
+}
+
+} // namespace
+
+ZapisTextu::ZapisTextu(std::string cesta) : cesta_(std::move(cesta)), buffer_(new char[VelikostBufferu]) {}
+
+ZapisTextu::~ZapisTextu()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!docasny_.empty())
+        ::unlink(docasny_.c_str());
+}
+
+void ZapisTextu::Pripsat(std::string_view utf8)
+{
+    while (!utf8.empty()) {
+        const std::string_view kus = utf8.substr(0, DelkaKusu(utf8, Davka));
+        if (vBufferu_ + 2 * kus.size() > VelikostBufferu)
+            Vyprazdnit();
+        try {
+            vBufferu_ += kodovani::DoCp1250SCrLf(kus, buffer_.get() + vBufferu_);
+        } catch (const Chyba& chyba) {
+            throw Chyba("Soubor „" + cesta_ + "“ nelze zapsat: " + chyba.what());
+        }
+        utf8.remove_prefix(kus.size());
+        if (vBufferu_ >= Davka)
+            Vyprazdnit();
     }
+}
+
+void ZapisTextu::Vyprazdnit()
+{
+    if (fd_ < 0 && docasny_.empty()) {
+        if (cesta_.empty() || cesta_.back() == '/' || JeAdresar(cesta_))
+            Selhat("zapsat", cesta_, EISDIR);
+        if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Otevreni)
+            Selhat("vytvořit", cesta_, EACCES);
+        static unsigned pocitadlo = 0;
+        const std::string adresar = Adresar(cesta_);
+        const std::string docasny = adresar + ".~" + cesta_.substr(adresar.size()) + "."
+                                    + std::to_string(::getpid()) + "." + std::to_string(++pocitadlo);
+        fd_ = ::open(docasny.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ < 0)
+            Selhat("vytvořit", cesta_, errno);
+        docasny_ = docasny;
+    }
+    ZapsatVse(fd_, std::string_view(buffer_.get(), vBufferu_), zapsano_, cesta_);
+    zapsano_ += vBufferu_;
+    vBufferu_ = 0;
+}
+
+void ZapisTextu::Dokoncit()
+{
+    Vyprazdnit();
+    if (::fsync(fd_) != 0 && errno != EINVAL)
+        Selhat("zapsat", cesta_, errno);
+    const int zavreni = ::close(fd_);
+    fd_ = -1;
+    if (zavreni != 0)
+        Selhat("zapsat", cesta_, errno);
+    if (::rename(docasny_.c_str(), cesta_.c_str()) != 0)
+        Selhat("zapsat", cesta_, errno);
+    docasny_.clear();
 }
 
 bool Existuje(const std::string& cesta)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,10 +23,37 @@ std::vector<std::optional<std::string>> PrecistRadkyPoJednom(const std::string& 
 /// file). Throws Chyba naming the file, and the line of broken UTF-8.
 std::vector<std::string> PrecistRadkyUtf8(const std::string& cesta);
 
-/// Writes text whose lines end with "\n" as code page 1250 with CR LF. The text goes to a
-/// temporary file in the target's directory, which is then renamed over the target, so a failed
-/// write leaves the previous file as it was. Throws Chyba naming the file.
+/// Writes text whose lines end with "\n" as code page 1250 with CR LF, as `ZapisTextu` does, in
+/// one piece.
 void ZapsatText(const std::string& cesta, std::string_view utf8);
+
+/// A text file written piece by piece: text whose lines end with "\n" is converted to code page
+/// 1250 with CR LF into one buffer, which goes out to a temporary file in the target's directory
+/// whenever it holds about a megabyte; `Dokoncit` writes the rest and renames the temporary file
+/// over the target. The temporary file is created with the first buffer that goes out, so a text
+/// shorter than that is checked whole before any file is touched. A writer that ends without
+/// `Dokoncit` (a failure, an exception of its caller) removes its temporary file, so the previous
+/// file stays as it was. Throws Chyba naming the file.
+class ZapisTextu {
+public:
+    explicit ZapisTextu(std::string cesta);
+    ~ZapisTextu();
+    ZapisTextu(const ZapisTextu&) = delete;
+    ZapisTextu& operator=(const ZapisTextu&) = delete;
+
+    void Pripsat(std::string_view utf8);
+    void Dokoncit();
+
+private:
+    void Vyprazdnit();
+
+    std::string cesta_;
+    std::string docasny_; ///< the temporary file, once created
+    int fd_ = -1;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t vBufferu_ = 0;
+    std::size_t zapsano_ = 0; ///< bytes of the file written so far
+};
 
 /// Whether a file (not a directory) of that name exists.
 bool Existuje(const std::string& cesta);

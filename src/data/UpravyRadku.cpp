@@ -1,5 +1,7 @@
 #include "data/UpravyRadku.h"
 
+#include "data/RazeniVyberem.h"
+
 #include <algorithm>
 
 namespace lineon {
@@ -70,15 +72,12 @@ void OdstranitPripojku(TStav& stav, int r, IZpravy& zpravy)
 void SeraditPodleZDna(TStav& stav)
 {
     auto& body = stav.Projekt.Body;
-    const int pocet = body.Pocet();
-    for (int i = 1; i <= pocet - 1; ++i) {
-        int m = i;
-        for (int j = i + 1; j <= pocet; ++j)
-            if (body[j].ZDna < body[m].ZDna)
-                m = j;
-        if (m != i)
-            body.Prohodit(i, m);
-    }
+    std::vector<double> zDna;
+    for (int i = 1; i <= body.Pocet(); ++i)
+        zDna.push_back(body[i].ZDna);
+    // Rows are numbered from 1, the swaps from 0.
+    for (const auto& [p, m] : VymenyRazeniVyberem(std::move(zDna)))
+        body.Prohodit(static_cast<int>(p) + 1, static_cast<int>(m) + 1);
     stav.Projekt.Zmeneno = true;
 }
 

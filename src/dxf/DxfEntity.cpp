@@ -8,8 +8,8 @@ namespace lineon::dxf {
 
 namespace {
 
-using cisla::FormatE23;
-using cisla::FormatF;
+using cisla::CisloE23;
+using cisla::CisloF;
 
 void Zacatek(DxfZapis& zapis, std::string_view typ, std::string_view vrstva)
 {
@@ -19,8 +19,8 @@ void Zacatek(DxfZapis& zapis, std::string_view typ, std::string_view vrstva)
 
 void Poloha(DxfZapis& zapis, double x, double y, int sirka)
 {
-    zapis.HolaSkupina(10, FormatF(-x, sirka, 3));
-    zapis.HolaSkupina(20, FormatF(-y, sirka, 3));
+    zapis.HolaSkupina(10, CisloF(-x, sirka, 3));
+    zapis.HolaSkupina(20, CisloF(-y, sirka, 3));
 }
 
 /// The alignment, and after a non-zero one the alignment point, which is the insertion point itself.
@@ -28,8 +28,8 @@ void Zarovnani(DxfZapis& zapis, int zarovnani, double x, double y)
 {
     zapis.HolaSkupina(72, std::to_string(zarovnani));
     if (zarovnani != 0) {
-        zapis.HolaSkupina(11, FormatF(-x, 1, 3));
-        zapis.HolaSkupina(21, FormatF(-y, 1, 3));
+        zapis.HolaSkupina(11, CisloF(-x, 1, 3));
+        zapis.HolaSkupina(21, CisloF(-y, 1, 3));
     }
 }
 
@@ -40,8 +40,8 @@ void Cara(DxfZapis& zapis, std::string_view vrstva, double x1, double y1, double
     Zacatek(zapis, "LINE", vrstva);
     zapis.HolaSkupina(6, "CONTINUOUS");
     Poloha(zapis, x1, y1, 7);
-    zapis.HolaSkupina(11, FormatF(-x2, 7, 3));
-    zapis.HolaSkupina(21, FormatF(-y2, 7, 3));
+    zapis.HolaSkupina(11, CisloF(-x2, 7, 3));
+    zapis.HolaSkupina(21, CisloF(-y2, 7, 3));
 }
 
 void TextProfilu(DxfZapis& zapis, std::string_view vrstva, double x, double y, double vyska, std::string_view text,
@@ -49,7 +49,7 @@ void TextProfilu(DxfZapis& zapis, std::string_view vrstva, double x, double y, d
 {
     Zacatek(zapis, "TEXT", vrstva);
     Poloha(zapis, x, y, 1);
-    zapis.HolaSkupina(40, FormatF(vyska, 1, 2));
+    zapis.HolaSkupina(40, CisloF(vyska, 1, 2));
     zapis.HolaSkupina(1, text);
     if (uhel)
         zapis.HolaSkupina(50, std::to_string(*uhel));
@@ -60,7 +60,7 @@ void KruhProfilu(DxfZapis& zapis, double x, double y, double polomer)
 {
     Zacatek(zapis, "CIRCLE", "SIPKA");
     Poloha(zapis, x, y, 1);
-    zapis.HolaSkupina(40, FormatF(polomer, 1, 3));
+    zapis.HolaSkupina(40, CisloF(polomer, 1, 3));
 }
 
 void TextSituace(DxfZapis& zapis, std::string_view vrstva, double x, double y, double vyska, double uhel,
@@ -68,8 +68,8 @@ void TextSituace(DxfZapis& zapis, std::string_view vrstva, double x, double y, d
 {
     Zacatek(zapis, "TEXT", vrstva);
     Poloha(zapis, x, y, 7);
-    zapis.HolaSkupina(40, FormatE23(vyska));
-    zapis.HolaSkupina(50, FormatE23(uhel));
+    zapis.HolaSkupina(40, CisloE23(vyska));
+    zapis.HolaSkupina(50, CisloE23(uhel));
     Zarovnani(zapis, zarovnani, x, y);
     zapis.HolaSkupina(1, text);
 }
@@ -78,7 +78,7 @@ void KruhSituace(DxfZapis& zapis, std::string_view vrstva, double x, double y, d
 {
     Zacatek(zapis, "CIRCLE", vrstva);
     Poloha(zapis, x, y, 7);
-    zapis.HolaSkupina(40, FormatE23(polomer));
+    zapis.HolaSkupina(40, CisloE23(polomer));
 }
 
 void Vlozeni(DxfZapis& zapis, std::string_view vrstva, std::string_view blok, double x, double y, double meritko)
@@ -86,8 +86,8 @@ void Vlozeni(DxfZapis& zapis, std::string_view vrstva, std::string_view blok, do
     Zacatek(zapis, "INSERT", vrstva);
     zapis.HolaSkupina(2, blok);
     Poloha(zapis, x, y, 7);
-    zapis.HolaSkupina(41, FormatE23(meritko));
-    zapis.HolaSkupina(42, FormatE23(meritko));
+    zapis.HolaSkupina(41, CisloE23(meritko));
+    zapis.HolaSkupina(42, CisloE23(meritko));
 }
 
 } // namespace lineon::dxf

@@ -1,7 +1,6 @@
 #include "dxf/DxfProfilu.h"
 
 #include "data/Cisla.h"
-#include "data/Soubor.h"
 #include "data/Stav.h"
 #include "dxf/DxfDokument.h"
 #include "dxf/DxfEntity.h"
@@ -25,7 +24,7 @@ bool JeKotaKrizeniNeboPripojky(int vrstva)
 
 DxfProfilu::DxfProfilu(TStav& stav)
     : stav_(stav)
-    , cesta_(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborProfilu)
+    , zapis_(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborProfilu)
 {
 }
 
@@ -84,7 +83,7 @@ void DxfProfilu::DxfCislo(int uhel, int desetin, int zarovnani, double x, double
     const double vyska = stav_.Nastaveni.DelkoveMeritko * faktorVysky;
     if (DoDxf())
         dxf::TextProfilu(zapis_, VrstvyCiselProfilu.at(static_cast<std::size_t>(vrstva)), x, y, vyska,
-                         cisla::FormatF(hodnota, 3, desetin), uhel, zarovnani);
+                         cisla::CisloF(hodnota, 3, desetin), uhel, zarovnani);
     if (uhel != 0)
         return;
     if (KresData* polozka = NovaPolozkaNahledu()) {
@@ -111,7 +110,7 @@ void DxfProfilu::DxfKruh(double x, double y, double polomer)
 void DxfProfilu::DxfKonec()
 {
     dxf::Konec(zapis_);
-    soubor::ZapsatText(cesta_, zapis_.Text());
+    zapis_.Dokoncit();
 }
 
 bool DxfProfilu::DoDxf() const

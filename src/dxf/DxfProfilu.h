@@ -54,7 +54,6 @@ private:
     double NahledDelka(double r) const;
 
     TStav& stav_;
-    std::string cesta_;
     DxfZapis zapis_;
     double rozsahX1_ = 0;
     double rozsahY2_ = 0;

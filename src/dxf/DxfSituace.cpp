@@ -1,7 +1,6 @@
 #include "dxf/DxfSituace.h"
 
 #include "data/Cisla.h"
-#include "data/Soubor.h"
 #include "data/Stav.h"
 #include "dxf/DxfDokument.h"
 #include "dxf/DxfEntity.h"
@@ -9,8 +8,8 @@
 namespace lineon {
 
 DxfSituace::DxfSituace(const TStav& stav)
-    : cesta_(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborSituace)
-    , meritkoSituace_(stav.Nastaveni.MeritkoSituace)
+    : meritkoSituace_(stav.Nastaveni.MeritkoSituace)
+    , zapis_(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborSituace)
 {
 }
 
@@ -63,7 +62,7 @@ void DxfSituace::DxfZnacka(int druh, double x, double y, double meritko)
 void DxfSituace::DxfKonec()
 {
     dxf::Konec(zapis_);
-    soubor::ZapsatText(cesta_, zapis_.Text());
+    zapis_.Dokoncit();
 }
 
 } // namespace lineon

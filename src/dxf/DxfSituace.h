@@ -38,7 +38,6 @@ public:
     void DxfKonec();
 
 private:
-    std::string cesta_;
     double meritkoSituace_;
     DxfZapis zapis_;
 };

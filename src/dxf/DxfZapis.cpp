@@ -1,8 +1,20 @@
 #include "dxf/DxfZapis.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace lineon {
+
+namespace {
+
+constexpr std::size_t DavkaDoSouboru = 1 << 20;
+
+} // namespace
+
+DxfZapis::DxfZapis(const std::string& cesta) : soubor_(std::make_unique<soubor::ZapisTextu>(cesta))
+{
+    text_.reserve(DavkaDoSouboru + DavkaDoSouboru / 8);
+}
 
 void DxfZapis::DxfRadek(std::string_view text)
 {
@@ -10,24 +22,41 @@ void DxfZapis::DxfRadek(std::string_view text)
     // stray carriage returns) would cut the pair of lines apart, so it becomes a blank.
     const std::size_t zacatek = text_.size();
     text_ += text;
-    std::replace_if(text_.begin() + static_cast<std::ptrdiff_t>(zacatek), text_.end(),
-                    [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }))
+        std::replace_if(text_.begin() + static_cast<std::ptrdiff_t>(zacatek), text_.end(),
+                        [](char c) { return c == '\r' || c == '\n'; }, ' ');
     text_ += '\n';
+    if (soubor_ && text_.size() >= DavkaDoSouboru) {
+        soubor_->Pripsat(text_);
+        text_.clear();
+    }
 }
 
 void DxfZapis::Skupina(int kod, std::string_view hodnota)
 {
-    std::string radek = std::to_string(kod);
-    if (radek.size() < 3)
-        radek.insert(0, 3 - radek.size(), ' ');
-    DxfRadek(radek);
+    char radek[8] = "   ";
+    const auto konec = std::to_chars(radek + 3, radek + sizeof radek, kod).ptr;
+    const std::size_t delka = static_cast<std::size_t>(konec - (radek + 3));
+    const std::size_t sirka = std::max<std::size_t>(delka, 3);
+    DxfRadek(std::string_view(konec - sirka, sirka));
     DxfRadek(hodnota);
 }
 
 void DxfZapis::HolaSkupina(int kod, std::string_view hodnota)
 {
-    DxfRadek(std::to_string(kod));
+    char radek[8];
+    const auto konec = std::to_chars(radek, radek + sizeof radek, kod).ptr;
+    DxfRadek(std::string_view(radek, static_cast<std::size_t>(konec - radek)));
     DxfRadek(hodnota);
+}
+
+void DxfZapis::Dokoncit()
+{
+    if (!soubor_)
+        return;
+    soubor_->Pripsat(text_);
+    text_.clear();
+    soubor_->Dokoncit();
 }
 
 } // namespace lineon

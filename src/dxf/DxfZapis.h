@@ -1,14 +1,21 @@
 #pragma once
 
+#include "data/Soubor.h"
+
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace lineon {
 
 /// The tag writer of a DXF file: every item is a group-code line and a value line. The text is
-/// held in memory with "\n" line ends; the file layer writes it as code page 1250 with CR LF.
+/// built with "\n" line ends; a writer given a file hands it to the file layer a megabyte at a
+/// time, which writes it as code page 1250 with CR LF; a writer without one keeps it all.
 class DxfZapis {
 public:
+    DxfZapis() = default;
+    explicit DxfZapis(const std::string& cesta);
+
     /// Writes one line as it stands, except that a line break inside it becomes a blank.
     void DxfRadek(std::string_view text);
 
@@ -20,10 +27,16 @@ public:
     /// end of the file have it.
     void HolaSkupina(int kod, std::string_view hodnota);
 
+    /// The text of a writer without a file.
     const std::string& Text() const { return text_; }
+
+    /// Writes the rest of the text and puts the file in place of a previous one; throws Chyba
+    /// naming the file when that fails, leaving the previous file as it was.
+    void Dokoncit();
 
 private:
     std::string text_;
+    std::unique_ptr<soubor::ZapisTextu> soubor_;
 };
 
 } // namespace lineon

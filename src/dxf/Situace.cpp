@@ -5,7 +5,10 @@
 #include "dxf/DxfSituace.h"
 #include "dxf/UzlySituace.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lineon {
@@ -54,6 +57,12 @@ public:
         , druh_(stav.Nastaveni.DruhSite)
         , alfa_(static_cast<std::size_t>(N) + 1, 0.0)
     {
+        for (int j = 1; j <= stav.Projekt.PocetPripojek(); ++j) {
+            const double staniceni = stav.Vysledky.Pripojky[static_cast<std::size_t>(j)].Staniceni;
+            if (stav.Projekt.Pripojky[j].YDS != 0 && !std::isnan(staniceni))
+                pripojkyPodleStaniceni_.emplace_back(staniceni, j);
+        }
+        std::sort(pripojkyPodleStaniceni_.begin(), pripojkyPodleStaniceni_.end());
     }
 
     void Kreslit();
@@ -93,6 +102,8 @@ private:
     const double hO;   ///< labels
     const int druh_;
     std::vector<double> alfa_; ///< text angle of each section; 0 before the first and after the last
+    /// (stationing, row) of the connections with a house manhole, which the sections draw.
+    std::vector<std::pair<double, int>> pripojkyPodleStaniceni_;
 };
 
 void KresbaSituace::Kreslit()
@@ -162,12 +173,22 @@ void KresbaSituace::KotyVtokuAOdtoku()
 
 void KresbaSituace::PripojkyUseku(int i)
 {
-    for (int j = 1; j <= stav_.Projekt.PocetPripojek(); ++j) {
+    // The connections strictly between the section's two stationings, in the order of their rows.
+    const double od = VysledekBodu(i).StaniceniPresne;
+    const double po = VysledekBodu(i + 1).StaniceniPresne;
+    if (!(od < po))
+        return;
+    const auto zacatek = std::upper_bound(pripojkyPodleStaniceni_.begin(), pripojkyPodleStaniceni_.end(), od,
+                                          [](double s, const auto& p) { return s < p.first; });
+    const auto konec = std::lower_bound(zacatek, pripojkyPodleStaniceni_.end(), po,
+                                        [](const auto& p, double s) { return p.first < s; });
+    std::vector<int> radky;
+    for (auto p = zacatek; p != konec; ++p)
+        radky.push_back(p->second);
+    std::sort(radky.begin(), radky.end());
+    for (const int j : radky) {
         const TPripojka& pripojka = stav_.Projekt.Pripojky[j];
         const TVysledekPripojky& vysledek = stav_.Vysledky.Pripojky[static_cast<std::size_t>(j)];
-        if (!(VysledekBodu(i).StaniceniPresne < vysledek.Staniceni
-              && vysledek.Staniceni < VysledekBodu(i + 1).StaniceniPresne && pripojka.YDS != 0))
-            continue;
         const double Yc = pripojka.Y;
         const double Xc = pripojka.X;
         const double Yd = pripojka.YDS;

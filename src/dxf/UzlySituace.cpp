@@ -1,6 +1,7 @@
 #include "dxf/UzlySituace.h"
 
 #include "data/Kodovani.h"
+#include "data/RazeniVyberem.h"
 #include "data/Stav.h"
 
 #include <utility>
@@ -52,22 +53,25 @@ std::vector<UzelSituace> UzlySituace(const TStav& stav)
 
 void SeraditPodleStaniceni(std::vector<UzelSituace>& uzly)
 {
-    for (std::size_t p = 0; p < uzly.size(); ++p) {
-        std::size_t nejmensi = p;
-        for (std::size_t q = p + 1; q < uzly.size(); ++q)
-            if (uzly[q].Staniceni < uzly[nejmensi].Staniceni)
-                nejmensi = q;
-        if (nejmensi != p)
-            std::swap(uzly[p], uzly[nejmensi]);
-    }
+    std::vector<double> staniceni;
+    for (const UzelSituace& uzel : uzly)
+        staniceni.push_back(uzel.Staniceni);
+    for (const auto& [p, m] : VymenyRazeniVyberem(std::move(staniceni)))
+        std::swap(uzly[p], uzly[m]);
 }
 
 void VypustitShodnaStaniceni(std::vector<UzelSituace>& uzly)
 {
-    const std::size_t puvodniPocet = uzly.size();
-    for (std::size_t p = 0; p + 1 < puvodniPocet; ++p)
-        if (p + 1 < uzly.size() && uzly[p].Staniceni == uzly[p + 1].Staniceni)
-            uzly.erase(uzly.begin() + static_cast<std::ptrdiff_t>(p));
+    // Read position i, write position w: a dropped node is stepped over, and the node after it
+    // takes the place without being compared again.
+    std::size_t w = 0;
+    for (std::size_t i = 0; i < uzly.size(); ++i, ++w) {
+        if (i + 1 < uzly.size() && uzly[i].Staniceni == uzly[i + 1].Staniceni)
+            ++i;
+        if (w != i)
+            uzly[w] = std::move(uzly[i]);
+    }
+    uzly.resize(w);
 }
 
 } // namespace lineon

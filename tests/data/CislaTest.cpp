@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <charconv>
 #include <limits>
+#include <random>
 
 using namespace lineon::cisla;
 
@@ -103,4 +105,31 @@ TEST(CtiDesetinne, AValueTooSmallForADoubleIsZeroButOneTooLargeIsNoNumber)
     EXPECT_EQ(CtiDesetinne("0.001e-99999999", Exponent::Povolen), 0.0);
     EXPECT_EQ(CtiDesetinne("1" + std::string(309, '0')), std::nullopt);
     EXPECT_EQ(CtiDesetinne("0.1e400", Exponent::Povolen), std::nullopt);
+}
+
+TEST(CisloF, AgreesWithTheExactDecimalValueOfEveryDouble)
+{
+    // Values near every kind of half: decimal halves that a double only approaches, binary
+    // halves that are exact (0.125 with two decimals), large and tiny values, both signs.
+    std::mt19937_64 nahoda(11);
+    const auto porovnat = [](double x, int desetin) {
+        char ocekavano[400];
+        const auto konec = std::to_chars(ocekavano, ocekavano + sizeof ocekavano, x, std::chars_format::fixed, desetin).ptr;
+        ASSERT_EQ(CisloF(x, 1, desetin).Text(), std::string_view(ocekavano, static_cast<std::size_t>(konec - ocekavano)))
+            << std::hexfloat << x << " " << desetin;
+    };
+    for (int k = 0; k < 400000; ++k) {
+        const int desetin = static_cast<int>(nahoda() % 5);
+        const double mez = std::pow(10.0, static_cast<double>(nahoda() % 18) - 4);
+        double x = std::uniform_real_distribution<double>(-mez, mez)(nahoda);
+        if (k % 3 == 0)
+            x = std::nearbyint(x * 2 * std::pow(10.0, desetin)) / 2 / std::pow(10.0, desetin);
+        if (k % 5 == 0)
+            x = std::nextafter(x, k % 10 ? 1e300 : -1e300);
+        porovnat(x, desetin);
+    }
+    for (const double x : {0.125, 0.375, -2.5, 0.5, 1.5, 1e-300, -1e-300, 4503599627370495.5, 9007199254740993.0,
+                           1e22, -0.0005, 0.0005, 2.675, 1.005})
+        for (int desetin = 0; desetin <= 4; ++desetin)
+            porovnat(x, desetin);
 }

@@ -2,6 +2,7 @@
 #include "data/Chyba.h"
 #include "data/Soubor.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -56,6 +57,49 @@ TEST(Soubor, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporary)
     {
         soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Otevreni, 0});
         EXPECT_THROW(soubor::ZapsatText(cil, "novy obsah\n"), Chyba);
+    }
+    EXPECT_EQ(test::PrecistBajty(cil), "stary\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(adr.Cesta()), {}), 1);
+}
+
+TEST(Soubor, ALongTextGoesOutInPiecesWithEveryCharacterWhole)
+{
+    // Several megabytes of short lines with two-byte characters at every offset, written in one
+    // piece and in pieces of odd sizes, give the same bytes.
+    std::string text, ocekavano;
+    for (int i = 0; text.size() < 5'000'000; ++i) {
+        const std::string radek = std::string(static_cast<std::size_t>(i % 7), 'a') + "ř" + std::to_string(i);
+        text += radek + "\n";
+        ocekavano += std::string(static_cast<std::size_t>(i % 7), 'a') + "\xF8" + std::to_string(i) + "\r\n";
+    }
+    test::DocasnyAdresar adr;
+    soubor::ZapsatText(adr / "cely.txt", text);
+    EXPECT_TRUE(test::PrecistBajty(adr / "cely.txt") == ocekavano);
+    {
+        soubor::ZapisTextu zapis(adr / "po_kusech.txt");
+        for (std::size_t od = 0; od < text.size(); od += 333'333) {
+            std::size_t konec = std::min(text.size(), od + 333'333);
+            while (konec < text.size() && (static_cast<unsigned char>(text[konec]) & 0xC0) == 0x80)
+                ++konec;
+            zapis.Pripsat(std::string_view(text).substr(od, konec - od));
+            od = konec - 333'333;
+        }
+        zapis.Dokoncit();
+    }
+    EXPECT_TRUE(test::PrecistBajty(adr / "po_kusech.txt") == ocekavano);
+}
+
+TEST(Soubor, ACharacterWithoutACodeAfterTheFirstMegabyteKeepsThePreviousFile)
+{
+    test::DocasnyAdresar adr;
+    const std::string cil = adr / "velky.dxf";
+    soubor::ZapsatText(cil, "stary\n");
+    try {
+        soubor::ZapsatText(cil, std::string(3'000'000, 'x') + "\n北\n");
+        FAIL();
+    } catch (const Chyba& chyba) {
+        EXPECT_EQ(std::string(chyba.what()),
+                  "Soubor „" + cil + "“ nelze zapsat: Znak „北“ (U+5317) nelze zapsat v kódové stránce 1250.");
     }
     EXPECT_EQ(test::PrecistBajty(cil), "stary\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(adr.Cesta()), {}), 1);

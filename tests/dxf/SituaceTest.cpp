@@ -435,8 +435,9 @@ TEST(Situace, AFullProjectDrawsEveryPointAndEveryHouseManhole)
     auto stav = Stav(adr.Cesta(), "situace.dxf");
     for (int i = 1; i <= 5000; ++i) {
         Bod(*stav, {.Y = 1000.0 + 10 * i, .X = 5000}, {.StaniceniPresne = 10.0 * i, .Delka = 10, .SmerStupne = 90});
-        Pripojka(*stav, {.Y = 1005.0 + 10 * i, .X = 5000, .YDS = 1005.0 + 10 * i, .XDS = 5010},
-                 {.Staniceni = 10.0 * i + 5});
+        // Spread over the 4999 sections between the first and the last point.
+        const double s = 10 + (i - 0.5) * 9.998;
+        Pripojka(*stav, {.Y = 1000 + s, .X = 5000, .YDS = 1000 + s, .XDS = 5010}, {.Staniceni = s});
     }
     VytvoritSituaci(*stav);
     const auto entity = test::EntitySouboru(adr / "situace.dxf");
