@@ -69,24 +69,34 @@ TCislo CisloF(double hodnota, int sirka, int desetin)
     desetin = std::clamp(desetin, 0, NejviceDesetin);
     TCislo cislo;
     char* const zacatek = cislo.znaky_;
-    char* konec = zacatek;
+    std::size_t delka;
     if (const auto r = RychleZaokrouhlit(hodnota, desetin)) {
+        // Digits from the right: the decimals, the point, the whole part, the sign.
+        char cislice[48];
+        char* const konec = cislice + sizeof cislice;
+        char* z = konec;
+        auto zbyva = static_cast<std::uint64_t>(*r);
+        for (int k = 0; k < desetin; ++k, zbyva /= 10)
+            *--z = static_cast<char>('0' + zbyva % 10);
+        if (desetin > 0)
+            *--z = '.';
+        do {
+            *--z = static_cast<char>('0' + zbyva % 10);
+            zbyva /= 10;
+        } while (zbyva != 0);
         if (std::signbit(hodnota))
-            *konec++ = '-';
-        const auto jednotky = static_cast<std::int64_t>(MocninyDeseti[desetin]);
-        konec = std::to_chars(konec, zacatek + sizeof cislo.znaky_, *r / jednotky).ptr;
-        if (desetin > 0) {
-            *konec++ = '.';
-            std::int64_t zlomek = *r % jednotky;
-            for (int k = desetin - 1; k >= 0; --k, zlomek /= 10)
-                konec[k] = static_cast<char>('0' + zlomek % 10);
-            konec += desetin;
-        }
-    } else {
-        konec = std::to_chars(zacatek, zacatek + sizeof cislo.znaky_ - NejvetsiSirka, hodnota,
-                              std::chars_format::fixed, desetin).ptr;
+            *--z = '-';
+        delka = static_cast<std::size_t>(konec - z);
+        const auto siroko = static_cast<std::size_t>(std::clamp(sirka, 0, NejvetsiSirka));
+        const std::size_t mezer = siroko > delka ? siroko - delka : 0;
+        std::memset(zacatek, ' ', mezer);
+        std::memcpy(zacatek + mezer, z, delka);
+        cislo.delka_ = mezer + delka;
+        return cislo;
     }
-    cislo.delka_ = Zarovnat(zacatek, static_cast<std::size_t>(konec - zacatek), sirka);
+    delka = static_cast<std::size_t>(std::to_chars(zacatek, zacatek + sizeof cislo.znaky_ - NejvetsiSirka, hodnota,
+                                                   std::chars_format::fixed, desetin).ptr - zacatek);
+    cislo.delka_ = Zarovnat(zacatek, delka, sirka);
     return cislo;
 }
 

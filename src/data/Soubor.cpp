@@ -3,7 +3,9 @@
 #include "data/Chyba.h"
 #include "data/Kodovani.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -191,8 +193,27 @@ namespace {
 
 /// The buffer goes out when it holds this much; it has room for that and for a piece of text of
 /// the same size converted with every line end doubled.
-constexpr std::size_t Davka = 1 << 20;
+constexpr std::size_t Davka = 1 << 18;
 constexpr std::size_t VelikostBufferu = 3 * Davka;
+
+/// The length of a start of `radek`, in whole words of eight bytes, that holds only ASCII
+/// without CR and LF and can be copied as it stands.
+std::size_t DelkaCistehoAscii(std::string_view radek)
+{
+    constexpr std::uint64_t Jednicky = 0x0101010101010101u, Horni = 0x8080808080808080u;
+    const auto maBajt = [](std::uint64_t w, unsigned char b) {
+        const std::uint64_t x = w ^ (Jednicky * b);
+        return ((x - Jednicky) & ~x & Horni) != 0;
+    };
+    std::size_t i = 0;
+    for (; i + 8 <= radek.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, radek.data() + i, 8);
+        if ((w & Horni) != 0 || maBajt(w, '\r') || maBajt(w, '\n'))
+            break;
+    }
+    return i;
+}
 
 /// The longest piece of `text` of at most `n` bytes that ends between two UTF-8 characters.
 std::size_t DelkaKusu(std::string_view text, std::size_t n)
@@ -234,6 +255,38 @@ void ZapisTextu::Pripsat(std::string_view utf8)
     }
 }
 
+void ZapisTextu::PripsatRadek(std::string_view radek)
+{
+    if (vBufferu_ + radek.size() + 2 <= VelikostBufferu) {
+        // ASCII is the same in code page 1250: it is copied as it goes, until a character that is
+        // not ASCII sends the line the general way.
+        char* const zacatek = buffer_.get() + vBufferu_;
+        const std::size_t hotovo = DelkaCistehoAscii(radek);
+        std::memcpy(zacatek, radek.data(), hotovo);
+        char* cil = zacatek + hotovo;
+        bool ascii = true;
+        for (const char c : radek.substr(hotovo)) {
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                ascii = false;
+                break;
+            }
+            *cil++ = c == '\r' || c == '\n' ? ' ' : c;
+        }
+        if (ascii) {
+            *cil++ = '\r';
+            *cil++ = '\n';
+            vBufferu_ += static_cast<std::size_t>(cil - zacatek);
+            if (vBufferu_ >= Davka)
+                Vyprazdnit();
+            return;
+        }
+    }
+    std::string bezZalomeni(radek);
+    std::replace_if(bezZalomeni.begin(), bezZalomeni.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    Pripsat(bezZalomeni);
+    Pripsat("\n");
+}
+
 void ZapisTextu::Vyprazdnit()
 {
     if (fd_ < 0 && docasny_.empty()) {
@@ -251,6 +304,8 @@ void ZapisTextu::Vyprazdnit()
         docasny_ = docasny;
     }
     ZapsatVse(fd_, std::string_view(buffer_.get(), vBufferu_), zapsano_, cesta_);
+    // The disk starts on this part while the text goes on, so the sync at the end waits for little.
+    ::sync_file_range(fd_, static_cast<off_t>(zapsano_), static_cast<off_t>(vBufferu_), SYNC_FILE_RANGE_WRITE);
     zapsano_ += vBufferu_;
     vBufferu_ = 0;
 }

@@ -42,6 +42,9 @@ public:
     ZapisTextu& operator=(const ZapisTextu&) = delete;
 
     void Pripsat(std::string_view utf8);
+    /// One line and its line end; a CR or LF inside the line becomes a blank, so that the line
+    /// stays one. The writers of millions of short lines use it.
+    void PripsatRadek(std::string_view radek);
     void Dokoncit();
 
 private:

@@ -5,31 +5,21 @@
 
 namespace lineon {
 
-namespace {
-
-constexpr std::size_t DavkaDoSouboru = 1 << 20;
-
-} // namespace
-
-DxfZapis::DxfZapis(const std::string& cesta) : soubor_(std::make_unique<soubor::ZapisTextu>(cesta))
-{
-    text_.reserve(DavkaDoSouboru + DavkaDoSouboru / 8);
-}
+DxfZapis::DxfZapis(const std::string& cesta) : soubor_(std::make_unique<soubor::ZapisTextu>(cesta)) {}
 
 void DxfZapis::DxfRadek(std::string_view text)
 {
     // A value is one line of the file: a line break inside a text (a label read from a file with
     // stray carriage returns) would cut the pair of lines apart, so it becomes a blank.
+    if (soubor_) {
+        soubor_->PripsatRadek(text);
+        return;
+    }
     const std::size_t zacatek = text_.size();
     text_ += text;
-    if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }))
-        std::replace_if(text_.begin() + static_cast<std::ptrdiff_t>(zacatek), text_.end(),
-                        [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(text_.begin() + static_cast<std::ptrdiff_t>(zacatek), text_.end(),
+                    [](char c) { return c == '\r' || c == '\n'; }, ' ');
     text_ += '\n';
-    if (soubor_ && text_.size() >= DavkaDoSouboru) {
-        soubor_->Pripsat(text_);
-        text_.clear();
-    }
 }
 
 void DxfZapis::Skupina(int kod, std::string_view hodnota)
@@ -52,11 +42,8 @@ void DxfZapis::HolaSkupina(int kod, std::string_view hodnota)
 
 void DxfZapis::Dokoncit()
 {
-    if (!soubor_)
-        return;
-    soubor_->Pripsat(text_);
-    text_.clear();
-    soubor_->Dokoncit();
+    if (soubor_)
+        soubor_->Dokoncit();
 }
 
 } // namespace lineon

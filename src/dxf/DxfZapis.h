@@ -8,9 +8,9 @@
 
 namespace lineon {
 
-/// The tag writer of a DXF file: every item is a group-code line and a value line. The text is
-/// built with "\n" line ends; a writer given a file hands it to the file layer a megabyte at a
-/// time, which writes it as code page 1250 with CR LF; a writer without one keeps it all.
+/// The tag writer of a DXF file: every item is a group-code line and a value line. A writer given
+/// a file hands every line to the file layer, which writes it as code page 1250 with CR LF; a
+/// writer without one keeps the text with "\n" line ends.
 class DxfZapis {
 public:
     DxfZapis() = default;
