@@ -43,7 +43,8 @@ std::optional<std::int64_t> RychleZaokrouhlit(double hodnota, int desetin)
     if (!(p < Mez))
         return std::nullopt;
     const double zbytek = std::fma(a, nasobek, -p); // a · 10^d = p + zbytek exactly
-    double r = std::nearbyint(p);
+    // Adding 2^52 leaves no bits below the units, so the sum rounds p half to even.
+    double r = (p + Mez) - Mez;
     const double odchylka = p - r; // exact: p and r lie within half a unit of each other
     if (std::fabs(odchylka) == 0.5 && zbytek != 0)
         r = zbytek > 0 ? std::ceil(p) : std::floor(p);
