@@ -29,7 +29,7 @@ void ZapsatText(const std::string& cesta, std::string_view utf8);
 
 /// A text file written piece by piece: text whose lines end with "\n" is converted to code page
 /// 1250 with CR LF into one buffer, which goes out to a temporary file in the target's directory
-/// whenever it holds about a megabyte; `Dokoncit` writes the rest and renames the temporary file
+/// whenever it holds a quarter of a megabyte; `Dokoncit` writes the rest and renames the temporary file
 /// over the target. The temporary file is created with the first buffer that goes out, so a text
 /// shorter than that is checked whole before any file is touched. A writer that ends without
 /// `Dokoncit` (a failure, an exception of its caller) removes its temporary file, so the previous
