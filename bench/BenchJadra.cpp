@@ -198,10 +198,18 @@ void BM_SeraditPodleZDna(benchmark::State& state)
 }
 BENCHMARK(BM_SeraditPodleZDna)->Unit(benchmark::kMillisecond);
 
-/// The three outputs of `compute` of the sewer, as a list of paths.
-std::vector<std::string> VystupyCompute(const std::string& adresar)
+/// The three outputs of `compute` in the data directory, as a list of paths.
+std::vector<std::string> VystupyCompute()
 {
-    return {adresar + "podprof.csv", adresar + "situace.dxf", adresar + "podprof.dxf"};
+    return {Data() / "podprof.csv", Data() / "situace.dxf", Data() / "podprof.dxf"};
+}
+
+/// The outputs of `compute` of the sewer, computed for a baseline to measure against.
+std::vector<std::string> VystupyStoky()
+{
+    std::ostringstream vystup, chyby;
+    cli::PrikazCompute({Data() / "stoka.csv", "--out", Data().Cesta()}, vystup, chyby);
+    return VystupyCompute();
 }
 
 /// `lineon-cli compute` in this process: opening, the calculation and the three outputs.
@@ -216,7 +224,7 @@ void BM_Compute(benchmark::State& state)
             state.SkipWithError(chyby.str().c_str());
     }
     std::uintmax_t bajty = 0;
-    for (const std::string& cesta : VystupyCompute(Data().Cesta()))
+    for (const std::string& cesta : VystupyCompute())
         if (std::filesystem::exists(cesta))
             bajty += std::filesystem::file_size(cesta);
     state.counters["bajty"] = static_cast<double>(bajty);
@@ -252,12 +260,8 @@ BENCHMARK(BM_ComputeProces)->Unit(benchmark::kMillisecond);
 void BM_ZakladZapisu(benchmark::State& state)
 {
     const bool trvale = state.range(0) == 1;
-    {
-        std::ostringstream vystup, chyby;
-        cli::PrikazCompute({Data() / "stoka.csv", "--out", Data().Cesta()}, vystup, chyby);
-    }
     std::size_t bajty = 0;
-    for (const std::string& cesta : VystupyCompute(Data().Cesta()))
+    for (const std::string& cesta : VystupyStoky())
         bajty += static_cast<std::size_t>(std::filesystem::file_size(cesta));
     const std::string obsah(bajty, 'x');
     const std::string docasny = Data() / "zaklad.tmp", cil = Data() / "zaklad.dxf";
@@ -276,12 +280,8 @@ BENCHMARK(BM_ZakladZapisu)->ArgName("fsync")->Arg(0)->Arg(1)->Unit(benchmark::kM
 /// synced and renamed.
 void BM_ZakladRadku(benchmark::State& state)
 {
-    {
-        std::ostringstream vystup, chyby;
-        cli::PrikazCompute({Data() / "stoka.csv", "--out", Data().Cesta()}, vystup, chyby);
-    }
     std::vector<std::string> radky;
-    for (const std::string& cesta : VystupyCompute(Data().Cesta())) {
+    for (const std::string& cesta : VystupyStoky()) {
         const auto obsah = soubor::PrecistRadky(cesta);
         radky.insert(radky.end(), obsah.begin(), obsah.end());
     }

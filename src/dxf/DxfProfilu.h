@@ -11,8 +11,8 @@ namespace lineon {
 struct TStav;
 
 /// The writer of the longitudinal profile. The drawing calls `DxfHlavicka`, `DxfRozsah`,
-/// `DxfTabulky`, then any entities, then `DxfKonec`, which writes the file `AdresarProjektu` +
-/// `SouborProfilu` as a whole. Layers are indices into the operation's list (`VrstvaCaryProfilu`,
+/// `DxfTabulky`, then any entities, then `DxfKonec`, which puts the file `AdresarProjektu` +
+/// `SouborProfilu` in place (the lines go out as they are written). Layers are indices into the operation's list (`VrstvaCaryProfilu`,
 /// `VrstvaTextuProfilu`, `VrstvaCislaProfilu`). Each entity reaches the file only with "do DXF"
 /// (`profdxfcheck`) and is added to the preview list `SeznamKresby` with "na obrazovku"
 /// (`profobrcheck`); both are read at each call.
