@@ -31,12 +31,12 @@ QRect PosunoutNaObrazovku(QRect okno, const QRect& zahlavi, const QRect& obrazov
 QPoint MistoVedleOkna(QSize okno, const QRect& hlavni, const QRect& zahlavi, const QRect& obrazovka,
                       const std::vector<QRect>& otevrena)
 {
-    // To the right of the main window from its top down, below it from its left edge on, and
-    // beside and below every open side window.
+    // Along the right edge of the main window from its top down, along its bottom edge from its
+    // left on, and beside and below every open side window.
     std::vector<QPoint> mista;
-    for (int y = hlavni.top(); y <= std::max(hlavni.top(), obrazovka.bottom()); y += Krok)
+    for (int y = hlavni.top(); y <= hlavni.bottom(); y += Krok)
         mista.emplace_back(hlavni.right() + 1, y);
-    for (int x = hlavni.left(); x <= std::max(hlavni.left(), obrazovka.right()); x += Krok)
+    for (int x = hlavni.left(); x <= hlavni.right(); x += Krok)
         mista.emplace_back(x, hlavni.bottom() + 1);
     for (const QRect& jine : otevrena) {
         mista.emplace_back(jine.right() + 1, jine.top());
