@@ -43,21 +43,24 @@ QPoint MistoVedleOkna(QSize okno, const QRect& hlavni, const QRect& zahlavi, con
         mista.emplace_back(jine.left(), jine.bottom() + 1);
     }
 
-    // Off the screen weighs most, then the other side windows, then the main window; of equal
-    // places the first one tried is taken.
-    QPoint nejlepsi = mista.front();
+    // Off the screen weighs most, then the other side windows, then the main window.
+    std::vector<std::pair<QPoint, std::int64_t>> ceny;
     std::int64_t nejmene = std::numeric_limits<std::int64_t>::max();
     for (const QPoint& misto : mista) {
         const QRect r = PosunoutNaObrazovku(QRect(misto, okno), zahlavi, obrazovka);
         std::int64_t cena = (std::int64_t(r.width()) * r.height() - Plocha(r, obrazovka)) * 1000 + Plocha(r, hlavni);
         for (const QRect& jine : otevrena)
             cena += 4 * Plocha(r, jine);
-        if (cena < nejmene) {
-            nejmene = cena;
-            nejlepsi = r.topLeft();
-        }
+        ceny.emplace_back(r.topLeft(), cena);
+        nejmene = std::min(nejmene, cena);
     }
-    return nejlepsi;
+    // The first place tried that is hardly worse than the best: a window a few pixels too wide for
+    // the right side stays at the top of the main window rather than sliding down by its overlap.
+    const std::int64_t snese = nejmene + std::int64_t(okno.width()) * okno.height() / 100;
+    for (const auto& [misto, cena] : ceny)
+        if (cena <= snese)
+            return misto;
+    return ceny.front().first;
 }
 
 } // namespace lineon::ui

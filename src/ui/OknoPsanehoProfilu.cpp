@@ -73,9 +73,9 @@ void OknoPsanehoProfilu::Naplnit()
     const bool osa = stav_.Nastaveni.DruhSite == 3;
     tabulka_->setColumnHidden(SloupecZDna, osa);
     tabulka_->setColumnHidden(SloupecKryti, osa);
+    PrizpusobitSloupce(true);
     show();
     raise();
-    PrizpusobitSloupce();
 }
 
 void OknoPsanehoProfilu::SledovatRadky(ZmenaRadku zmena)
@@ -87,20 +87,19 @@ void OknoPsanehoProfilu::SledovatRadky(ZmenaRadku zmena)
         return;
     }
     model_->Obnovit();
-    PrizpusobitSloupce();
+    PrizpusobitSloupce(false);
 }
 
-void OknoPsanehoProfilu::PrizpusobitSloupce()
+void OknoPsanehoProfilu::PrizpusobitSloupce(bool jakoTabulka)
 {
     tabulka_->resizeColumnsToContents();
-    centralWidget()->layout()->activate();
+    // The table with its frame, its scroll bar and the margins around it, as far as the screen allows.
+    const QMargins okraje = centralWidget()->layout()->contentsMargins();
     const int tabulka = tabulka_->horizontalHeader()->length() + 2 * tabulka_->frameWidth()
-                        + (tabulka_->verticalScrollBar()->isVisible() ? tabulka_->verticalScrollBar()->width() : 0);
-    const int okraje = width() - tabulka_->width();
-    const int ramecek = frameGeometry().width() - width();
-    const int nejvic = screen()->availableGeometry().width() - ramecek;
-    const int sirka = std::min(tabulka + okraje, nejvic);
-    if (sirka > width())
+                        + tabulka_->verticalScrollBar()->sizeHint().width() + okraje.left() + okraje.right();
+    const int nejvic = screen()->availableGeometry().width() - (frameGeometry().width() - width());
+    const int sirka = std::min(tabulka, nejvic);
+    if (sirka > width() || (jakoTabulka && sirka != width()))
         resize(sirka, height());
 }
 
@@ -125,7 +124,7 @@ void OknoPsanehoProfilu::VybratFont()
         return;
     tabulka_->setFont(font);
     tabulka_->verticalHeader()->setDefaultSectionSize(tabulka_->fontMetrics().height() + 6);
-    PrizpusobitSloupce();
+    PrizpusobitSloupce(true);
 }
 
 int OknoPsanehoProfilu::Tisknout(QPrinter& tiskarna, int kopii)

@@ -55,8 +55,9 @@ private:
     void VybratFont();
     /// One print job of one page; false when the printer could not be started.
     bool VytisknoutStranku(QPrinter& tiskarna);
-    /// Every column as wide as its widest cell or heading; the window as wide as the table.
-    void PrizpusobitSloupce();
+    /// Every column as wide as its widest cell or heading. The window becomes as wide as the
+    /// table (`jakoTabulka`), or only wider when the table no longer fits it.
+    void PrizpusobitSloupce(bool jakoTabulka);
 
     TStav& stav_;
     IZpravy& zpravy_;

@@ -39,15 +39,23 @@ bool VedlejsiOkna::eventFilter(QObject* objekt, QEvent* udalost)
     auto* okno = qobject_cast<QWidget*>(objekt);
     if (!okno)
         return false;
-    if (udalost->type() == QEvent::Show) {
+    const auto typ = udalost->type();
+    if (typ == QEvent::Show) {
         // The window exists in the window system by now, but is not on the screen yet.
         if (QWindow* vlastni = okno->windowHandle())
             vlastni->setTransientParent(hlavni_.windowHandle());
         if (Obsahuje(vedle_, okno) && !Obsahuje(umistena_, okno) && hlavni_.isVisible()) {
             Umistit(*okno);
             umistena_.push_back(okno);
+            bezRamecku_.push_back(okno);
         }
-    } else if (udalost->type() == QEvent::Resize && okno->isVisible() && Obsahuje(umistena_, okno)) {
+    } else if ((typ == QEvent::Move || typ == QEvent::Resize) && okno->isVisible() && Obsahuje(bezRamecku_, okno)) {
+        if (okno->frameGeometry().size() != okno->size()) {
+            std::erase(bezRamecku_, okno);
+            Umistit(*okno);
+        }
+    } else if (typ == QEvent::Resize && okno->isVisible() && Obsahuje(umistena_, okno)) {
+        // The program made the window larger: it goes back onto the screen.
         const QRect ramecek = okno->frameGeometry();
         if (const QRect naObrazovce = PosunoutNaObrazovku(ramecek, Zahlavi(), Obrazovka()); naObrazovce != ramecek)
             okno->move(naObrazovce.topLeft());
@@ -71,12 +79,16 @@ QRect VedlejsiOkna::Obrazovka() const
 void VedlejsiOkna::Umistit(QWidget& okno)
 {
     // A window that was never shown has no frame yet; the main window's frame stands for it.
-    const QSize ramecek = hlavni_.frameGeometry().size() - hlavni_.size();
+    const bool maRamecek = okno.frameGeometry().size() != okno.size();
+    const QWidget& vzor = maRamecek ? okno : static_cast<QWidget&>(hlavni_);
+    const QPoint vlevoNahore = vzor.geometry().topLeft() - vzor.frameGeometry().topLeft();
+    const QSize ramecek = okno.size() + (vzor.frameGeometry().size() - vzor.size());
     std::vector<QRect> otevrena;
     for (const QWidget* jine : vedle_)
         if (jine != &okno && jine->isVisible())
             otevrena.push_back(jine->frameGeometry());
-    okno.move(MistoVedleOkna(okno.size() + ramecek, hlavni_.frameGeometry(), Zahlavi(), Obrazovka(), otevrena));
+    const QPoint misto = MistoVedleOkna(ramecek, hlavni_.frameGeometry(), Zahlavi(), Obrazovka(), otevrena);
+    okno.setGeometry(QRect(misto + vlevoNahore, okno.size()));
 }
 
 } // namespace lineon::ui

@@ -39,6 +39,9 @@ private:
     QMainWindow& hlavni_;
     std::vector<QWidget*> vedle_;
     std::vector<QWidget*> umistena_;
+    /// Placed before the window system gave them their frames, which the main window's frame only
+    /// stood for: placed once more when the real frame is known.
+    std::vector<QWidget*> bezRamecku_;
 };
 
 } // namespace lineon::ui
