@@ -223,6 +223,8 @@ private slots:
         QCOMPARE(test::Polozky(Okno().menuBar()->actions()), (QStringList{U("Nastavení >"), U("Font")}));
         QCOMPARE(test::Polozky(Okno().menuBar()->actions()[0]->menu()->actions()),
                  (QStringList{U("Nastavení tiskárny ..."), U("Tisk ...")}));
+        QCOMPARE(test::Pismena(Okno().menuBar()->actions()), U("nf"));
+        QCOMPARE(test::Pismena(Okno().menuBar()->actions()[0]->menu()->actions()), U("nt"));
     }
 
     void fontZDialoguAZrusenyDialogNicNemeni()

@@ -145,6 +145,9 @@ private slots:
                  (QStringList{U("!Spustit automatický převod!"), U("Převod aktuálního řádku"),
                               U("Nastavení automatického převodu dat"), U("Nastavení ručního převodu dat")}));
         QCOMPARE(Seznam().Seznam().contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(test::Pismena(Seznam().menuBar()->actions()), U("nsp"));
+        QCOMPARE(test::Pismena(Seznam().menuBar()->actions()[0]->menu()->actions()), U("ar"));
+        QCOMPARE(test::Pismena(Seznam().Seznam().actions()), U("spar"));
     }
 
     void dvojklikPrevedeZaznamDoZamerenehoRadku()
