@@ -187,6 +187,18 @@ class Kontrola:
         time.sleep(0.6)
         self.p.snimek(os.path.join(self.obrazky, nazev))
 
+    def z_hlavniho(self, nazev, *klavesy):
+        """Keys typed into the main window, then the window they open."""
+        self.p.aktivovat(self.hlavni)
+        self.p.klavesy(*klavesy)
+        return self.p.okno(nazev)
+
+    def zrusit(self, okno):
+        """Escape in a window, which closes it."""
+        self.p.aktivovat(okno)
+        self.p.klavesy("Escape")
+        self.p.zmizi(okno)
+
     def otevrit_soubor(self, nazev_dialogu, cesta):
         dialog = self.p.okno(nazev_dialogu)
         self.p.aktivovat(dialog)
@@ -239,15 +251,12 @@ class Kontrola:
                 print("(the screen has no room for the manual conversion beside the coordinate list)")
 
             # The outputs dialog ("Nastavení", "Nastavení"): the written profile goes on screen too.
-            p.aktivovat(self.hlavni)
-            p.klavesy("alt+n", "n")
-            nastaveni = p.okno("^Nastaven.+$")
+            nastaveni = self.z_hlavniho("^Nastaven.+$", "alt+n", "n")
             self.vedle(nastaveni, "the outputs dialog")
             # From the tab bar to "na obrazovku" of "Psaný podélný profil".
             p.klavesy(*(["Tab"] * 10), "space")
             self.obrazek("plocha-nastaveni.png")
-            p.klavesy("Escape")
-            p.zmizi(nastaveni)
+            self.zrusit(nastaveni)
             postranni = [seznam, rucni, automaticky]
 
             # F9: the written profile and the comparison-plane dialog.
@@ -274,33 +283,22 @@ class Kontrola:
             postranni += [nahled]
 
             # Every side window but the plane dialog, with the outputs dialog open again.
-            p.aktivovat(self.hlavni)
-            p.klavesy("alt+n", "n")
-            nastaveni = p.okno("^Nastaven.+$")
+            nastaveni = self.z_hlavniho("^Nastaven.+$", "alt+n", "n")
             self.obrazek("plocha-vsechna-okna.png")
-            p.klavesy("Escape")
-            p.zmizi(nastaveni)
+            self.zrusit(nastaveni)
 
             # A file dialog opens above the side windows.
-            p.aktivovat(self.hlavni)
-            p.klavesy("ctrl+shift+s")
-            ulozit = p.okno("^Ulo.+jako$")
+            ulozit = self.z_hlavniho("^Ulo.+jako$", "ctrl+shift+s")
             self.over(True, "Ctrl+Shift+S opens the save dialog")
             self.nahore(ulozit, postranni, "the save dialog")
             self.obrazek("plocha-ulozit-jako.png")
-            p.aktivovat(ulozit)
-            p.klavesy("Escape")
-            p.zmizi(ulozit)
+            self.zrusit(ulozit)
 
             # The row commands on the focused point table; a message box above the side windows.
-            p.aktivovat(self.hlavni)
-            p.klavesy("Delete")
-            otazka = p.okno("^Lineon 2.11$")
+            otazka = self.z_hlavniho("^Lineon 2.11$", "Delete")
             self.over(True, "Delete asks before a row with data goes")
             self.nahore(otazka, postranni, "a message box")
-            p.aktivovat(otazka)
-            p.klavesy("Escape")
-            p.zmizi(otazka)
+            self.zrusit(otazka)
             p.aktivovat(self.hlavni)
             p.klavesy("Insert", "Delete")
             time.sleep(1.0)
@@ -308,14 +306,10 @@ class Kontrola:
             p.klavesy("ctrl+c", "Down", "ctrl+v")
             otazka = p.okno("^Lineon 2.11$")
             self.over(True, "Ctrl+C and Ctrl+V paste the row, asking first")
-            p.aktivovat(otazka)
-            p.klavesy("Escape")
-            p.zmizi(otazka)
+            self.zrusit(otazka)
 
             # The point dialog: no close box, the side windows stay usable, Escape cancels.
-            p.aktivovat(self.hlavni)
-            p.klavesy("Up", "Return")
-            dialog = p.okno("^Z.+znam .+ 1$")
+            dialog = self.z_hlavniho("^Z.+znam .+ 1$", "Up", "Return")
             self.over("CLOSE" not in p.prop("-id", str(dialog), "_NET_WM_ALLOWED_ACTIONS"),
                       "the point dialog has no close box")
             self.over(str(hex(self.hlavni)) in p.prop("-id", str(dialog), "WM_TRANSIENT_FOR"),
@@ -330,9 +324,7 @@ class Kontrola:
             self.over(ImageChops.difference(pred.convert("RGB"), po.convert("RGB")).getbbox() is not None,
                       "the manual conversion takes a key while the point dialog is open")
             self.obrazek("plocha-dialog-bodu.png")
-            p.aktivovat(dialog)
-            p.klavesy("Escape")
-            p.zmizi(dialog)
+            self.zrusit(dialog)
             self.over(True, "Escape cancels the point dialog")
 
             # A place the user chose holds when the window opens again.
