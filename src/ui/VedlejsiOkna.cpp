@@ -47,20 +47,31 @@ bool VedlejsiOkna::eventFilter(QObject* objekt, QEvent* udalost)
         if (Obsahuje(vedle_, okno) && !Obsahuje(umistena_, okno) && hlavni_.isVisible()) {
             Umistit(*okno);
             umistena_.push_back(okno);
-            bezRamecku_.push_back(okno);
-        }
-    } else if ((typ == QEvent::Move || typ == QEvent::Resize) && okno->isVisible() && Obsahuje(bezRamecku_, okno)) {
-        if (okno->frameGeometry().size() != okno->size()) {
-            std::erase(bezRamecku_, okno);
-            Umistit(*okno);
         }
     } else if (typ == QEvent::Resize && okno->isVisible() && Obsahuje(umistena_, okno)) {
         // The program made the window larger: it goes back onto the screen.
-        const QRect ramecek = okno->frameGeometry();
+        const QRect ramecek = Ramecek(*okno);
         if (const QRect naObrazovce = PosunoutNaObrazovku(ramecek, Zahlavi(), Obrazovka()); naObrazovce != ramecek)
-            okno->move(naObrazovce.topLeft());
+            Presunout(*okno, naObrazovce.topLeft());
     }
     return false;
+}
+
+QRect VedlejsiOkna::Ramecek(const QWidget& okno) const
+{
+    // Where the window system has not told the frame (never shown, or not at all), the main
+    // window's frame stands for it.
+    if (okno.frameGeometry().size() != okno.size())
+        return okno.frameGeometry();
+    const QRect hlavni = hlavni_.frameGeometry();
+    const QRect klient = hlavni_.geometry();
+    return okno.geometry().adjusted(hlavni.left() - klient.left(), hlavni.top() - klient.top(),
+                                    hlavni.right() - klient.right(), hlavni.bottom() - klient.bottom());
+}
+
+void VedlejsiOkna::Presunout(QWidget& okno, QPoint ramecek)
+{
+    okno.setGeometry(okno.geometry().translated(ramecek - Ramecek(okno).topLeft()));
 }
 
 QRect VedlejsiOkna::Zahlavi() const
@@ -78,17 +89,11 @@ QRect VedlejsiOkna::Obrazovka() const
 
 void VedlejsiOkna::Umistit(QWidget& okno)
 {
-    // A window that was never shown has no frame yet; the main window's frame stands for it.
-    const bool maRamecek = okno.frameGeometry().size() != okno.size();
-    const QWidget& vzor = maRamecek ? okno : static_cast<QWidget&>(hlavni_);
-    const QPoint vlevoNahore = vzor.geometry().topLeft() - vzor.frameGeometry().topLeft();
-    const QSize ramecek = okno.size() + (vzor.frameGeometry().size() - vzor.size());
     std::vector<QRect> otevrena;
     for (const QWidget* jine : vedle_)
         if (jine != &okno && jine->isVisible())
-            otevrena.push_back(jine->frameGeometry());
-    const QPoint misto = MistoVedleOkna(ramecek, hlavni_.frameGeometry(), Zahlavi(), Obrazovka(), otevrena);
-    okno.setGeometry(QRect(misto + vlevoNahore, okno.size()));
+            otevrena.push_back(Ramecek(*jine));
+    Presunout(okno, MistoVedleOkna(Ramecek(okno).size(), hlavni_.frameGeometry(), Zahlavi(), Obrazovka(), otevrena));
 }
 
 } // namespace lineon::ui

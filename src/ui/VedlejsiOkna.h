@@ -33,15 +33,16 @@ private:
     /// The caption and menu bar of the main window, with its frame, on the screen.
     QRect Zahlavi() const;
     QRect Obrazovka() const;
+    /// The window with its frame on the screen.
+    QRect Ramecek(const QWidget& okno) const;
+    /// Moves the window's frame to a place.
+    void Presunout(QWidget& okno, QPoint ramecek);
     /// Puts a side window beside the main window, clear of the other open side windows.
     void Umistit(QWidget& okno);
 
     QMainWindow& hlavni_;
     std::vector<QWidget*> vedle_;
     std::vector<QWidget*> umistena_;
-    /// Placed before the window system gave them their frames, which the main window's frame only
-    /// stood for: placed once more when the real frame is known.
-    std::vector<QWidget*> bezRamecku_;
 };
 
 } // namespace lineon::ui
