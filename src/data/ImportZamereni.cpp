@@ -45,7 +45,7 @@ std::optional<double> Cislo(const std::string& text)
 
 /// The record of a line before the number test; `CisloBodu` of the second layout is the number
 /// the record will get.
-TZamerenyBod PrecistZaznam(const std::string& radek, TypZamereni typ, int j)
+TZamerenyBod PrecistZaznam(std::string_view radek, TypZamereni typ, int j)
 {
     TZamerenyBod bod;
     if (typ == TypZamereni::Textovy) {
@@ -93,78 +93,100 @@ TPolozka DalsiPolozka(std::string_view text)
     return { std::string(text.substr(zacatek, konec - zacatek)), std::string(text.substr(zbytek)) };
 }
 
-namespace {
-
-/// The warning about lines left out: "řádek 3 obsahuje …" or "řádky 3, 7, 9 obsahují …" (the
-/// first ten and a count of the rest).
-std::string PopisRadku(const std::vector<std::size_t>& radky)
+bool SestaveniSeznamu::Radek(std::string_view radek, std::size_t cislo)
 {
-    constexpr std::size_t Nejvic = 10;
-    const bool jeden = radky.size() == 1;
-    std::string text = jeden ? "řádek " : "řádky ";
-    for (std::size_t i = 0; i < std::min(radky.size(), Nejvic); ++i)
-        text += (i ? ", " : "") + std::to_string(radky[i]);
-    if (radky.size() > Nejvic)
-        text += " a " + std::to_string(radky.size() - Nejvic) + " dalších";
-    return text + (jeden ? " obsahuje bajt, který v kódové stránce 1250 neoznačuje žádný znak; řádek byl vynechán."
-                         : " obsahují bajty, které v kódové stránce 1250 neoznačují žádný znak; tyto řádky byly "
-                           "vynechány.");
-}
-
-} // namespace
-
-TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, TypZamereni typ, IZpravy& zpravy)
-{
-    TSeznamSouradnic seznam;
-    int j = 1;
-    for (std::size_t r = 0; r < radky.size(); ++r) {
-        TZamerenyBod bod = PrecistZaznam(radky[r], typ, j);
-        const auto y = Cislo(bod.YText);
-        const auto x = Cislo(bod.XText);
-        if (!y || !x)
-            continue;
-        if (seznam.PocetZamerenychBodu() == TSeznamSouradnic::Kapacita) {
-            zpravy.Oznamit(DruhZpravy::Varovani,
-                "Seznam souřadnic pojme nejvýše " + std::to_string(TSeznamSouradnic::Kapacita)
-                    + " bodů; import skončil na řádku " + std::to_string(r + 1)
-                    + " souboru a další body nebyly načteny.");
-            break;
-        }
-        bod.Y = *y;
-        bod.X = *x;
-        if (const auto z = Cislo(bod.ZText)) {
-            bod.Z = *z;
-        } else {
-            bod.Kod = bod.ZText;
-            bod.ZText = "0.000";
-            bod.Z = 0;
-        }
-        std::replace(bod.Kod.begin(), bod.Kod.end(), '*', ' ');
-        std::erase(bod.Kod, ' ');
-        seznam.Body.push_back(std::move(bod));
-        ++j;
+    TZamerenyBod bod = PrecistZaznam(radek, typ_, seznam_.PocetZamerenychBodu() + 1);
+    const auto y = Cislo(bod.YText);
+    const auto x = Cislo(bod.XText);
+    if (!y || !x) {
+        // Header and comment lines fall out here; empty lines say nothing.
+        if (!Orezat(radek).empty())
+            bezSouradnic_.Pridat(cislo);
+        return true;
     }
-    return seznam;
+    if (seznam_.PocetZamerenychBodu() == TSeznamSouradnic::Kapacita) {
+        Plny(cislo);
+        return false;
+    }
+    bod.Y = *y;
+    bod.X = *x;
+    if (const auto z = Cislo(bod.ZText)) {
+        bod.Z = *z;
+    } else {
+        bod.Kod = bod.ZText;
+        bod.ZText = "0.000";
+        bod.Z = 0;
+    }
+    std::replace(bod.Kod.begin(), bod.Kod.end(), '*', ' ');
+    std::erase(bod.Kod, ' ');
+    seznam_.Body.push_back(std::move(bod));
+    return true;
 }
 
-void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy)
+void SestaveniSeznamu::Vadny(const soubor::TRadekSouboru& radek)
+{
+    switch (radek.Vada->Druh) {
+    case soubor::TVadaRadku::Druh::Bajt: sBajtem_.Pridat(radek.Cislo); break;
+    case soubor::TVadaRadku::Druh::Znak: seZnakem_.Pridat(radek.Cislo, " („" + radek.Vada->Co + "“)"); break;
+    case soubor::TVadaRadku::Druh::NeniUtf8: neniUtf8_.Pridat(radek.Cislo); break;
+    }
+}
+
+bool SestaveniSeznamu::MaZpravu() const
+{
+    return seznam_.PocetZamerenychBodu() == 0 || !bezSouradnic_.Prazdne() || !sBajtem_.Prazdne()
+           || !seZnakem_.Prazdne() || !neniUtf8_.Prazdne() || plnyOdRadku_ != 0;
+}
+
+std::string SestaveniSeznamu::Zprava(const std::string& cesta, std::size_t radku) const
+{
+    const auto bodu = static_cast<std::size_t>(seznam_.PocetZamerenychBodu());
+    std::string text = "Soubor „" + cesta + "“: " + Nacteno(bodu) + " " + PocetSlovy(bodu, "bod", "body", "bodů") + " "
+                       + ZRadku(radku);
+    const auto pridat = [&text](const VybraneRadky& radky, const char* jake) {
+        if (!radky.Prazdne())
+            text += std::string("; vynechané řádky ") + jake + ": " + radky.Text();
+    };
+    // Without one point every line was left out; the count says it.
+    if (bodu > 0)
+        pridat(bezSouradnic_, "bez dvou číselných souřadnic");
+    pridat(sBajtem_, "s bajtem, který v kódové stránce 1250 neoznačuje žádný znak");
+    pridat(seZnakem_, "se znakem, který kódová stránka 1250 nemá");
+    pridat(neniUtf8_, "s textem, který není v kódování UTF-8");
+    if (plnyOdRadku_ != 0)
+        text += "; seznam souřadnic pojme nejvýše " + std::to_string(TSeznamSouradnic::Kapacita)
+                + " bodů, řádky od " + std::to_string(plnyOdRadku_) + " dál nebyly čteny";
+    return text + (bodu == 0 ? "; jiný typ souboru?" : ".");
+}
+
+bool Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy)
 {
     // The directory is kept in the settings file, so it must fit one line in code page 1250.
     const std::string adresar = AdresarSouboru(cesta);
     if (!VadaNazvuSouboru(adresar))
         stav.Nastaveni.AdresarProjektu = adresar;
-    // A line with a byte that names no character in code page 1250 (a heading written in another
-    // code page, say) is left out like any other line without coordinates, but not silently.
-    std::vector<std::string> radky;
-    std::vector<std::size_t> vynechane;
-    for (auto& radek : soubor::PrecistRadkyPoJednom(cesta)) {
-        if (!radek)
-            vynechane.push_back(radky.size() + 1);
-        radky.push_back(radek.value_or(""));
+    soubor::CteniRadku cteni(cesta);
+    SestaveniSeznamu sestaveni(typ);
+    soubor::TRadekSouboru radek;
+    while (cteni.Dalsi(radek)) {
+        // A line with a byte that names no character in code page 1250 (a heading written in
+        // another code page, say) is left out like any other line without coordinates.
+        if (radek.Vada) {
+            sestaveni.Vadny(radek);
+        } else if (!sestaveni.Radek(radek.Text, radek.Cislo)) {
+            // Lines beyond what the list can hold are counted, not kept.
+            cteni.PreskocitZbytek();
+            break;
+        }
     }
-    stav.SeznamSouradnic = NacistSeznamSouradnic(radky, typ, zpravy);
-    if (!vynechane.empty())
-        zpravy.Oznamit(DruhZpravy::Varovani, "Soubor „" + cesta + "“: " + PopisRadku(vynechane));
+    const bool nacteno = sestaveni.Seznam().PocetZamerenychBodu() > 0;
+    if (nacteno && cteni.Utf8())
+        zpravy.Oznamit(DruhZpravy::Informace, soubor::ZpravaOUtf8(cesta));
+    if (sestaveni.MaZpravu())
+        zpravy.Oznamit(DruhZpravy::Varovani, sestaveni.Zprava(cesta, cteni.PocetRadku()));
+    if (nacteno)
+        stav.SeznamSouradnic = sestaveni.VzitSeznam();
+    return nacteno;
 }
 
 } // namespace lineon

@@ -68,8 +68,7 @@ bool Otevrit(TStav& stav, IZpravy& zpravy, const KrokUlozeni& ulozit, const Dial
     const auto volba = dialog("");
     if (!volba)
         return false;
-    OtevritProjekt(stav, volba->Cesta, volba->Format);
-    return true;
+    return OtevritProjekt(stav, volba->Cesta, volba->Format, zpravy);
 }
 
 bool Ulozit(TStav& stav, const KrokUlozeni& ulozitJako)

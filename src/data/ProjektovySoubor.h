@@ -2,6 +2,7 @@
 
 #include "data/Projekt.h"
 #include "data/Stav.h"
+#include "data/Zpravy.h"
 
 #include <string>
 
@@ -28,11 +29,15 @@ void OveritNazevProjektu(const std::string& cesta);
 /// replaces the project (`Dno` from "Ano", a zero diameter becomes `PrumerPriImportu` while
 /// `CheckBox1` is on), `Zmeneno` false, `SouborProjektu` the path, `AdresarProjektu` its
 /// directory. A file that cannot be read, a line-format file that ends inside a record, a number
-/// field that is not a number or more than 5000 rows throw Chyba naming the file and the line,
-/// and the project stays as it was.
-void OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format);
+/// field that is not a number, a connection row among the points (the "#" line missing) or more
+/// than 5000 rows throw Chyba naming the file and the line, and the project stays as it was.
+/// A file read as UTF-8 is told as an information; a file with incomplete lines, or without one
+/// complete row that holds data, gets one warning with the counts. Such a file yields nothing: the
+/// project stays as it was and the result is false.
+bool OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format, IZpravy& zpravy);
 
 /// Writes the project's tables in the format (through a temporary file renamed over the target).
+/// A name the program could not open again is refused first, as `OveritNazevProjektu` does.
 /// A text that the format would read back as something else (a ";" in the table format, a point
 /// label "#" in the line format, a line break in either) throws Chyba naming the file, the row and
 /// the text, and nothing is written.

@@ -24,10 +24,10 @@ namespace {
 void OveritVelikostListu(const KresbaProfilu& k, const RamProfilu& ram, int delkoveMeritko)
 {
     if (k.E() > NejdelsiLinieProfilu)
-        throw Chyba("Podélný profil nelze nakreslit: linie je dlouhá " + cisla::FormatF(k.E(), 0, 2)
+        throw ChybaVypoctu("Podélný profil nelze nakreslit: linie je dlouhá " + cisla::FormatF(k.E(), 0, 2)
                     + " m, profil se kreslí pro linii nejvýše 100 km.");
     if (const int a4 = ram.PocetA4(); a4 > NejvicA4Profilu)
-        throw Chyba("Podélný profil nelze nakreslit: list by měl v délkovém měřítku 1:"
+        throw ChybaVypoctu("Podélný profil nelze nakreslit: list by měl v délkovém měřítku 1:"
                     + std::to_string(delkoveMeritko) + " šířku " + std::to_string(a4) + " A4, nejvýše "
                     + std::to_string(NejvicA4Profilu) + " A4.");
 }

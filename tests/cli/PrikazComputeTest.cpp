@@ -2,6 +2,7 @@
 
 #include "cli/Cli.h"
 #include "data/ProjektovySoubor.h"
+#include "data/CteniRadku.h"
 #include "data/Soubor.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,7 @@ TEST(PrikazCompute, TheLineFormatIsChosenByNameOrByOption)
 {
     DocasnyAdresar adresar;
     TStav stav;
-    OtevritProjekt(stav, Priklad(), FormatProjektu::Tabulka);
+    test::Otevrit(stav, Priklad(), FormatProjektu::Tabulka);
     ZapsatProjekt(stav.Projekt, adresar / "stoka.dat", FormatProjektu::Radky);
     ZapsatProjekt(stav.Projekt, adresar / "radky.txt", FormatProjektu::Radky);
 
@@ -110,18 +111,18 @@ TEST(PrikazCompute, TheOptionsFileChoosesTheOutputs)
 TEST(PrikazCompute, AStoppedCalculationWritesNothing)
 {
     DocasnyAdresar adresar;
-    ZapsatBajty(adresar / "jeden.csv", "Š1;744210.350;1043785.620;244.120;246.853;0.000;0.000;400;Ano;\r\n#\r\n");
+    ZapsatBajty(adresar / "jeden.csv", "\x8a\x31;744210.350;1043785.620;244.120;246.853;0.000;0.000;400;Ano;\r\n#\r\n");
     const VysledekCli vysledek = SpustitCli({"compute", adresar / "jeden.csv", "--out", (adresar / "vystup/")});
     EXPECT_EQ(vysledek.status, cli::VypocetZastaven);
-    EXPECT_EQ(vysledek.chyby, "error: Špatné vstupní údaje!\n");
+    EXPECT_EQ(vysledek.chyby, "error: Špatné vstupní údaje! - projekt má méně než 2 body.\n");
 
-    ZapsatBajty(adresar / "nula.csv", "Š1;744210.350;1043785.620;244.120;246.853;0.000;0.000;0;Ano;\r\n"
-                                      "Š2;744221.459;1043816.141;244.276;247.018;0.000;0.000;0;Ano;\r\n#\r\n");
+    ZapsatBajty(adresar / "nula.csv", "\x8a\x31;744210.350;1043785.620;244.120;246.853;0.000;0.000;0;Ano;\r\n"
+                                      "\x8a\x32;744221.459;1043816.141;244.276;247.018;0.000;0.000;0;Ano;\r\n#\r\n");
     ZapsatBajty(adresar / "volby.txt", "CheckBox1=0\n"); // rows without a diameter keep none
     const VysledekCli bezPrumeru =
         SpustitCli({"compute", adresar / "nula.csv", "--options", adresar / "volby.txt", "--out", adresar.Cesta()});
     EXPECT_EQ(bezPrumeru.status, cli::VypocetZastaven);
-    EXPECT_EQ(bezPrumeru.chyby, "error: Špatné vstupní údaje! - řádek 1\n");
+    EXPECT_EQ(bezPrumeru.chyby, "error: Špatné vstupní údaje! - řádek 1: chybí průměr potrubí.\n");
     EXPECT_FALSE(soubor::Existuje(adresar / "podprof.csv"));
 }
 

@@ -1,6 +1,7 @@
 #include "TestPomoc.h"
 
 #include "data/Chyba.h"
+#include "data/CteniRadku.h"
 #include "data/Soubor.h"
 #include "written/NadpisyPsanehoProfilu.h"
 #include "written/PsanyProfil.h"
