@@ -3,7 +3,8 @@
 
     check_dxf.py DIRECTORY
 
-Each *.dxf file must load as code page 1250 and pass ezdxf's audit without errors or fixes. Its
+Each *.dxf file must declare code page 1250 in its header, load with it (ezdxf is not told the
+encoding) and pass ezdxf's audit without errors or fixes. Its
 layer table may name one layer twice only where the format intends it ("ROVINA" of the profile),
 and may have a blank name only where the format intends it (the site plan's layer " "); ezdxf
 itself accepts both without a word, so they are checked here on the file's own tags. Every entity
@@ -65,9 +66,11 @@ def check_file(path):
     problems += check_layer_table(names)
 
     try:
-        doc = ezdxf.readfile(path, encoding=ENCODING, errors="strict")
+        doc = ezdxf.readfile(path, errors="strict")
     except (IOError, UnicodeDecodeError, ezdxf.DXFError) as error:
         return problems + [f"ezdxf cannot read it: {error}"]
+    if doc.encoding != ENCODING:
+        problems.append(f"ezdxf decodes it as {doc.encoding}, not {ENCODING}")
     auditor = doc.audit()
     problems += [f"audit error {e.code}: {e.message}" for e in auditor.errors]
     problems += [f"audit fix {e.code}: {e.message}" for e in auditor.fixes]

@@ -3,7 +3,7 @@
 
     render_dxf.py DXF PNG [--dpi N] [--light] [--window XMIN YMIN XMAX YMAX]
 
-The drawing is read as code page 1250, the encoding of our files, and drawn on the dark background
+The drawing is read in the code page its header declares (1250 in our files) and drawn on the dark background
 of a CAD program's model space, or on white with --light. --window shows only that part of the
 drawing, in the file's own coordinates (the site plan holds -Y, -X of the national grid).
 """
@@ -26,7 +26,7 @@ WIDTH_INCHES = 12
 
 
 def render(dxf_path, png_path, dpi, light, window):
-    doc = ezdxf.readfile(dxf_path, encoding="cp1250")
+    doc = ezdxf.readfile(dxf_path)
     msp = doc.modelspace()
     figure = plt.figure()
     axes = figure.add_axes([0, 0, 1, 1])

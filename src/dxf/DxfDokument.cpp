@@ -135,6 +135,10 @@ void Hlavicka(DxfZapis& zapis)
     zapis.Skupina(2, "HEADER");
     Promenna(zapis, "$ACADVER");
     zapis.Skupina(1, "AC1009");
+    // Without the code page readers take the texts for Western European (or Latin-1) and garble
+    // every Czech letter.
+    Promenna(zapis, "$DWGCODEPAGE");
+    zapis.Skupina(3, "ANSI_1250");
     Promenna(zapis, "$INSBASE");
     Bod(zapis, 10, "0.0", "0.0");
 }

@@ -14,7 +14,7 @@ struct TVrstva {
     int Barva;
 };
 
-/// Start of the header: the version and the insertion base.
+/// Start of the header: the version, the code page of the texts and the insertion base.
 void Hlavicka(DxfZapis& zapis);
 
 /// Extents and limits; (x1, y1) and (x2, y2) are written negated, so the caller passes the larger

@@ -26,6 +26,7 @@ void Poloha(DxfZapis& zapis, double x, double y, int sirka)
 /// The alignment, and after a non-zero one the alignment point, which is the insertion point itself.
 void Zarovnani(DxfZapis& zapis, int zarovnani, double x, double y)
 {
+    zarovnani = ZarovnaniVBode(zarovnani);
     zapis.HolaSkupina(72, std::to_string(zarovnani));
     if (zarovnani != 0) {
         zapis.HolaSkupina(11, CisloF(-x, 1, 3));
@@ -34,6 +35,13 @@ void Zarovnani(DxfZapis& zapis, int zarovnani, double x, double y)
 }
 
 } // namespace
+
+int ZarovnaniVBode(int zarovnani)
+{
+    // "Aligned" (3) and "fit" (5) stretch a text between two points, which here are one point,
+    // and readers know no other values.
+    return zarovnani == 1 || zarovnani == 2 || zarovnani == 4 ? zarovnani : 0;
+}
 
 void Cara(DxfZapis& zapis, std::string_view vrstva, double x1, double y1, double x2, double y2)
 {

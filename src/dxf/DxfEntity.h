@@ -9,6 +9,11 @@
 // radii, heights, angles and scales as they are.
 namespace lineon::dxf {
 
+/// The horizontal alignment (group 72) of a text whose alignment point is its insertion point:
+/// centre (1), right (2) and middle (4) as given, every other value left (0), which is also what
+/// tolerant readers show for a value they do not know.
+int ZarovnaniVBode(int zarovnani);
+
 /// LINE, the same in both drawings.
 void Cara(DxfZapis& zapis, std::string_view vrstva, double x1, double y1, double x2, double y2);
 

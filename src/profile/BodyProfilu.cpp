@@ -22,7 +22,7 @@ void KreslitBody(KresbaProfilu& k)
         KreslitBehyPotrubi(k, bod);
         if (bod == 1)
             KreslitZnackuRoviny(k, bod, r.SrovnavaciRovina);
-        else if (posun && bod < k.N())
+        else if (posun)
             KreslitZnackuRoviny(k, bod, r.SrovnavaciRovina + (g + 1) * r.PosunRoviny);
         if (k.Druh() == KresbaProfilu::Kanalizace) {
             // At a shift point the manhole stands on both planes: its right half is drawn under
@@ -31,7 +31,7 @@ void KreslitBody(KresbaProfilu& k)
             if (posun)
                 KreslitPravouPolovinu(k, bod, k.R(g + 1));
         }
-        if (posun || bod == k.N())
+        if (posun)
             rovina.Projit();
     }
 }

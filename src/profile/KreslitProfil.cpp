@@ -1,7 +1,6 @@
 #include "profile/KreslitProfil.h"
 
 #include "data/Chyba.h"
-#include "data/Cisla.h"
 #include "data/Stav.h"
 #include "profile/BodyProfilu.h"
 #include "profile/CislaPasu.h"
@@ -19,13 +18,10 @@ namespace lineon {
 
 namespace {
 
-// The drawing grows with the length of the line (a hectometre mark every 100 m) and with the
-// length of its sheet (a fold mark every A4 width); beyond these it would grow without bound.
-void OveritVelikostListu(const KresbaProfilu& k, const RamProfilu& ram, int delkoveMeritko)
+// The drawing grows with the length of its sheet (a fold mark every A4 width, a hectometre mark
+// every 100 m of the line); beyond this it would grow without bound.
+void OveritVelikostListu(const RamProfilu& ram, int delkoveMeritko)
 {
-    if (k.E() > NejdelsiLinieProfilu)
-        throw ChybaVypoctu("Podélný profil nelze nakreslit: linie je dlouhá " + cisla::FormatF(k.E(), 0, 2)
-                    + " m, profil se kreslí pro linii nejvýše 100 km.");
     if (const int a4 = ram.PocetA4(); a4 > NejvicA4Profilu)
         throw ChybaVypoctu("Podélný profil nelze nakreslit: list by měl v délkovém měřítku 1:"
                     + std::to_string(delkoveMeritko) + " šířku " + std::to_string(a4) + " A4, nejvýše "
@@ -42,7 +38,7 @@ void KreslitProfil(TStav& stav, INahledProfilu& nahled)
         return;
     KresbaProfilu k(stav);
     const RamProfilu ram(k);
-    OveritVelikostListu(k, ram, stav.Nastaveni.DelkoveMeritko);
+    OveritVelikostListu(ram, stav.Nastaveni.DelkoveMeritko);
     // Items of an earlier drawing were placed in that drawing's extents; painted beside this one
     // they would be out of scale.
     stav.SeznamKresby.clear();

@@ -11,15 +11,12 @@ class INahledProfilu;
 /// either switch it draws nothing and writes no file. The preview list holds this drawing alone.
 /// Throws Chyba naming the file when it cannot be written; a previous file of that name then stays
 /// as it was.
-/// A line longer than `NejdelsiLinieProfilu`, or a sheet of more than `NejvicA4Profilu` A4 widths,
-/// throws Chyba before anything is drawn or written.
+/// A sheet of more than `NejvicA4Profilu` A4 widths throws Chyba before anything is drawn or written.
 void KreslitProfil(TStav& stav, INahledProfilu& nahled);
 
-/// The longest line (its last stationing, in metres) a profile is drawn for: 1000 hectometres.
-inline constexpr double NejdelsiLinieProfilu = 100000;
-
 /// The most A4 widths of paper a profile's sheet may have: 210 m of paper, 1000 fold marks (a line
-/// of 2.3 km at 1:11, of 42 km at 1:200).
+/// of 2.3 km at 1:11, of 42 km at 1:200, of 2100 km at 1:10000). It bounds every part of the
+/// drawing that grows with the line: the fold marks and the hectometre marks.
 inline constexpr int NejvicA4Profilu = 1000;
 
 } // namespace lineon

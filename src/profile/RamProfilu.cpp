@@ -2,6 +2,9 @@
 
 #include "profile/KresbaProfilu.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace lineon {
 
 namespace {
@@ -31,7 +34,14 @@ double RamProfilu::Sklad(int i) const
 
 int RamProfilu::PocetA4() const
 {
-    int i = 1;
+    // The first i whose fold mark no longer lies right of the inner frame, found from the length
+    // of the sheet and settled by the test itself, so that a line of any length costs no loop.
+    const double listu = (kresba_.E() / kresba_.mm(1) + 311) / 210;
+    if (!(listu < std::numeric_limits<int>::max() / 2))
+        return std::numeric_limits<int>::max();
+    int i = std::max(1, static_cast<int>(listu) - 1);
+    while (i > 1 && !(Sklad(i - 1) > kresba_.mm(-76)))
+        --i;
     while (Sklad(i) > kresba_.mm(-76))
         ++i;
     return i;

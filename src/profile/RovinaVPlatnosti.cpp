@@ -5,8 +5,9 @@ namespace lineon {
 RovinaVPlatnosti::RovinaVPlatnosti(const TStav& stav)
     : stav_(stav)
 {
+    const int n = stav.Projekt.PocetBodu();
     for (const int bod : stav.Rovina.PosunyRoviny) {
-        if (bod <= 0)
+        if (bod <= 1 || bod >= n)
             break;
         body_.push_back(bod);
     }

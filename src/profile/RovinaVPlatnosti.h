@@ -9,9 +9,9 @@ namespace lineon {
 /// The comparison plane in force while the drawing walks along the line. A counter g starts at 0
 /// and the plane in force is R(g) = R0 + g·dR; g passes a shift point when the walk does.
 ///
-/// The shift points are the entries of `PosunyRoviny` up to the first 0. When no point was checked
-/// the dialog stores the last point N alone; N then counts as a shift point like any other entry
-/// (the plane symbol alone is never drawn there).
+/// The shift points are the entries of `PosunyRoviny` up to the first 0 or the first entry that is
+/// no inner point of the line. When no point was checked the dialog stores the last point N alone:
+/// no section leaves N, so the plane cannot step there, and the list holds no shift point.
 class RovinaVPlatnosti {
 public:
     explicit RovinaVPlatnosti(const TStav& stav);

@@ -22,6 +22,8 @@ std::string OcekavanaHlavicka()
         "  2", "HEADER",
         "  9", "$ACADVER",
         "  1", "AC1009",
+        "  9", "$DWGCODEPAGE",
+        "  3", "ANSI_1250",
         "  9", "$INSBASE",
         " 10", "0.0",
         " 20", "0.0",

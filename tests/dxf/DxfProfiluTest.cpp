@@ -86,6 +86,7 @@ TEST(DxfProfilu, EntitiesUseTheProfileFormats)
     dxf.DxfText("(245.30)", 2, VrstvaTextuProfilu::KotaPripojky, 1, 2);
     dxf.DxfCislo(90, 2, 4, 10, 20, 5.5, 0.00175, VrstvaCislaProfilu::Koty);
     dxf.DxfCislo(0, 0, 0, 10, 20, 7, 0.0025, VrstvaCislaProfilu::Staniceni);
+    dxf.DxfText("Př", 3, VrstvaTextuProfilu::KotaPripojky, 1, 2);
     dxf.DxfKruh(3, 4, 0.5);
     dxf.DxfKonec();
     EXPECT_EQ(test::PrecistBajty(adr / "podprof.dxf"),
@@ -105,6 +106,9 @@ TEST(DxfProfilu, EntitiesUseTheProfileFormats)
                       "50", "90", "72", "4", "11", "-10.000", "21", "-20.000",
                       "0", "TEXT", "8", "STANICENI", "10", "-10.000", "20", "-20.000", "40", "0.50", "1", "  7",
                       "50", "0", "72", "0",
+                      // "aligned" between a point and the same point is written as left
+                      "0", "TEXT", "8", "KOTA_PRIPOJKY", "10", "-1.000", "20", "-2.000", "40", "0.40", "1", "Př",
+                      "50", "90", "72", "0",
                       "0", "CIRCLE", "8", "SIPKA", "10", "-3.000", "20", "-4.000", "40", "0.500",
                   })
                   + KonecSouboru);

@@ -61,6 +61,7 @@ TEST(DxfSituace, EntitiesUseTheSitePlanFormats)
     dxf.DxfText("(245.30)", 2, VrstvaTextuSituace::Popis, 1012.5, 4997.5, -60, 0.002);
     dxf.DxfCislo(2, 1, VrstvaTextuSituace::Teren, 1000, 5001.75, 5.5, 0, 0.001);
     dxf.DxfCislo(0, 0, VrstvaTextuSituace::Potrubi, 1000, 5001.75, 1, 90, 0.001);
+    dxf.DxfText("ř", 8, VrstvaTextuSituace::Popis, 1, 2, 90, 0.001);
     dxf.DxfKruh(VrstvaKruhuSituace::DSachta, 1000, 5000, 1);
     dxf.DxfZnacka(ZnackaSituace::Hydrant, 1000, 5000, 0.05);
     dxf.DxfKonec();
@@ -79,6 +80,9 @@ TEST(DxfSituace, EntitiesUseTheSitePlanFormats)
                       "11", "-1000.000", "21", "-5001.750", "1", "5.50",
                       "0", "TEXT", "8", "POTRUBI", "10", "-1000.000", "20", "-5001.750",
                       "40", " 5.00000000000000E-0001", "50", " 9.00000000000000E+0001", "72", "0", "1", "   1",
+                      // no reader knows the alignment 8: it is written as left
+                      "0", "TEXT", "8", "POPIS", "10", " -1.000", "20", " -2.000",
+                      "40", " 5.00000000000000E-0001", "50", " 9.00000000000000E+0001", "72", "0", "1", "ř",
                       "0", "CIRCLE", "8", "DSACHTA", "10", "-1000.000", "20", "-5000.000",
                       "40", " 1.00000000000000E+0000",
                       "0", "INSERT", "8", "HYDRANT", "2", "6$12", "10", "-1000.000", "20", "-5000.000",

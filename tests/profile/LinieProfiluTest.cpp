@@ -130,7 +130,7 @@ TEST(LinieProfilu, CrossingsTakeTheLayersOfTheirCode)
     EXPECT_EQ(TextySPolohou(entity, "KOTA_KRIZENI3"),
               (std::vector<std::string>{"5.00 5.180,-0.200 a90 z2", "241.25 5.000,3.000 a90 z4",
                                         "243.25 5.000,6.000 a90 z4", "1.70 5.000,8.300 a90 z4",
-                                        "Kabel ČEZ ř.3 5.180,12.100 a90 z3"}));
+                                        "Kabel ČEZ ř.3 5.180,12.100 a90 z0"}));
     EXPECT_EQ(Texty(entity, "KOTA_PRIPOJKY").size(), 10u);
 
     // The last matching code decides.

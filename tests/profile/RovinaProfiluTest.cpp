@@ -72,18 +72,24 @@ TEST(RovinaProfilu, ConnectionsCountOnlyTheShiftPointsBeforeThem)
     EXPECT_EQ(teren[2], "20.250,-12.000 29.750,-11.000");
 }
 
-TEST(RovinaProfilu, WithNoPointCheckedOnlyTheLastManholeSeesTheNextPlane)
+TEST(RovinaProfilu, TheLastPointIsNoShiftPointWhenNothingIsChecked)
 {
     auto stav = CtyriSachty();
+    // a connection on the line 1 mm before the last manhole, its stationing rounded to its 30.00
+    stav->Projekt.Pripojky.Pridat(Pripojka(0, 29.999));
+    Vypocitat(*stav);
     const auto entity = Nakreslit(*stav, "bez-posunu", 240, -5);
-    // The dialog stores the last point alone. The sections keep the plane of the line; the last
-    // point counts as a shift point, so the right half of its manhole is drawn again under the
-    // plane 5 m lower (10 units higher), and no plane symbol stands there.
+    // The dialog stores the last point alone. No section leaves it, so the plane never steps: the
+    // last manhole has one right half, under the plane of the last section, and no plane symbol.
     const auto teren = Cary(entity, "TEREN");
-    ASSERT_EQ(teren.size(), 3u + 2 * 4 + 1);
+    ASSERT_EQ(teren.size(), 3u + 2 * 4);
     EXPECT_EQ(teren[2], "20.250,8.000 29.750,9.000");
     EXPECT_EQ(teren[9], "29.750,9.000 30.000,9.000");
     EXPECT_EQ(teren[10], "30.250,9.000 30.000,9.000");
-    EXPECT_EQ(teren[11], "30.250,19.000 30.000,19.000");
     EXPECT_EQ(Texty(entity, "ROVINA"), (std::vector<std::string>{"240.00 m -2.500,1.200"}));
+    // The connection at the last point's stationing stands under that plane too: ground 244.50
+    // under 240, 26 mm (5.2 units) above it.
+    const auto cary = Cary(entity, "PRIPOJKA");
+    ASSERT_EQ(cary.size(), 12u);
+    EXPECT_EQ(cary[11], "30.000,8.900 30.000,14.200");
 }
