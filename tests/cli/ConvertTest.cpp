@@ -176,3 +176,15 @@ TEST(Convert, AConnectionRowAmongThePointsTellsThatTheHashLineIsMissing)
                                     "body; chybí před ním řádek „#“, který odděluje body od přípojek.\n");
     EXPECT_FALSE(soubor::Existuje(adr / "p.csv"));
 }
+
+TEST(Convert, OutThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
+{
+    test::DocasnyAdresar adr;
+    soubor::ZapsatText(adr / "stoka.csv", Projekt);
+    std::filesystem::create_directory(adr / "archiv");
+    test::ZapsatBajty(adr / "archiv/stoka.dat", "stary\r\n");
+    std::filesystem::create_symlink("archiv/stoka.dat", adr / "odkaz.dat");
+    EXPECT_EQ(test::SpustitCli({"convert", adr / "stoka.csv", adr / "odkaz.dat"}).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(adr / "odkaz.dat"));
+    EXPECT_EQ(test::PrecistBajty(adr / "archiv/stoka.dat"), Prevest1250(ProjektDat));
+}
