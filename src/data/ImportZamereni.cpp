@@ -9,7 +9,9 @@
 #include "data/Zpravy.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <utility>
 
 namespace lineon {
 
@@ -25,49 +27,54 @@ bool JeBilyZnak(char c)
     return static_cast<unsigned char>(c) <= 32;
 }
 
-/// The first `pocet` items of a text; missing items are empty.
-std::vector<std::string> PrvniPolozky(std::string_view text, int pocet)
+/// An item and the text after its separator, as views into the text.
+std::pair<std::string_view, std::string_view> RozdelitPolozku(std::string_view text)
 {
-    std::vector<std::string> polozky;
-    std::string zbytek(Orezat(text));
-    for (int i = 0; i < pocet; ++i) {
-        TPolozka dalsi = DalsiPolozka(zbytek);
-        polozky.push_back(std::move(dalsi.Polozka));
-        zbytek = Orezat(dalsi.Zbytek);
+    std::size_t zacatek = 0;
+    while (zacatek < text.size() && JeOddelovac(text[zacatek]))
+        ++zacatek;
+    std::size_t konec = zacatek;
+    while (konec < text.size() && !JeOddelovac(text[konec]))
+        ++konec;
+    return {text.substr(zacatek, konec - zacatek), text.substr(std::min(konec + 1, text.size()))};
+}
+
+/// The first N items of a text; missing items are empty.
+template <std::size_t N>
+std::array<std::string_view, N> PrvniPolozky(std::string_view text)
+{
+    std::array<std::string_view, N> polozky;
+    std::string_view zbytek = Orezat(text);
+    for (auto& polozka : polozky) {
+        const auto [dalsi, zbytekPolozky] = RozdelitPolozku(zbytek);
+        polozka = dalsi;
+        zbytek = Orezat(zbytekPolozky);
     }
     return polozky;
 }
 
-std::optional<double> Cislo(const std::string& text)
+std::optional<double> Cislo(std::string_view text)
 {
     return cisla::CtiDesetinne(text);
 }
 
-/// The record of a line before the number test; `CisloBodu` of the second layout is the number
-/// the record will get.
-TZamerenyBod PrecistZaznam(std::string_view radek, TypZamereni typ, int j)
+/// The items of a line before the number test, as views into the line or into `upraveny`.
+struct TPolozkyRadku {
+    std::string_view CisloBodu, Y, X, Z, Kod;
+};
+
+TPolozkyRadku PolozkyRadku(std::string_view radek, TypZamereni typ, std::string& upraveny)
 {
-    TZamerenyBod bod;
     if (typ == TypZamereni::Textovy) {
-        const auto polozky = PrvniPolozky(radek, 5);
-        bod.CisloBodu = polozky[0];
-        bod.YText = polozky[1];
-        bod.XText = polozky[2];
-        bod.ZText = polozky[3];
-        bod.Kod = polozky[4];
-        return bod;
+        const auto polozky = PrvniPolozky<5>(radek);
+        return {polozky[0], polozky[1], polozky[2], polozky[3], polozky[4]};
     }
     // Decimal commas become points, and the minus signs of negative grid coordinates go.
-    std::string text = kodovani::PrvnichZnaku(kodovani::ZnakyOd(radek, 3), 199);
-    std::replace(text.begin(), text.end(), ',', '.');
-    std::replace(text.begin(), text.end(), '-', ' ');
-    const auto polozky = PrvniPolozky(text, 3);
-    bod.CisloBodu = std::to_string(j);
-    bod.YText = polozky[0];
-    bod.XText = polozky[1];
-    bod.ZText = polozky[2];
-    bod.Kod = " ";
-    return bod;
+    upraveny = kodovani::PrvnichZnaku(kodovani::ZnakyOd(radek, 3), 199);
+    std::replace(upraveny.begin(), upraveny.end(), ',', '.');
+    std::replace(upraveny.begin(), upraveny.end(), '-', ' ');
+    const auto polozky = PrvniPolozky<3>(upraveny);
+    return {{}, polozky[0], polozky[1], polozky[2], " "};
 }
 
 } // namespace
@@ -83,21 +90,16 @@ std::string_view Orezat(std::string_view text)
 
 TPolozka DalsiPolozka(std::string_view text)
 {
-    std::size_t zacatek = 0;
-    while (zacatek < text.size() && JeOddelovac(text[zacatek]))
-        ++zacatek;
-    std::size_t konec = zacatek;
-    while (konec < text.size() && !JeOddelovac(text[konec]))
-        ++konec;
-    const std::size_t zbytek = std::min(konec + 1, text.size());
-    return { std::string(text.substr(zacatek, konec - zacatek)), std::string(text.substr(zbytek)) };
+    const auto [polozka, zbytek] = RozdelitPolozku(text);
+    return {std::string(polozka), std::string(zbytek)};
 }
 
 bool SestaveniSeznamu::Radek(std::string_view radek, std::size_t cislo)
 {
-    TZamerenyBod bod = PrecistZaznam(radek, typ_, seznam_.PocetZamerenychBodu() + 1);
-    const auto y = Cislo(bod.YText);
-    const auto x = Cislo(bod.XText);
+    std::string upraveny;
+    const TPolozkyRadku polozky = PolozkyRadku(radek, typ_, upraveny);
+    const auto y = Cislo(polozky.Y);
+    const auto x = Cislo(polozky.X);
     if (!y || !x) {
         // Header and comment lines fall out here; empty lines say nothing.
         if (!Orezat(radek).empty())
@@ -108,8 +110,15 @@ bool SestaveniSeznamu::Radek(std::string_view radek, std::size_t cislo)
         Plny(cislo);
         return false;
     }
-    bod.Y = *y;
-    bod.X = *x;
+    // The second layout numbers its records as they come.
+    TZamerenyBod bod{.CisloBodu = typ_ == TypZamereni::Textovy ? std::string(polozky.CisloBodu)
+                                                               : std::to_string(seznam_.PocetZamerenychBodu() + 1),
+                     .YText = std::string(polozky.Y),
+                     .XText = std::string(polozky.X),
+                     .ZText = std::string(polozky.Z),
+                     .Y = *y,
+                     .X = *x,
+                     .Kod = std::string(polozky.Kod)};
     if (const auto z = Cislo(bod.ZText)) {
         bod.Z = *z;
     } else {
