@@ -101,7 +101,6 @@ std::string NazevUlozenehoSouboru(const std::string& zvoleny, FormatProjektu typ
 void UlozitProjektJako(TStav& stav, const TVolbaSouboru& volba)
 {
     const std::string nazev = NazevUlozenehoSouboru(volba.Cesta, volba.Format);
-    OveritNazevProjektu(nazev);
     NastavitDnoText(stav.Projekt);
     ZapsatProjekt(stav.Projekt, nazev, volba.Format);
     stav.Projekt.SouborProjektu = nazev;

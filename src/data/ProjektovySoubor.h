@@ -21,8 +21,9 @@ FormatProjektu FormatPodleNazvu(const std::string& cesta);
 /// The directory of a file, ending with "/" ("./" for a bare name).
 std::string AdresarSouboru(const std::string& cesta);
 
-/// Refuses a file name that code page 1250 cannot hold or that has a line break: the project's
-/// directory goes into the settings file, which could then no longer be written.
+/// The one rule for the names of the files the program opens and writes: a name that code page
+/// 1250 cannot hold or that has a line break is refused, since the program could not open it again
+/// (the project's directory goes into the settings file, which could then no longer be written).
 void OveritNazevProjektu(const std::string& cesta);
 
 /// "Otevřít" after its dialog: reads the file into fresh tables and only after a complete read

@@ -296,7 +296,9 @@ def main():
                     shutil.copytree(pracovni, kam, dirs_exist_ok=True)
                     print("     kept in " + kam)
             behu += 1
-        print(f"{behu} runs of seed {args.seed} in {args.seconds:.0f} s, {selhani} failed")
+        celkem = {status: sum(p for (_, s), p in pocty.items() if s == status) for _, status in pocty}
+        print(f"{behu} runs of seed {args.seed} in {args.seconds:.0f} s, {selhani} failed; "
+              + ", ".join(f"status {s} × {p}" for s, p in sorted(celkem.items(), key=lambda x: str(x[0]))))
         for (druh, status), pocet in sorted(pocty.items(), key=lambda p: (p[0][0], str(p[0][1]))):
             print(f"  {druh}: status {status} × {pocet}")
         return 1 if selhani else 0
