@@ -5,6 +5,7 @@
 #include "calc/Vypocet.h"
 #include "cli/Cli.h"
 #include "convert/AutomatickyPrevod.h"
+#include "data/CteniRadku.h"
 #include "data/ImportZamereni.h"
 #include "data/ProjektovySoubor.h"
 #include "data/Soubor.h"
@@ -102,8 +103,9 @@ void BM_Otevrit(benchmark::State& state)
     const bool csv = state.range(0) == 0;
     const std::string cesta = Data() / (csv ? "stoka.csv" : "stoka.dat");
     auto stav = std::make_unique<TStav>();
+    BezZprav zpravy;
     for (auto _ : state)
-        OtevritProjekt(*stav, cesta, csv ? FormatProjektu::Tabulka : FormatProjektu::Radky);
+        OtevritProjekt(*stav, cesta, csv ? FormatProjektu::Tabulka : FormatProjektu::Radky, zpravy);
 }
 BENCHMARK(BM_Otevrit)->ArgName("dat")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

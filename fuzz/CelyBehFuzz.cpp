@@ -82,8 +82,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto stav = std::make_unique<TStav>();
     const FormatProjektu format = Nastavit(*stav, data[0], data[1]);
     const std::string projekt = fuzz::ZapsatVstup(data + 2, size - 2, "projekt");
+    fuzz::BezUzivatele zpravy;
     try {
-        OtevritProjekt(*stav, projekt, format);
+        if (!OtevritProjekt(*stav, projekt, format, zpravy))
+            return 0;
     } catch (const Chyba&) {
         return 0;
     }
@@ -91,7 +93,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::create_directories(vystup);
     stav->Nastaveni.AdresarProjektu = vystup;
 
-    fuzz::BezUzivatele zpravy;
     DavkoveVystupy vystupy(*stav);
     try {
         if (Vypocet(*stav, zpravy, vystupy) && vystupy.RovinaVyzadana()) {

@@ -1,5 +1,7 @@
 #include "FuzzPomoc.h"
 
+#include "data/CteniRadku.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -49,6 +51,12 @@ std::string Obsah(const std::string& cesta)
 {
     std::ifstream soubor(cesta, std::ios::binary);
     return {std::istreambuf_iterator<char>(soubor), std::istreambuf_iterator<char>()};
+}
+
+bool CteSeJakoUtf8(const std::string& cesta)
+{
+    soubor::CteniRadku cteni(cesta);
+    return cteni.Utf8();
 }
 
 void Selhani(const std::string& co)

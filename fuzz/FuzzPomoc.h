@@ -19,6 +19,10 @@ std::string ZapsatVstup(const std::uint8_t* data, std::size_t size, const std::s
 /// The bytes of a file as they stand.
 std::string Obsah(const std::string& cesta);
 
+/// Whether a file the program wrote in code page 1250 reads back as UTF-8: a text such as "Ă©"
+/// has the bytes of "é" in UTF-8, and a file that starts so is taken for UTF-8 when read again.
+bool CteSeJakoUtf8(const std::string& cesta);
+
 /// Messages go nowhere; questions get the answers that let a command go on without saving.
 class BezUzivatele : public IZpravy {
 public:

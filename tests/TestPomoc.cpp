@@ -62,6 +62,24 @@ std::string PrecistBajty(const std::string& cesta)
     return obsah.str();
 }
 
+void Otevrit(TStav& stav, const std::string& cesta, FormatProjektu format)
+{
+    ZaznamZprav zpravy;
+    const bool otevren = OtevritProjekt(stav, cesta, format, zpravy);
+    if (!zpravy.zpravy.empty())
+        throw std::runtime_error("unexpected message opening " + cesta + ": " + zpravy.zpravy.front().text);
+    if (!otevren)
+        throw std::runtime_error(cesta + " yielded nothing");
+}
+
+TSeznamSouradnic SeznamZRadku(const std::vector<std::string>& radky, TypZamereni typ)
+{
+    SestaveniSeznamu sestaveni(typ);
+    for (std::size_t i = 0; i < radky.size() && sestaveni.Radek(radky[i], i + 1); ++i) {
+    }
+    return sestaveni.VzitSeznam();
+}
+
 std::string TextChyby(const std::function<void()>& akce)
 {
     try {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ImportZamereni.h"
+#include "data/ProjektovySoubor.h"
 #include "data/Zpravy.h"
 
 #include <deque>
@@ -63,6 +65,12 @@ public:
     Odpoved DotazAnoNeStorno(const std::string& text) override;
     bool DotazAnoNe(const std::string& text) override;
 };
+
+/// Opens a project file that must open without a word; a message throws std::runtime_error.
+void Otevrit(TStav& stav, const std::string& cesta, FormatProjektu format);
+
+/// The coordinate list that the survey lines give, as the import builds it line by line.
+TSeznamSouradnic SeznamZRadku(const std::vector<std::string>& radky, TypZamereni typ = TypZamereni::Textovy);
 
 /// Runs the batch program in this process.
 struct VysledekCli {

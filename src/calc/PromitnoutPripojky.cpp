@@ -87,6 +87,12 @@ void PromitnoutPripojky(TStav& stav, IZpravy& zpravy)
     std::vector<int> kandidati;
     for (int j = 1; j <= stav.Projekt.PocetPripojek(); ++j) {
         const TPripojka& pripojka = stav.Projekt.Pripojky[j];
+        // An entirely empty row (the one a table-format file without connections carries) is no
+        // connection: it lies nowhere and is not reported.
+        if (!DrziData(pripojka)) {
+            stav.Vysledky.Pripojky[j] = TVysledekPripojky();
+            continue;
+        }
         stav.Vysledky.Pripojky[j].Staniceni = 0;
         // The sections in their order; after a take the moved point looks again among the
         // sections that follow.

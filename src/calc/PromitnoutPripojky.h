@@ -10,7 +10,7 @@ namespace lineon {
 /// turn (a later one overwrites, and the tests after a take use the moved point), giving its
 /// stationing, the pipe and ground levels there and the cover, and moving the row's point onto the
 /// section. A connection that no section takes keeps stationing 0 and is reported; the
-/// calculation goes on.
+/// calculation goes on. An entirely empty row is no connection: its results are 0, unreported.
 void PromitnoutPripojky(TStav& stav, IZpravy& zpravy);
 
 /// One test of the projection: section i takes connection j (as it stands now) when the

@@ -36,8 +36,12 @@ bool SpocitatUseky(TStav& stav, IZpravy& zpravy)
         const double dY = body[i + 1].Y - body[i].Y;
         const double dX = body[i + 1].X - body[i].X;
         const double l = geometrie::Vzdalenost(body[i].Y, body[i].X, body[i + 1].Y, body[i + 1].X);
-        if (l == 0 || (body[i].Prumer == 0 && stav.Nastaveni.DruhSite != 3)) {
-            zpravy.Oznamit(DruhZpravy::Chyba, "Špatné vstupní údaje! - řádek " + std::to_string(i));
+        // A section without length says so before its missing diameter.
+        const char* const vada = l == 0 ? "úsek k dalšímu bodu má nulovou délku"
+                                 : body[i].Prumer == 0 && stav.Nastaveni.DruhSite != 3 ? "chybí průměr potrubí"
+                                                                                        : nullptr;
+        if (vada) {
+            zpravy.Oznamit(DruhZpravy::Chyba, "Špatné vstupní údaje! - řádek " + std::to_string(i) + ": " + vada + ".");
             return false;
         }
         TVysledekBodu& usek = vysledky[i];

@@ -29,7 +29,7 @@ bool Vypocet(TStav& stav, IZpravy& zpravy, IVystupyVypoctu& vystupy)
     auto& body = stav.Projekt.Body;
     const int n = body.Pocet();
     if (n < 2) {
-        zpravy.Oznamit(DruhZpravy::Chyba, "Špatné vstupní údaje!");
+        zpravy.Oznamit(DruhZpravy::Chyba, "Špatné vstupní údaje! - projekt má méně než 2 body.");
         return false;
     }
     if (!OveritRozsahHodnot(stav.Projekt, zpravy))

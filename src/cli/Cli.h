@@ -8,7 +8,7 @@ namespace lineon::cli {
 
 /// Exit statuses of the batch program.
 inline constexpr int Uspech = 0;
-inline constexpr int VypocetZastaven = 1; ///< a check of the calculation stopped it
+inline constexpr int VypocetZastaven = 1; ///< a check of the calculation stopped it, or an input yielded nothing
 inline constexpr int ChybaPouziti = 2;    ///< a usage error or a file that could not be read or written
 
 /// Runs one command line (without the program name); messages go to `chyby`, listings to `vystup`.

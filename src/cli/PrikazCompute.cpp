@@ -55,6 +55,19 @@ TArgumentyCompute PrecistArgumenty(const std::vector<std::string>& argumenty)
     return vysledek;
 }
 
+/// The outputs that will be written, under the same rule for names as a saved project.
+void OveritNazvyVystupu(const TStav& stav)
+{
+    const TVystupy& v = stav.Vystupy;
+    const std::string& adresar = stav.Nastaveni.AdresarProjektu;
+    if (v.psancheck && v.psantxtcheck)
+        OveritNazevProjektu(adresar + v.SouborPsanehoProfilu);
+    if (v.Sitcheck)
+        OveritNazevProjektu(adresar + v.SouborSituace);
+    if (v.profcheck)
+        OveritNazevProjektu(adresar + v.SouborProfilu);
+}
+
 } // namespace
 
 // Opens PROJECT as "Otevřít" does, runs "Výpočet" with its outputs into the output directory
@@ -68,12 +81,15 @@ int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std:
         auto stav = std::make_unique<TStav>();
         UplatnitSpolecneVolby(argumentyCompute.Spolecne, *stav, chyby);
         const std::string& projekt = argumentyCompute.Projekt;
-        OtevritProjekt(*stav, projekt, argumentyCompute.Format.value_or(FormatPodleNazvu(projekt)));
+        ZpravyNaVystup zpravy(chyby);
+        // A file that yields nothing writes no outputs.
+        if (!OtevritProjekt(*stav, projekt, argumentyCompute.Format.value_or(FormatPodleNazvu(projekt)), zpravy))
+            return VypocetZastaven;
         if (argumentyCompute.Adresar)
             stav->Nastaveni.AdresarProjektu = AdresarSLomitkem(*argumentyCompute.Adresar);
         OveritBodyPosunu(argumentyCompute.Rovina, stav->Projekt.PocetBodu());
+        OveritNazvyVystupu(*stav);
 
-        ZpravyNaVystup zpravy(chyby);
         DavkoveVystupy vystupy(*stav);
         if (!Vypocet(*stav, zpravy, vystupy))
             return VypocetZastaven;
@@ -90,6 +106,9 @@ int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std:
             dialog.Potvrdit(*stav, bezNahledu);
         }
         return Uspech;
+    } catch (const ChybaVypoctu& chyba) {
+        chyby << "error: " << chyba.what() << '\n';
+        return VypocetZastaven;
     } catch (const Chyba& chyba) {
         chyby << "error: " << chyba.what() << '\n';
         return ChybaPouziti;

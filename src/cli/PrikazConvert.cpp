@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 #include "cli/SpolecneVolby.h"
+#include "cli/ZpravyNaVystup.h"
 #include "data/Chyba.h"
 #include "data/ProjektovySoubor.h"
 
@@ -37,10 +38,16 @@ int PrikazConvert(const std::vector<std::string>& argumenty, std::ostream&, std:
         const std::string& vstup = soubory[0];
         const std::string& vystup = soubory[1];
 
+        // A name the program could not open again is refused before anything is read or written.
+        OveritNazevProjektu(vystup);
+
         TStav stav;
         if (nastaveni)
             NacistNastaveniProCli(*nastaveni, stav, chyby);
-        OtevritProjekt(stav, vstup, vstupni.value_or(FormatPodleNazvu(vstup)));
+        ZpravyNaVystup zpravy(chyby);
+        // A file that yields nothing leaves OUT as it was.
+        if (!OtevritProjekt(stav, vstup, vstupni.value_or(FormatPodleNazvu(vstup)), zpravy))
+            return VypocetZastaven;
         ZapsatProjekt(stav.Projekt, vystup, vystupni.value_or(FormatPodleNazvu(vystup)));
         return Uspech;
     } catch (const Chyba& chyba) {

@@ -62,6 +62,9 @@ TArgumentyImport PrecistArgumenty(const std::vector<std::string>& argumenty)
         throw Chyba(std::string("Příkaz import potřebuje právě jeden soubor zaměření: ") + PouzitiImport);
     if (vysledek.Projekt && vysledek.Projekt->empty())
         throw Chyba("Volba --save očekává název souboru projektu.");
+    // A name the program could not open again is refused before anything is read or written.
+    if (vysledek.Projekt)
+        OveritNazevProjektu(*vysledek.Projekt);
     vysledek.Zamereni = soubory.front();
     return vysledek;
 }
@@ -70,6 +73,18 @@ TArgumentyImport PrecistArgumenty(const std::vector<std::string>& argumenty)
 TypZamereni VychoziTyp(const TNastaveni& nastaveni)
 {
     return nastaveni.ImportFilterIndex == 2 ? TypZamereni::Specialni : TypZamereni::Textovy;
+}
+
+/// Whether a row of either table holds data.
+bool DrziData(const TProjekt& projekt)
+{
+    for (int i = 1; i <= projekt.PocetBodu(); ++i)
+        if (lineon::DrziData(projekt.Body[i]))
+            return true;
+    for (int j = 1; j <= projekt.PocetPripojek(); ++j)
+        if (lineon::DrziData(projekt.Pripojky[j]))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -84,12 +99,21 @@ int PrikazImport(const std::vector<std::string>& argumenty, std::ostream& vystup
         UplatnitSpolecneVolby(argumentyImport.Spolecne, *stav, chyby);
 
         ZpravyNaVystup zpravy(chyby);
-        Importovat(*stav, argumentyImport.Zamereni, argumentyImport.Typ.value_or(VychoziTyp(stav->Nastaveni)), zpravy);
+        // A file without one point has been told; it neither lists nor saves anything.
+        if (!Importovat(*stav, argumentyImport.Zamereni, argumentyImport.Typ.value_or(VychoziTyp(stav->Nastaveni)),
+                        zpravy))
+            return VypocetZastaven;
         if (argumentyImport.Vypsat)
             for (int k = 1; k <= stav->SeznamSouradnic.PocetZamerenychBodu(); ++k)
                 vystup << RadekSeznamu(stav->SeznamSouradnic.Body[static_cast<std::size_t>(k)]) << '\n';
         if (const auto& projekt = argumentyImport.Projekt) {
             SpustitAutomatickyPrevod(*stav);
+            if (!DrziData(stav->Projekt)) {
+                zpravy.Oznamit(DruhZpravy::Chyba, "Automatický převod nevytvořil ze souboru „" + argumentyImport.Zamereni
+                                                      + "“ žádný řádek projektu; soubor „" + *projekt
+                                                      + "“ nebyl zapsán.");
+                return VypocetZastaven;
+            }
             ZapsatProjekt(stav->Projekt, *projekt, argumentyImport.Format.value_or(FormatPodleNazvu(*projekt)));
         }
         return Uspech;

@@ -1,10 +1,10 @@
 #include "cli/SouborVoleb.h"
 
 #include "data/Chyba.h"
+#include "data/CteniRadku.h"
 #include "data/HodnotaOvladace.h"
 #include "data/OvladaceVystupu.h"
 #include "data/PoleNastaveni.h"
-#include "data/Soubor.h"
 
 namespace lineon::cli {
 
@@ -50,19 +50,24 @@ std::string_view BezMezer(std::string_view text)
 
 void NacistVolby(const std::string& cesta, TStav& stav)
 {
-    const auto radky = soubor::PrecistRadkyUtf8(cesta);
+    soubor::CteniRadku cteni(cesta, soubor::CteniRadku::Kodovani::Utf8);
     TMenene menene{stav.Nastaveni, stav.Vystupy, stav.AutomatickyPrevod};
-    for (std::size_t i = 0; i < radky.size(); ++i) {
-        const std::string_view radek = radky[i];
-        if (BezMezer(radek).empty() || radek.starts_with('#'))
-            continue;
+    soubor::TRadekSouboru radek;
+    while (cteni.Dalsi(radek)) {
         try {
-            const auto rovnitko = radek.find('=');
+            if (radek.Vada)
+                throw Chyba(radek.Vada->Popis());
+            if (radek.Zkracen)
+                throw Chyba(soubor::PopisDlouhehoRadku() + ".");
+            const std::string_view text = radek.Text;
+            if (BezMezer(text).empty() || text.starts_with('#'))
+                continue;
+            const auto rovnitko = text.find('=');
             if (rovnitko == std::string_view::npos)
-                throw Chyba("očekává se název=hodnota, ne „" + std::string(radek) + "“.");
-            NastavitVolbu(menene, BezMezer(radek.substr(0, rovnitko)), radek.substr(rovnitko + 1));
+                throw Chyba("očekává se název=hodnota, ne „" + radek.Text + "“.");
+            NastavitVolbu(menene, BezMezer(text.substr(0, rovnitko)), text.substr(rovnitko + 1));
         } catch (const Chyba& chyba) {
-            throw Chyba("Soubor voleb „" + cesta + "“, řádek " + std::to_string(i + 1) + ": " + chyba.what());
+            throw Chyba("Soubor voleb „" + cesta + "“, řádek " + std::to_string(radek.Cislo) + ": " + chyba.what());
         }
     }
     stav.Nastaveni = std::move(menene.Nastaveni);

@@ -6,8 +6,8 @@
 
 namespace lineon::cli {
 
-/// Reads the options file of `compute` and `import`: UTF-8, one `name=value` a line, empty lines
-/// and lines starting with "#" ignored; the value is the rest of the line after the first "=", as
+/// Reads the options file of `compute` and `import`: UTF-8 (a byte order mark is passed over), one
+/// `name=value` a line, read line by line, empty lines and lines starting with "#" ignored; the value is the rest of the line after the first "=", as
 /// it stands. The names are the dialog-only controls of the outputs dialog, `AvBox` and `AoBox`
 /// of the automatic conversion, and the settings by their names. Every value is checked as its
 /// control would check it: check boxes and radio buttons take 1 or 0, numbers the control's

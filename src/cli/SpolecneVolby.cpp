@@ -59,7 +59,7 @@ void NacistNastaveniProCli(const std::string& cesta, TStav& stav, std::ostream& 
 {
     ZpravyNaVystup zpravy(chyby);
     for (const auto& zprava : NacistNastaveni(cesta, stav.Nastaveni))
-        zpravy.Oznamit(DruhZpravy::Varovani, zprava);
+        zpravy.Oznamit(zprava.Druh, zprava.Text);
 }
 
 void UplatnitSpolecneVolby(const TSpolecneVolby& volby, TStav& stav, std::ostream& chyby)

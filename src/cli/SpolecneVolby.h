@@ -30,7 +30,7 @@ FormatProjektu FormatZVolby(const std::string& volba, const std::string& hodnota
 bool PrecistSpolecnouVolbu(const std::vector<std::string>& argumenty, std::size_t& i, TSpolecneVolby& volby);
 
 /// Reads a settings file as the program does at start-up; here a missing file is an error, and
-/// each damaged line becomes a warning on `chyby`.
+/// each damaged line becomes a warning on `chyby` (a file in UTF-8 an information).
 void NacistNastaveniProCli(const std::string& cesta, TStav& stav, std::ostream& chyby);
 
 /// Applies the shared options in this order: the settings file, the options file, the network

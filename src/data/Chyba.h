@@ -11,4 +11,11 @@ public:
     explicit Chyba(const std::string& zprava) : std::runtime_error(zprava) {}
 };
 
+/// A failure found by a check of the calculation's results (a drawing that would not fit its
+/// sheet), not by a file: the batch program ends it with status 1.
+class ChybaVypoctu : public Chyba {
+public:
+    using Chyba::Chyba;
+};
+
 } // namespace lineon

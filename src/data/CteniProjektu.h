@@ -1,15 +1,29 @@
 #pragma once
 
+#include "data/CteniRadku.h"
+#include "data/PrehledCteni.h"
 #include "data/Projekt.h"
 
 #include <string>
-#include <vector>
 
-// Readers of the two project formats into an empty project; the lines are those of `cesta`.
+// Readers of the two project formats into an empty project, line by line.
 namespace lineon {
 
-void PrecistTabulkovyFormat(const std::vector<std::string>& radky, const std::string& cesta, TProjekt& projekt);
+/// What a reader found besides the rows, for the message that tells it.
+struct TPrehledProjektu {
+    VybraneRadky Neuplne;  ///< lines of the table format with fewer fields than their row has
+    bool DrziData = false; ///< a complete row holds data; a file without one yields nothing
+};
 
-void PrecistRadkovyFormat(const std::vector<std::string>& radky, const std::string& cesta, TProjekt& projekt);
+void PrecistTabulkovyFormat(soubor::CteniRadku& cteni, TProjekt& projekt, TPrehledProjektu& prehled);
+
+void PrecistRadkovyFormat(soubor::CteniRadku& cteni, TProjekt& projekt, TPrehledProjektu& prehled);
+
+/// The next line of a project file; a line whose bytes or characters the file cannot hold, or
+/// that is longer than any line of a project, throws Chyba naming the file and the line.
+bool DalsiRadekProjektu(soubor::CteniRadku& cteni, soubor::TRadekSouboru& radek);
+
+/// A row among the points that has the shape of a connection row: the "#" line is missing.
+[[noreturn]] void ChybiOddelovac(const std::string& cesta, std::size_t radek, const char* coMaTvar);
 
 } // namespace lineon

@@ -6,54 +6,88 @@ namespace lineon {
 
 namespace {
 
+/// Records of N lines, one field a line, read from the file as they come.
 class CteniZaznamu {
 public:
-    CteniZaznamu(const std::vector<std::string>& radky, const std::string& cesta) : radky_(radky), cesta_(cesta) {}
+    explicit CteniZaznamu(soubor::CteniRadku& cteni) : cteni_(cteni) {}
 
-    bool Konec() const { return dalsi_ == radky_.size(); }
-    bool OddelovacNaRade() const { return radky_[dalsi_] == "#"; }
-    void PreskocitRadek() { ++dalsi_; }
-    int CisloRadku() const { return static_cast<int>(dalsi_) + 1; }
-
-    // The next N lines as the fields of one record; a file that ends before them is damaged.
-    template <std::size_t N>
-    std::array<TPoleSouboru, N> Zaznam(const char* coZacina)
+    /// The first line of the next record; false at the end of the file.
+    bool Zacit()
     {
-        if (radky_.size() - dalsi_ < N)
-            throw Chyba("Soubor „" + cesta_ + "“ končí uprostřed záznamu " + coZacina + ", který začíná na řádku "
-                        + std::to_string(CisloRadku()) + ".");
+        pocet_ = 0;
+        if (!DalsiRadekProjektu(cteni_, radky_[0]))
+            return false;
+        pocet_ = 1;
+        return true;
+    }
+
+    const std::string& PrvniRadek() const { return radky_[0].Text; }
+    std::size_t CisloRadku() const { return radky_[0].Cislo; }
+
+    /// The record's first N lines as its fields; a file that ends before them is damaged.
+    template <std::size_t N>
+    std::array<TPoleSouboru, N> Pole(const char* coZacina)
+    {
+        for (; pocet_ < N; ++pocet_)
+            if (!DalsiRadekProjektu(cteni_, radky_[pocet_]))
+                throw Chyba("Soubor „" + cteni_.Cesta() + "“ končí uprostřed záznamu " + coZacina
+                            + ", který začíná na řádku " + std::to_string(CisloRadku()) + ".");
         std::array<TPoleSouboru, N> pole;
-        for (auto& p : pole) {
-            p = {radky_[dalsi_], CisloRadku()};
-            ++dalsi_;
-        }
+        for (std::size_t i = 0; i < N; ++i)
+            pole[i] = {radky_[i].Text, static_cast<int>(radky_[i].Cislo)};
         return pole;
     }
 
+    /// Whether the point record just read, with the line after it, would be a connection record.
+    bool MaTvarPripojky()
+    {
+        try {
+            if (pocet_ != PoliBodu || !DalsiRadekProjektu(cteni_, radky_[pocet_]))
+                return false;
+        } catch (const Chyba&) {
+            return false;
+        }
+        pocet_ = PoliPripojky;
+        return lineon::MaTvarPripojky(Pole<PoliPripojky>("přípojky"));
+    }
+
 private:
-    const std::vector<std::string>& radky_;
-    const std::string& cesta_;
-    std::size_t dalsi_ = 0;
+    soubor::CteniRadku& cteni_;
+    std::array<soubor::TRadekSouboru, PoliPripojky> radky_;
+    std::size_t pocet_ = 0; ///< lines of the record read so far
 };
 
 } // namespace
 
-void PrecistRadkovyFormat(const std::vector<std::string>& radky, const std::string& cesta, TProjekt& projekt)
+void PrecistRadkovyFormat(soubor::CteniRadku& cteni, TProjekt& projekt, TPrehledProjektu& prehled)
 {
-    CteniZaznamu cteni(radky, cesta);
+    const std::string& cesta = cteni.Cesta();
+    CteniZaznamu zaznam(cteni);
     // Point records of 9 lines until a record whose label line is "#".
-    while (!cteni.Konec() && !cteni.OddelovacNaRade()) {
-        const int radek = cteni.CisloRadku();
-        PridatPrectenyRadek(projekt.Body, BodZPoli(cteni.Zaznam<PoliBodu>("bodu"), cesta), cesta, radek);
+    for (;;) {
+        if (!zaznam.Zacit())
+            return;
+        if (zaznam.PrvniRadek() == "#")
+            break;
+        const int radek = static_cast<int>(zaznam.CisloRadku());
+        TBod bod;
+        try {
+            bod = BodZPoli(zaznam.Pole<PoliBodu>("bodu"), cesta);
+        } catch (const Chyba&) {
+            // Connection records where the "#" line was forgotten do not read as points.
+            if (zaznam.MaTvarPripojky())
+                ChybiOddelovac(cesta, zaznam.CisloRadku(), "záznam, který zde začíná, má");
+            throw;
+        }
+        prehled.DrziData = prehled.DrziData || DrziData(bod);
+        PridatPrectenyRadek(projekt.Body, std::move(bod), cesta, radek);
     }
-    if (cteni.Konec())
-        return;
-    cteni.PreskocitRadek();
     // Then connection records of 10 lines to the end of the file.
-    while (!cteni.Konec()) {
-        const int radek = cteni.CisloRadku();
-        PridatPrectenyRadek(projekt.Pripojky, PripojkaZPoli(cteni.Zaznam<PoliPripojky>("přípojky"), cesta), cesta,
-                            radek);
+    while (zaznam.Zacit()) {
+        const int radek = static_cast<int>(zaznam.CisloRadku());
+        TPripojka pripojka = PripojkaZPoli(zaznam.Pole<PoliPripojky>("přípojky"), cesta);
+        prehled.DrziData = prehled.DrziData || DrziData(pripojka);
+        PridatPrectenyRadek(projekt.Pripojky, std::move(pripojka), cesta, radek);
     }
 }
 

@@ -9,7 +9,9 @@
 #include "data/Zpravy.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <utility>
 
 namespace lineon {
 
@@ -25,49 +27,54 @@ bool JeBilyZnak(char c)
     return static_cast<unsigned char>(c) <= 32;
 }
 
-/// The first `pocet` items of a text; missing items are empty.
-std::vector<std::string> PrvniPolozky(std::string_view text, int pocet)
+/// An item and the text after its separator, as views into the text.
+std::pair<std::string_view, std::string_view> RozdelitPolozku(std::string_view text)
 {
-    std::vector<std::string> polozky;
-    std::string zbytek(Orezat(text));
-    for (int i = 0; i < pocet; ++i) {
-        TPolozka dalsi = DalsiPolozka(zbytek);
-        polozky.push_back(std::move(dalsi.Polozka));
-        zbytek = Orezat(dalsi.Zbytek);
+    std::size_t zacatek = 0;
+    while (zacatek < text.size() && JeOddelovac(text[zacatek]))
+        ++zacatek;
+    std::size_t konec = zacatek;
+    while (konec < text.size() && !JeOddelovac(text[konec]))
+        ++konec;
+    return {text.substr(zacatek, konec - zacatek), text.substr(std::min(konec + 1, text.size()))};
+}
+
+/// The first N items of a text; missing items are empty.
+template <std::size_t N>
+std::array<std::string_view, N> PrvniPolozky(std::string_view text)
+{
+    std::array<std::string_view, N> polozky;
+    std::string_view zbytek = Orezat(text);
+    for (auto& polozka : polozky) {
+        const auto [dalsi, zbytekPolozky] = RozdelitPolozku(zbytek);
+        polozka = dalsi;
+        zbytek = Orezat(zbytekPolozky);
     }
     return polozky;
 }
 
-std::optional<double> Cislo(const std::string& text)
+std::optional<double> Cislo(std::string_view text)
 {
     return cisla::CtiDesetinne(text);
 }
 
-/// The record of a line before the number test; `CisloBodu` of the second layout is the number
-/// the record will get.
-TZamerenyBod PrecistZaznam(const std::string& radek, TypZamereni typ, int j)
+/// The items of a line before the number test, as views into the line or into `upraveny`.
+struct TPolozkyRadku {
+    std::string_view CisloBodu, Y, X, Z, Kod;
+};
+
+TPolozkyRadku PolozkyRadku(std::string_view radek, TypZamereni typ, std::string& upraveny)
 {
-    TZamerenyBod bod;
     if (typ == TypZamereni::Textovy) {
-        const auto polozky = PrvniPolozky(radek, 5);
-        bod.CisloBodu = polozky[0];
-        bod.YText = polozky[1];
-        bod.XText = polozky[2];
-        bod.ZText = polozky[3];
-        bod.Kod = polozky[4];
-        return bod;
+        const auto polozky = PrvniPolozky<5>(radek);
+        return {polozky[0], polozky[1], polozky[2], polozky[3], polozky[4]};
     }
     // Decimal commas become points, and the minus signs of negative grid coordinates go.
-    std::string text = kodovani::PrvnichZnaku(kodovani::ZnakyOd(radek, 3), 199);
-    std::replace(text.begin(), text.end(), ',', '.');
-    std::replace(text.begin(), text.end(), '-', ' ');
-    const auto polozky = PrvniPolozky(text, 3);
-    bod.CisloBodu = std::to_string(j);
-    bod.YText = polozky[0];
-    bod.XText = polozky[1];
-    bod.ZText = polozky[2];
-    bod.Kod = " ";
-    return bod;
+    upraveny = kodovani::PrvnichZnaku(kodovani::ZnakyOd(radek, 3), 199);
+    std::replace(upraveny.begin(), upraveny.end(), ',', '.');
+    std::replace(upraveny.begin(), upraveny.end(), '-', ' ');
+    const auto polozky = PrvniPolozky<3>(upraveny);
+    return {{}, polozky[0], polozky[1], polozky[2], " "};
 }
 
 } // namespace
@@ -83,88 +90,112 @@ std::string_view Orezat(std::string_view text)
 
 TPolozka DalsiPolozka(std::string_view text)
 {
-    std::size_t zacatek = 0;
-    while (zacatek < text.size() && JeOddelovac(text[zacatek]))
-        ++zacatek;
-    std::size_t konec = zacatek;
-    while (konec < text.size() && !JeOddelovac(text[konec]))
-        ++konec;
-    const std::size_t zbytek = std::min(konec + 1, text.size());
-    return { std::string(text.substr(zacatek, konec - zacatek)), std::string(text.substr(zbytek)) };
+    const auto [polozka, zbytek] = RozdelitPolozku(text);
+    return {std::string(polozka), std::string(zbytek)};
 }
 
-namespace {
-
-/// The warning about lines left out: "řádek 3 obsahuje …" or "řádky 3, 7, 9 obsahují …" (the
-/// first ten and a count of the rest).
-std::string PopisRadku(const std::vector<std::size_t>& radky)
+bool SestaveniSeznamu::Radek(std::string_view radek, std::size_t cislo)
 {
-    constexpr std::size_t Nejvic = 10;
-    const bool jeden = radky.size() == 1;
-    std::string text = jeden ? "řádek " : "řádky ";
-    for (std::size_t i = 0; i < std::min(radky.size(), Nejvic); ++i)
-        text += (i ? ", " : "") + std::to_string(radky[i]);
-    if (radky.size() > Nejvic)
-        text += " a " + std::to_string(radky.size() - Nejvic) + " dalších";
-    return text + (jeden ? " obsahuje bajt, který v kódové stránce 1250 neoznačuje žádný znak; řádek byl vynechán."
-                         : " obsahují bajty, které v kódové stránce 1250 neoznačují žádný znak; tyto řádky byly "
-                           "vynechány.");
-}
-
-} // namespace
-
-TSeznamSouradnic NacistSeznamSouradnic(const std::vector<std::string>& radky, TypZamereni typ, IZpravy& zpravy)
-{
-    TSeznamSouradnic seznam;
-    int j = 1;
-    for (std::size_t r = 0; r < radky.size(); ++r) {
-        TZamerenyBod bod = PrecistZaznam(radky[r], typ, j);
-        const auto y = Cislo(bod.YText);
-        const auto x = Cislo(bod.XText);
-        if (!y || !x)
-            continue;
-        if (seznam.PocetZamerenychBodu() == TSeznamSouradnic::Kapacita) {
-            zpravy.Oznamit(DruhZpravy::Varovani,
-                "Seznam souřadnic pojme nejvýše " + std::to_string(TSeznamSouradnic::Kapacita)
-                    + " bodů; import skončil na řádku " + std::to_string(r + 1)
-                    + " souboru a další body nebyly načteny.");
-            break;
-        }
-        bod.Y = *y;
-        bod.X = *x;
-        if (const auto z = Cislo(bod.ZText)) {
-            bod.Z = *z;
-        } else {
-            bod.Kod = bod.ZText;
-            bod.ZText = "0.000";
-            bod.Z = 0;
-        }
-        std::replace(bod.Kod.begin(), bod.Kod.end(), '*', ' ');
-        std::erase(bod.Kod, ' ');
-        seznam.Body.push_back(std::move(bod));
-        ++j;
+    std::string upraveny;
+    const TPolozkyRadku polozky = PolozkyRadku(radek, typ_, upraveny);
+    const auto y = Cislo(polozky.Y);
+    const auto x = Cislo(polozky.X);
+    if (!y || !x) {
+        // Header and comment lines fall out here; empty lines say nothing.
+        if (!Orezat(radek).empty())
+            bezSouradnic_.Pridat(cislo);
+        return true;
     }
-    return seznam;
+    if (seznam_.PocetZamerenychBodu() == TSeznamSouradnic::Kapacita) {
+        Plny(cislo);
+        return false;
+    }
+    // The second layout numbers its records as they come.
+    TZamerenyBod bod{.CisloBodu = typ_ == TypZamereni::Textovy ? std::string(polozky.CisloBodu)
+                                                               : std::to_string(seznam_.PocetZamerenychBodu() + 1),
+                     .YText = std::string(polozky.Y),
+                     .XText = std::string(polozky.X),
+                     .ZText = std::string(polozky.Z),
+                     .Y = *y,
+                     .X = *x,
+                     .Kod = std::string(polozky.Kod)};
+    if (const auto z = Cislo(bod.ZText)) {
+        bod.Z = *z;
+    } else {
+        bod.Kod = bod.ZText;
+        bod.ZText = "0.000";
+        bod.Z = 0;
+    }
+    std::replace(bod.Kod.begin(), bod.Kod.end(), '*', ' ');
+    std::erase(bod.Kod, ' ');
+    seznam_.Body.push_back(std::move(bod));
+    return true;
 }
 
-void Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy)
+void SestaveniSeznamu::Vadny(const soubor::TRadekSouboru& radek)
+{
+    switch (radek.Vada->Druh) {
+    case soubor::TVadaRadku::Druh::Bajt: sBajtem_.Pridat(radek.Cislo); break;
+    case soubor::TVadaRadku::Druh::Znak: seZnakem_.Pridat(radek.Cislo, " („" + radek.Vada->Co + "“)"); break;
+    case soubor::TVadaRadku::Druh::NeniUtf8: neniUtf8_.Pridat(radek.Cislo); break;
+    }
+}
+
+bool SestaveniSeznamu::MaZpravu() const
+{
+    return seznam_.PocetZamerenychBodu() == 0 || !bezSouradnic_.Prazdne() || !sBajtem_.Prazdne()
+           || !seZnakem_.Prazdne() || !neniUtf8_.Prazdne() || plnyOdRadku_ != 0;
+}
+
+std::string SestaveniSeznamu::Zprava(const std::string& cesta, std::size_t radku) const
+{
+    const auto bodu = static_cast<std::size_t>(seznam_.PocetZamerenychBodu());
+    std::string text = "Soubor „" + cesta + "“: " + Nacteno(bodu) + " " + PocetSlovy(bodu, "bod", "body", "bodů") + " "
+                       + ZRadku(radku);
+    const auto pridat = [&text](const VybraneRadky& radky, const char* jake) {
+        if (!radky.Prazdne())
+            text += std::string("; vynechané řádky ") + jake + ": " + radky.Text();
+    };
+    // Without one point every line was left out; the count says it.
+    if (bodu > 0)
+        pridat(bezSouradnic_, "bez dvou číselných souřadnic");
+    pridat(sBajtem_, "s bajtem, který v kódové stránce 1250 neoznačuje žádný znak");
+    pridat(seZnakem_, "se znakem, který kódová stránka 1250 nemá");
+    pridat(neniUtf8_, "s textem, který není v kódování UTF-8");
+    if (plnyOdRadku_ != 0)
+        text += "; seznam souřadnic pojme nejvýše " + std::to_string(TSeznamSouradnic::Kapacita)
+                + " bodů, řádky od " + std::to_string(plnyOdRadku_) + " dál nebyly čteny";
+    return text + (bodu == 0 ? "; jiný typ souboru?" : ".");
+}
+
+bool Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy)
 {
     // The directory is kept in the settings file, so it must fit one line in code page 1250.
     const std::string adresar = AdresarSouboru(cesta);
     if (!VadaNazvuSouboru(adresar))
         stav.Nastaveni.AdresarProjektu = adresar;
-    // A line with a byte that names no character in code page 1250 (a heading written in another
-    // code page, say) is left out like any other line without coordinates, but not silently.
-    std::vector<std::string> radky;
-    std::vector<std::size_t> vynechane;
-    for (auto& radek : soubor::PrecistRadkyPoJednom(cesta)) {
-        if (!radek)
-            vynechane.push_back(radky.size() + 1);
-        radky.push_back(radek.value_or(""));
+    soubor::CteniRadku cteni(cesta);
+    SestaveniSeznamu sestaveni(typ);
+    soubor::TRadekSouboru radek;
+    while (cteni.Dalsi(radek)) {
+        // A line with a byte that names no character in code page 1250 (a heading written in
+        // another code page, say) is left out like any other line without coordinates.
+        if (radek.Vada) {
+            sestaveni.Vadny(radek);
+        } else if (!sestaveni.Radek(radek.Text, radek.Cislo)) {
+            // Lines beyond what the list can hold are counted, not kept.
+            cteni.PreskocitZbytek();
+            break;
+        }
     }
-    stav.SeznamSouradnic = NacistSeznamSouradnic(radky, typ, zpravy);
-    if (!vynechane.empty())
-        zpravy.Oznamit(DruhZpravy::Varovani, "Soubor „" + cesta + "“: " + PopisRadku(vynechane));
+    const bool nacteno = sestaveni.Seznam().PocetZamerenychBodu() > 0;
+    if (nacteno && cteni.Utf8())
+        zpravy.Oznamit(DruhZpravy::Informace, soubor::ZpravaOUtf8(cesta));
+    if (sestaveni.MaZpravu())
+        zpravy.Oznamit(DruhZpravy::Varovani, sestaveni.Zprava(cesta, cteni.PocetRadku()));
+    if (nacteno)
+        stav.SeznamSouradnic = sestaveni.VzitSeznam();
+    return nacteno;
 }
 
 } // namespace lineon

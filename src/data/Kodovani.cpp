@@ -2,6 +2,7 @@
 
 #include "data/Chyba.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -187,6 +188,43 @@ bool PlatneUtf8(std::string_view text)
         i += delka;
     }
     return true;
+}
+
+namespace {
+
+/// The bytes of a UTF-8 sequence that starts with `b0` (1 for a byte that starts none).
+std::size_t DelkaSekvence(unsigned char b0)
+{
+    if ((b0 & 0xE0) == 0xC0)
+        return 2;
+    if ((b0 & 0xF0) == 0xE0)
+        return 3;
+    if ((b0 & 0xF8) == 0xF0)
+        return 4;
+    return 1;
+}
+
+bool JePokracovaci(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+} // namespace
+
+std::size_t DelkaCelychZnaku(std::string_view utf8)
+{
+    const std::size_t n = utf8.size();
+    for (std::size_t p = n; p > 0 && p + 4 > n; --p)
+        if (!JePokracovaci(utf8[p - 1]))
+            return p - 1 + DelkaSekvence(static_cast<unsigned char>(utf8[p - 1])) > n ? p - 1 : n;
+    return n;
+}
+
+bool VypadaJakoUtf8(std::string_view zacatek, bool pokracuje)
+{
+    const std::string_view cele = pokracuje ? zacatek.substr(0, DelkaCelychZnaku(zacatek)) : zacatek;
+    const bool vicebajtovy = std::any_of(cele.begin(), cele.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return vicebajtovy && PlatneUtf8(cele);
 }
 
 std::size_t PocetZnaku(std::string_view utf8)

@@ -31,6 +31,14 @@ std::optional<std::string> PrvniNekodovatelnyZnak(std::string_view utf8);
 /// Whether a text is well-formed UTF-8.
 bool PlatneUtf8(std::string_view text);
 
+/// Whether the start of a file reads as UTF-8: well formed, with at least one character of more
+/// than one byte. When the file goes on after `zacatek`, a character cut at its end counts as whole.
+bool VypadaJakoUtf8(std::string_view zacatek, bool pokracuje);
+
+/// The length of the longest start of `utf8` that ends between two characters: a text cut at any
+/// byte loses the part of a character at its end.
+std::size_t DelkaCelychZnaku(std::string_view utf8);
+
 /// Number of characters (code points) of a UTF-8 text.
 std::size_t PocetZnaku(std::string_view utf8);
 

@@ -68,8 +68,7 @@ bool Otevrit(TStav& stav, IZpravy& zpravy, const KrokUlozeni& ulozit, const Dial
     const auto volba = dialog("");
     if (!volba)
         return false;
-    OtevritProjekt(stav, volba->Cesta, volba->Format);
-    return true;
+    return OtevritProjekt(stav, volba->Cesta, volba->Format, zpravy);
 }
 
 bool Ulozit(TStav& stav, const KrokUlozeni& ulozitJako)
@@ -102,7 +101,6 @@ std::string NazevUlozenehoSouboru(const std::string& zvoleny, FormatProjektu typ
 void UlozitProjektJako(TStav& stav, const TVolbaSouboru& volba)
 {
     const std::string nazev = NazevUlozenehoSouboru(volba.Cesta, volba.Format);
-    OveritNazevProjektu(nazev);
     NastavitDnoText(stav.Projekt);
     ZapsatProjekt(stav.Projekt, nazev, volba.Format);
     stav.Projekt.SouborProjektu = nazev;

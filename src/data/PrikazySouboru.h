@@ -40,7 +40,7 @@ void VyprazdnitProjekt(TStav& stav);
 bool Novy(TStav& stav, IZpravy& zpravy, const KrokUlozeni& ulozit);
 
 /// "Otevřít": asks about unsaved changes, shows the dialog, opens the chosen file in the chosen
-/// format; false when it stopped before reading.
+/// format; false when it stopped before reading or the file yielded nothing (the project stays).
 bool Otevrit(TStav& stav, IZpravy& zpravy, const KrokUlozeni& ulozit, const DialogSouboru& dialog);
 
 /// "Uložit": an unnamed project, or one whose name ends in "dat", goes through `ulozitJako`;

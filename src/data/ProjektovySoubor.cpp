@@ -60,16 +60,48 @@ void OveritNazevProjektu(const std::string& cesta)
         throw Chyba("Název souboru „" + cesta + "“ " + *vada + "; projekt s takovým názvem nelze otevřít ani uložit.");
 }
 
-void OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format)
+namespace {
+
+/// "Soubor „…“: načteno 12 bodů a 3 přípojky z 17 řádků; …": empty connection rows are no
+/// connections and are not counted.
+std::string ZpravaOProjektu(const std::string& cesta, const TProjekt& projekt, std::size_t radku,
+                            const TPrehledProjektu& prehled)
+{
+    // A file that yields nothing gives no row.
+    std::size_t bodu = 0;
+    std::size_t pripojek = 0;
+    if (prehled.DrziData) {
+        bodu = static_cast<std::size_t>(projekt.PocetBodu());
+        for (int j = 1; j <= projekt.PocetPripojek(); ++j)
+            pripojek += DrziData(projekt.Pripojky[j]) ? 1 : 0;
+    }
+    std::string text = "Soubor „" + cesta + "“: " + Nacteno(bodu) + " " + PocetSlovy(bodu, "bod", "body", "bodů")
+                       + " a " + PocetSlovy(pripojek, "přípojka", "přípojky", "přípojek") + " " + ZRadku(radku);
+    if (!prehled.Neuplne.Prazdne())
+        text += "; neúplné řádky (chybějící pole se čtou jako prázdná): " + prehled.Neuplne.Text();
+    return text + (prehled.DrziData ? "." : "; jiný typ souboru?");
+}
+
+} // namespace
+
+bool OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format, IZpravy& zpravy)
 {
     OveritNazevProjektu(cesta);
-    const auto radky = soubor::PrecistRadky(cesta);
+    soubor::CteniRadku cteni(cesta);
     TProjekt novy;
     novy.Body.NastavitPocet(0);
+    TPrehledProjektu prehled;
     if (format == FormatProjektu::Tabulka)
-        PrecistTabulkovyFormat(radky, cesta, novy);
+        PrecistTabulkovyFormat(cteni, novy, prehled);
     else
-        PrecistRadkovyFormat(radky, cesta, novy);
+        PrecistRadkovyFormat(cteni, novy, prehled);
+
+    if (prehled.DrziData && cteni.Utf8())
+        zpravy.Oznamit(DruhZpravy::Informace, soubor::ZpravaOUtf8(cesta));
+    if (!prehled.DrziData || !prehled.Neuplne.Prazdne())
+        zpravy.Oznamit(DruhZpravy::Varovani, ZpravaOProjektu(cesta, novy, cteni.PocetRadku(), prehled));
+    if (!prehled.DrziData)
+        return false;
 
     if (stav.Vystupy.CheckBox1)
         for (int i = 1; i <= novy.PocetBodu(); ++i)
@@ -78,10 +110,12 @@ void OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format
     novy.SouborProjektu = cesta;
     stav.Projekt = std::move(novy);
     stav.Nastaveni.AdresarProjektu = AdresarSouboru(cesta);
+    return true;
 }
 
 void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProjektu format)
 {
+    OveritNazevProjektu(cesta);
     OveritTexty(projekt, cesta, format);
     const bool tabulka = format == FormatProjektu::Tabulka;
     std::string text;

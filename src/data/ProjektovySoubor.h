@@ -2,6 +2,7 @@
 
 #include "data/Projekt.h"
 #include "data/Stav.h"
+#include "data/Zpravy.h"
 
 #include <string>
 
@@ -20,19 +21,24 @@ FormatProjektu FormatPodleNazvu(const std::string& cesta);
 /// The directory of a file, ending with "/" ("./" for a bare name).
 std::string AdresarSouboru(const std::string& cesta);
 
-/// Refuses a file name that code page 1250 cannot hold or that has a line break: the project's
-/// directory goes into the settings file, which could then no longer be written.
+/// The one rule for the names of the files the program opens and writes: a name that code page
+/// 1250 cannot hold or that has a line break is refused, since the program could not open it again
+/// (the project's directory goes into the settings file, which could then no longer be written).
 void OveritNazevProjektu(const std::string& cesta);
 
 /// "Otevřít" after its dialog: reads the file into fresh tables and only after a complete read
 /// replaces the project (`Dno` from "Ano", a zero diameter becomes `PrumerPriImportu` while
 /// `CheckBox1` is on), `Zmeneno` false, `SouborProjektu` the path, `AdresarProjektu` its
 /// directory. A file that cannot be read, a line-format file that ends inside a record, a number
-/// field that is not a number or more than 5000 rows throw Chyba naming the file and the line,
-/// and the project stays as it was.
-void OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format);
+/// field that is not a number, a connection row among the points (the "#" line missing) or more
+/// than 5000 rows throw Chyba naming the file and the line, and the project stays as it was.
+/// A file read as UTF-8 is told as an information; a file with incomplete lines, or without one
+/// complete row that holds data, gets one warning with the counts. Such a file yields nothing: the
+/// project stays as it was and the result is false.
+bool OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format, IZpravy& zpravy);
 
 /// Writes the project's tables in the format (through a temporary file renamed over the target).
+/// A name the program could not open again is refused first, as `OveritNazevProjektu` does.
 /// A text that the format would read back as something else (a ";" in the table format, a point
 /// label "#" in the line format, a line break in either) throws Chyba naming the file, the row and
 /// the text, and nothing is written.

@@ -14,13 +14,30 @@ std::string Y(double y) { return cisla::FormatF(y, 6, 3); }
 std::string X(double x) { return cisla::FormatF(x, 7, 3); }
 std::string Z(double z) { return cisla::FormatF(z, 4, 3); }
 
+std::string_view BezMezerZa(std::string_view text)
+{
+    const auto konec = text.find_last_not_of(" \t");
+    return konec == std::string_view::npos ? std::string_view() : text.substr(0, konec + 1);
+}
+
+// Blanks around a number are allowed, an empty field gives 0.
+template <class Cteni>
+auto CisloPole(const TPoleSouboru& pole, Cteni cti)
+{
+    const auto text = BezMezerZa(pole.Text);
+    return text.empty() ? decltype(cti(text))(0) : cti(text);
+}
+
+std::optional<double> Desetinne(std::string_view text)
+{
+    return cisla::CtiDesetinne(text);
+}
+
 class CteniPoli {
-    // Blanks around a number are allowed, an empty field gives 0.
     template <class Cteni>
     auto Cislo(const TPoleSouboru& pole, const char* nazev, Cteni cti, const char* coNeni) const
     {
-        const auto text = BezMezerZa(pole.Text);
-        const auto cislo = text.empty() ? decltype(cti(text))(0) : cti(text);
+        const auto cislo = CisloPole(pole, cti);
         if (!cislo)
             Odmitnout(pole, nazev, coNeni);
         return *cislo;
@@ -33,7 +50,7 @@ public:
 
     double Realne(const TPoleSouboru& pole, const char* nazev) const
     {
-        return Cislo(pole, nazev, [](std::string_view text) { return cisla::CtiDesetinne(text); }, "není číslo");
+        return Cislo(pole, nazev, Desetinne, "není číslo");
     }
 
     std::int32_t Cele(const TPoleSouboru& pole, const char* nazev) const
@@ -42,12 +59,6 @@ public:
     }
 
 private:
-    static std::string_view BezMezerZa(std::string_view text)
-    {
-        const auto konec = text.find_last_not_of(" \t");
-        return konec == std::string_view::npos ? std::string_view() : text.substr(0, konec + 1);
-    }
-
     [[noreturn]] void Odmitnout(const TPoleSouboru& pole, const char* nazev, const char* co) const
     {
         throw Chyba("Soubor „" + cesta_ + "“, řádek " + std::to_string(pole.Radek) + ": pole " + nazev + " „"
@@ -103,6 +114,14 @@ TPripojka PripojkaZPoli(std::span<const TPoleSouboru, PoliPripojky> pole, const 
     pripojka.ZDnaDS = cteni.Realne(pole[8], "Z dna d.š.");
     pripojka.Poradi = cteni.Cele(pole[9], "Pořadí");
     return pripojka;
+}
+
+bool MaTvarPripojky(std::span<const TPoleSouboru, PoliPripojky> pole)
+{
+    for (const std::size_t i : {2, 3, 5, 6, 7, 8})
+        if (!CisloPole(pole[i], Desetinne))
+            return false;
+    return CisloPole(pole[9], cisla::CtiCele).has_value();
 }
 
 } // namespace lineon

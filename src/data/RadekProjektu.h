@@ -36,6 +36,9 @@ TBod BodZPoli(std::span<const TPoleSouboru, PoliBodu> pole, const std::string& c
 
 TPripojka PripojkaZPoli(std::span<const TPoleSouboru, PoliPripojky> pole, const std::string& cesta);
 
+/// Whether the fields have the shape of a connection row: every number field empty or a number.
+bool MaTvarPripojky(std::span<const TPoleSouboru, PoliPripojky> pole);
+
 /// Appends a row read from line `radek`; a table already full gives the capacity message with
 /// the file and the line.
 template <class Radek>

@@ -61,29 +61,6 @@ private:
     int fd_;
 };
 
-std::string NactiBajty(const std::string& cesta)
-{
-    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Otevreni)
-        Selhat("otevřít", cesta, EACCES);
-    Popisovac soubor(::open(cesta.c_str(), O_RDONLY | O_CLOEXEC));
-    if (soubor.fd() < 0)
-        Selhat("otevřít", cesta, errno);
-    std::string obsah;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(soubor.fd(), buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            Selhat("přečíst", cesta, errno);
-        }
-        if (n == 0)
-            break;
-        obsah.append(buf, static_cast<std::size_t>(n));
-    }
-    return obsah;
-}
-
 /// Writes bytes 0..size of a file whose first `zapsano` bytes are out already.
 void ZapsatVse(int fd, std::string_view bajty, std::size_t zapsano, const std::string& cesta)
 {
@@ -109,77 +86,39 @@ void ZapsatVse(int fd, std::string_view bajty, std::size_t zapsano, const std::s
 
 } // namespace
 
-namespace {
-
-// Calls `zpracovat` with the bytes of every line of a file (CR LF or LF alone end a line; a last
-// line without an end counts too).
-template <class Zpracovani>
-void ProKazdyRadek(const std::string& bajty, Zpracovani zpracovat)
+VstupniSoubor::VstupniSoubor(std::string cesta) : cesta_(std::move(cesta))
 {
-    std::size_t zacatek = 0;
-    while (zacatek < bajty.size()) {
-        std::size_t konec = bajty.find('\n', zacatek);
-        const std::size_t dalsi = konec == std::string::npos ? bajty.size() : konec + 1;
-        if (konec == std::string::npos)
-            konec = bajty.size();
-        std::string_view radek(bajty.data() + zacatek, konec - zacatek);
-        if (!radek.empty() && radek.back() == '\r')
-            radek.remove_suffix(1);
-        zpracovat(radek);
-        zacatek = dalsi;
+    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Otevreni)
+        Selhat("otevřít", cesta_, EACCES);
+    // Without O_NONBLOCK the open of a FIFO would wait for a writer before anything could be checked.
+    fd_ = ::open(cesta_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0)
+        Selhat("otevřít", cesta_, errno);
+    struct stat st;
+    if (::fstat(fd_, &st) != 0)
+        Selhat("otevřít", cesta_, errno);
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        throw Chyba("Soubor „" + cesta_ + "“ není obyčejný soubor.");
     }
 }
 
-// Splits a file into lines; `prevest` turns the bytes of a line into UTF-8 text or returns the
-// reason why it cannot, which ends the reading.
-template <class Prevod>
-std::vector<std::string> RozdelitNaRadky(const std::string& cesta, Prevod prevest)
+VstupniSoubor::~VstupniSoubor()
 {
-    std::vector<std::string> radky;
-    ProKazdyRadek(NactiBajty(cesta), [&](std::string_view radek) {
-        std::string text;
-        if (const auto chyba = prevest(radek, text))
-            throw Chyba("Soubor „" + cesta + "“, řádek " + std::to_string(radky.size() + 1) + ": " + *chyba);
-        radky.push_back(std::move(text));
-    });
-    return radky;
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
-} // namespace
-
-std::vector<std::string> PrecistRadky(const std::string& cesta)
+std::size_t VstupniSoubor::Cist(char* cil, std::size_t n)
 {
-    return RozdelitNaRadky(cesta, [](std::string_view radek, std::string& text) -> std::optional<std::string> {
-        const auto chyba = kodovani::ZCp1250(radek, text);
-        if (!chyba)
-            return std::nullopt;
-        char bajt[8];
-        std::snprintf(bajt, sizeof bajt, "0x%02X", chyba->bajt);
-        return "bajt " + std::string(bajt) + " nemá v kódové stránce 1250 žádný znak.";
-    });
-}
-
-std::vector<std::optional<std::string>> PrecistRadkyPoJednom(const std::string& cesta)
-{
-    std::vector<std::optional<std::string>> radky;
-    ProKazdyRadek(NactiBajty(cesta), [&](std::string_view radek) {
-        std::string text;
-        if (kodovani::ZCp1250(radek, text))
-            radky.emplace_back();
-        else
-            radky.emplace_back(std::move(text));
-    });
-    return radky;
-}
-
-std::vector<std::string> PrecistRadkyUtf8(const std::string& cesta)
-{
-    return RozdelitNaRadky(cesta, [](std::string_view radek, std::string& text) -> std::optional<std::string> {
-        if (!kodovani::PlatneUtf8(radek))
-            return "text není v kódování UTF-8.";
-        text = radek;
-        return std::nullopt;
-    });
+    for (;;) {
+        const ssize_t precteno = ::read(fd_, cil, n);
+        if (precteno >= 0)
+            return static_cast<std::size_t>(precteno);
+        if (errno != EINTR)
+            Selhat("přečíst", cesta_, errno);
+    }
 }
 
 void ZapsatText(const std::string& cesta, std::string_view utf8)
@@ -215,17 +154,6 @@ std::size_t DelkaCistehoAscii(std::string_view radek)
     return i;
 }
 
-/// The longest piece of `text` of at most `n` bytes that ends between two UTF-8 characters.
-std::size_t DelkaKusu(std::string_view text, std::size_t n)
-{
-    if (n >= text.size())
-        return text.size();
-    std::size_t k = n;
-    while (k > n - 3 && (static_cast<unsigned char>(text[k]) & 0xC0) == 0x80)
-        --k;
-    return k;
-}
-
 } // namespace
 
 ZapisTextu::ZapisTextu(std::string cesta) : cesta_(std::move(cesta)), buffer_(new char[VelikostBufferu]) {}
@@ -241,7 +169,7 @@ ZapisTextu::~ZapisTextu()
 void ZapisTextu::Pripsat(std::string_view utf8)
 {
     while (!utf8.empty()) {
-        const std::string_view kus = utf8.substr(0, DelkaKusu(utf8, Davka));
+        const std::string_view kus = utf8.substr(0, utf8.size() <= Davka ? utf8.size() : kodovani::DelkaCelychZnaku(utf8.substr(0, Davka)));
         if (vBufferu_ + 2 * kus.size() > VelikostBufferu)
             Vyprazdnit();
         try {
@@ -294,9 +222,12 @@ void ZapisTextu::Vyprazdnit()
             Selhat("zapsat", cesta_, EISDIR);
         if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Otevreni)
             Selhat("vytvořit", cesta_, EACCES);
+        // Through a symbolic link the file it points to is replaced, in that file's directory, and
+        // the link stays.
+        cil_ = CilOdkazu(cesta_);
         static unsigned pocitadlo = 0;
-        const std::string adresar = Adresar(cesta_);
-        const std::string docasny = adresar + ".~" + cesta_.substr(adresar.size()) + "."
+        const std::string adresar = Adresar(cil_);
+        const std::string docasny = adresar + ".~" + cil_.substr(adresar.size()) + "."
                                     + std::to_string(::getpid()) + "." + std::to_string(++pocitadlo);
         fd_ = ::open(docasny.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0)
@@ -319,9 +250,27 @@ void ZapisTextu::Dokoncit()
     fd_ = -1;
     if (zavreni != 0)
         Selhat("zapsat", cesta_, errno);
-    if (::rename(docasny_.c_str(), cesta_.c_str()) != 0)
+    if (::rename(docasny_.c_str(), cil_.c_str()) != 0)
         Selhat("zapsat", cesta_, errno);
     docasny_.clear();
+}
+
+std::string CilOdkazu(const std::string& cesta)
+{
+    // As many links as the system itself follows; a longer chain is a loop.
+    std::string cil = cesta;
+    for (int i = 0; i < 40; ++i) {
+        struct stat st;
+        if (::lstat(cil.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return cil;
+        std::string odkaz(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+        const ssize_t n = ::readlink(cil.c_str(), odkaz.data(), odkaz.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= odkaz.size())
+            return cil;
+        odkaz.resize(static_cast<std::size_t>(n));
+        cil = odkaz.starts_with('/') ? odkaz : Adresar(cil) + odkaz;
+    }
+    return cesta;
 }
 
 bool Existuje(const std::string& cesta)

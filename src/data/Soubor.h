@@ -11,17 +11,24 @@
 // CR LF line ends outside and UTF-8 text with "\n" inside.
 namespace lineon::soubor {
 
-/// Reads a whole text file into lines (CR LF or LF alone end a line; a last line without an end
-/// counts too). Throws Chyba naming the file, and the line of a byte without a character.
-std::vector<std::string> PrecistRadky(const std::string& cesta);
+/// A regular file open for reading. A FIFO, a device or a directory is refused at once ("Soubor
+/// „…“ není obyčejný soubor."): reading one could block for ever or never end. Throws Chyba naming
+/// the file when it cannot be opened or read.
+class VstupniSoubor {
+public:
+    explicit VstupniSoubor(std::string cesta);
+    ~VstupniSoubor();
+    VstupniSoubor(const VstupniSoubor&) = delete;
+    VstupniSoubor& operator=(const VstupniSoubor&) = delete;
 
-/// Reads a whole text file into lines as `PrecistRadky` does, except that a line holding a byte
-/// without a character in code page 1250 gives no text (nullopt) instead of ending the reading.
-std::vector<std::optional<std::string>> PrecistRadkyPoJednom(const std::string& cesta);
+    /// Up to `n` bytes into `cil`; 0 at the end of the file.
+    std::size_t Cist(char* cil, std::size_t n);
+    const std::string& Cesta() const { return cesta_; }
 
-/// Reads a whole UTF-8 text file into lines, as `PrecistRadky` does (the batch program's options
-/// file). Throws Chyba naming the file, and the line of broken UTF-8.
-std::vector<std::string> PrecistRadkyUtf8(const std::string& cesta);
+private:
+    std::string cesta_;
+    int fd_ = -1;
+};
 
 /// Writes text whose lines end with "\n" as code page 1250 with CR LF, as `ZapisTextu` does, in
 /// one piece.
@@ -51,12 +58,17 @@ private:
     void Vyprazdnit();
 
     std::string cesta_;
+    std::string cil_;     ///< the file replaced: `cesta_`, or the file a link there points to
     std::string docasny_; ///< the temporary file, once created
     int fd_ = -1;
     std::unique_ptr<char[]> buffer_;
     std::size_t vBufferu_ = 0;
     std::size_t zapsano_ = 0; ///< bytes of the file written so far
 };
+
+/// The file a path names once symbolic links are followed: a save replaces that file and keeps
+/// the link. A path that is no link (or a loop of links) stands for itself.
+std::string CilOdkazu(const std::string& cesta);
 
 /// Whether a file (not a directory) of that name exists.
 bool Existuje(const std::string& cesta);

@@ -2,6 +2,7 @@
 
 #include "data/Chyba.h"
 #include "data/Cisla.h"
+#include "data/CteniRadku.h"
 #include "data/Kodovani.h"
 #include "data/PoleNastaveni.h"
 #include "data/Soubor.h"
@@ -27,14 +28,13 @@ std::string_view CisloNaRadku(std::string_view radek)
 
 class CteniNastaveni {
 public:
-    CteniNastaveni(const std::string& cesta, TNastaveni& nastaveni)
-        : cesta_(cesta), radky_(soubor::PrecistRadky(cesta)), nastaveni_(nastaveni)
-    {
-    }
+    CteniNastaveni(const std::string& cesta, TNastaveni& nastaveni) : cteni_(cesta), nastaveni_(nastaveni) {}
 
-    std::vector<std::string> Precist()
+    std::vector<TZprava> Precist()
     {
         nastaveni_ = TNastaveni();
+        if (cteni_.Utf8())
+            zpravy_.push_back({DruhZpravy::Informace, soubor::ZpravaOUtf8(cteni_.Cesta())});
         for (const auto& pole : PoleNastaveni())
             if (!PrecistPole(pole))
                 break;
@@ -45,10 +45,16 @@ private:
     // Reads one setting; false when the lines after it can no longer be assigned.
     bool PrecistPole(const TPoleNastaveni& pole)
     {
-        if (KonecSouboru(pole.Nazev))
+        if (!DalsiRadek(pole.Nazev))
             return false;
-        cisloRadku_ = ++dalsi_;
-        const std::string& radek = radky_[dalsi_ - 1];
+        const std::string& radek = radek_.Text;
+        if (radek_.Zkracen) {
+            const bool osoby = pole.Typ == TypNastaveni::Osoby;
+            Oznamit(pole.Nazev, soubor::PopisDlouhehoRadku()
+                                    + (osoby ? "; jména osob a všechna další nastavení mají výchozí hodnoty."
+                                             : "; platí výchozí hodnota."));
+            return !osoby;
+        }
         switch (pole.Typ) {
         case TypNastaveni::Cele:
             if (const auto cislo = cisla::CtiCele(CisloNaRadku(radek)); !cislo)
@@ -88,7 +94,7 @@ private:
     {
         if (pole.Meze.Obsahuje(hodnota))
             return true;
-        Oznamit(pole.Nazev, "„" + radky_[dalsi_ - 1] + "“ leží mimo rozsah " + PopisMezi(pole.Meze)
+        Oznamit(pole.Nazev, "„" + radek_.Text + "“ leží mimo rozsah " + PopisMezi(pole.Meze)
                                 + "; platí výchozí hodnota.");
         return false;
     }
@@ -108,39 +114,44 @@ private:
                                     + "; ponechává se jich prvních " + std::to_string(NejvicOsob) + ".");
         std::vector<std::string> osoby;
         for (int k = 1; k <= *pocet; ++k) {
-            if (KonecSouboru("jméno osoby " + std::to_string(k))) {
+            if (!DalsiRadek("jméno osoby " + std::to_string(k))) {
                 nastaveni_.Osoby = std::move(osoby);
                 return false;
             }
+            // Names beyond the list are read past, so that the lines after them keep their meaning.
             if (k <= NejvicOsob)
-                osoby.push_back(radky_[dalsi_]);
-            ++dalsi_;
+                osoby.push_back(radek_.Text);
         }
         nastaveni_.Osoby = std::move(osoby);
         return true;
     }
 
-    bool KonecSouboru(std::string_view co)
+    // The next line, or a message that the file ends before the setting `co`.
+    bool DalsiRadek(std::string_view co)
     {
-        if (dalsi_ < radky_.size())
+        if (!cteni_.Dalsi(radek_)) {
+            cisloRadku_ = cteni_.PocetRadku() + 1;
+            Oznamit(co, "soubor zde končí; toto a všechna další nastavení mají výchozí hodnoty.");
             return false;
-        cisloRadku_ = dalsi_ + 1;
-        Oznamit(co, "soubor zde končí; toto a všechna další nastavení mají výchozí hodnoty.");
+        }
+        cisloRadku_ = radek_.Cislo;
+        if (radek_.Vada)
+            throw Chyba(soubor::ChybaRadku(cteni_.Cesta(), radek_.Cislo, radek_.Vada->Popis()));
         return true;
     }
 
     void Oznamit(std::string_view co, const std::string& text)
     {
-        zpravy_.push_back("Soubor nastavení „" + cesta_ + "“, řádek " + std::to_string(cisloRadku_) + " ("
-                          + std::string(co) + "): " + text);
+        zpravy_.push_back({DruhZpravy::Varovani, "Soubor nastavení „" + cteni_.Cesta() + "“, řádek "
+                                                     + std::to_string(cisloRadku_) + " (" + std::string(co)
+                                                     + "): " + text});
     }
 
-    const std::string& cesta_;
-    const std::vector<std::string> radky_;
+    soubor::CteniRadku cteni_;
+    soubor::TRadekSouboru radek_;
     TNastaveni& nastaveni_;
-    std::size_t dalsi_ = 0;      ///< index of the next line to read
     std::size_t cisloRadku_ = 0; ///< number (from 1) of the line that messages name
-    std::vector<std::string> zpravy_;
+    std::vector<TZprava> zpravy_;
 };
 
 // Every setting has its line: a text with a line break would shift all the lines after it.
@@ -154,7 +165,7 @@ const std::string& JedenRadek(const std::string& cesta, std::string_view nazev, 
 
 } // namespace
 
-std::vector<std::string> NacistNastaveni(const std::string& cesta, TNastaveni& nastaveni)
+std::vector<TZprava> NacistNastaveni(const std::string& cesta, TNastaveni& nastaveni)
 {
     return CteniNastaveni(cesta, nastaveni).Precist();
 }

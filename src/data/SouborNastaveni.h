@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Nastaveni.h"
+#include "data/Zpravy.h"
 
 #include <string>
 #include <vector>
@@ -10,10 +11,12 @@ namespace lineon {
 
 /// Reads the settings file into `nastaveni`, which starts from the defaults. Every value that
 /// cannot be read, and every number outside the range of the control that edits it, keeps its
-/// default; the returned messages name each such line. Only the first
-/// `NejvicOsob` person names are kept, further name lines are read past. Throws Chyba when the
-/// file cannot be read at all (a missing file too: whether that matters is the caller's business).
-std::vector<std::string> NacistNastaveni(const std::string& cesta, TNastaveni& nastaveni);
+/// default; the returned warnings name each such line (a file read as UTF-8 gives an information
+/// first). Only the first `NejvicOsob` person names are kept, further name lines are read past;
+/// lines after the last setting are not read. Throws Chyba when the file cannot be read at all (a
+/// missing file too: whether that matters is the caller's business) and at a line whose bytes or
+/// characters code page 1250 cannot hold.
+std::vector<TZprava> NacistNastaveni(const std::string& cesta, TNastaveni& nastaveni);
 
 /// Writes every setting in the file's order and line formats (46 lines with three person names).
 /// A text with a line break throws Chyba naming the setting, and nothing is written.

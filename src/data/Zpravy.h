@@ -8,6 +8,12 @@ enum class DruhZpravy { Chyba, Varovani, Informace };
 
 enum class Odpoved { Ano, Ne, Storno };
 
+/// A message to be shown later, e.g. those of the settings file read before any window exists.
+struct TZprava {
+    DruhZpravy Druh;
+    std::string Text;
+};
+
 /// The one way the program talks to the user: the desktop program shows message boxes, the batch
 /// program prints lines, tests answer as they please.
 class IZpravy {

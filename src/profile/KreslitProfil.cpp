@@ -23,7 +23,7 @@ namespace {
 void OveritVelikostListu(const RamProfilu& ram, int delkoveMeritko)
 {
     if (const int a4 = ram.PocetA4(); a4 > NejvicA4Profilu)
-        throw Chyba("Podélný profil nelze nakreslit: list by měl v délkovém měřítku 1:"
+        throw ChybaVypoctu("Podélný profil nelze nakreslit: list by měl v délkovém měřítku 1:"
                     + std::to_string(delkoveMeritko) + " šířku " + std::to_string(a4) + " A4, nejvýše "
                     + std::to_string(NejvicA4Profilu) + " A4.");
 }

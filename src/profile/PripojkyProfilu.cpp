@@ -61,9 +61,11 @@ void KreslitPripojky(KresbaProfilu& k)
 {
     const RovinaVPlatnosti rovina(k.Stav());
     // Every row is drawn, also one that the calculation could not place on the line (it has
-    // reported it): such a row stands at stationing 0 with the levels it was left with.
+    // reported it): such a row stands at stationing 0 with the levels it was left with. An
+    // entirely empty row is no connection and is not drawn.
     for (int j = 1; j <= k.Stav().Projekt.PocetPripojek(); ++j)
-        KreslitPripojku(k, rovina, j);
+        if (DrziData(k.Stav().Projekt.Pripojky[j]))
+            KreslitPripojku(k, rovina, j);
 }
 
 } // namespace lineon

@@ -32,7 +32,7 @@ Aplikace::~Aplikace() = default;
 void Aplikace::Spustit()
 {
     okno_ = std::make_unique<HlavniOkno>(*stav_, zpravy_, volbaSouboru_);
-    const std::string oNastaveni = NacistNastaveni();
+    const TZprava oNastaveni = NacistNastaveni();
     okno_->ObnovitTitulek();
     okno_->OznacitJazyk();
     // The other windows, in this order, each reading the settings already loaded.
@@ -50,22 +50,27 @@ void Aplikace::Spustit()
     PripojitOkna();
     okno_->show();
     okno_->activateWindow();
-    if (!oNastaveni.empty())
-        zpravy_.Oznamit(DruhZpravy::Varovani, oNastaveni);
+    if (!oNastaveni.Text.empty())
+        zpravy_.Oznamit(oNastaveni.Druh, oNastaveni.Text);
 }
 
-std::string Aplikace::NacistNastaveni()
+TZprava Aplikace::NacistNastaveni()
 {
     if (!soubor::Existuje(souborNastaveni_))
-        return {};
+        return {DruhZpravy::Informace, ""};
     try {
-        std::string zprava;
-        for (const std::string& radek : lineon::NacistNastaveni(souborNastaveni_, stav_->Nastaveni))
-            zprava += (zprava.empty() ? "" : "\n") + radek;
+        // One box for all of them: a warning when there is one, else the information.
+        TZprava zprava{DruhZpravy::Informace, ""};
+        for (const TZprava& radek : lineon::NacistNastaveni(souborNastaveni_, stav_->Nastaveni)) {
+            zprava.Text += (zprava.Text.empty() ? "" : "\n") + radek.Text;
+            if (radek.Druh == DruhZpravy::Varovani)
+                zprava.Druh = DruhZpravy::Varovani;
+        }
         return zprava;
     } catch (const Chyba& chyba) {
         stav_->Nastaveni = TNastaveni();
-        return std::string(chyba.what()) + "\nPlatí výchozí nastavení; při ukončení programu se jimi soubor přepíše.";
+        return {DruhZpravy::Varovani, std::string(chyba.what())
+                                          + "\nPlatí výchozí nastavení; při ukončení programu se jimi soubor přepíše."};
     }
 }
 

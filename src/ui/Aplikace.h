@@ -57,7 +57,7 @@ public:
 
 private:
     /// Reads the settings file; returns what is to be reported about it ("" for nothing).
-    std::string NacistNastaveni();
+    TZprava NacistNastaveni();
     /// Shutdown: the settings are written back; a failure is reported and the program still ends.
     void Ukoncit();
     void PripojitPrikazy();

@@ -59,8 +59,10 @@ void OknoSeznamuSouradnic::Importovat(VolbaSouboru& volba)
         return;
     // The dialog keeps the type chosen last; the settings file gets it at the end.
     stav_.Nastaveni.ImportFilterIndex = zvoleno->Typ == TypZamereni::Specialni ? 2 : 1;
+    // A file without one point has been told and leaves the list as it was.
     try {
-        lineon::Importovat(stav_, zvoleno->Cesta, zvoleno->Typ, zpravy_);
+        if (!lineon::Importovat(stav_, zvoleno->Cesta, zvoleno->Typ, zpravy_))
+            return;
     } catch (const Chyba& chyba) {
         zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
         return;

@@ -89,7 +89,7 @@ void PoriditSnimky(Aplikace& program, const std::string& adresar, const std::str
                    const std::string& zamereni)
 {
     HlavniOkno& okno = program.Okno();
-    OtevritProjekt(program.Stav(), projekt, FormatPodleNazvu(projekt));
+    OtevritProjekt(program.Stav(), projekt, FormatPodleNazvu(projekt), program.Zpravy());
     okno.ObnovitTitulek();
     okno.PrekreslitTabulky();
     okno.TabulkaBodu().NastavitKurzor(1, 1);

@@ -84,11 +84,16 @@ std::string TextPsanehoProfilu(const TStav& stav)
     for (int r = 1; r <= stav.Projekt.PocetBodu(); ++r)
         telo += RadekBodu(stav, r);
     telo += "\n";
-    if (stav.Nastaveni.DruhSite != 3 && stav.Projekt.PocetPripojek() > 0) {
+    // An entirely empty connection row is no connection; without another the part is left out.
+    const auto& pripojky = stav.Projekt.Pripojky;
+    std::string radkyPripojek;
+    for (int j = 1; j <= stav.Projekt.PocetPripojek(); ++j)
+        if (DrziData(pripojky[j]))
+            radkyPripojek += RadekPripojky(stav, j);
+    if (stav.Nastaveni.DruhSite != 3 && !radkyPripojek.empty()) {
         telo += psany::NadpisPripojek(jazyk) + "\n";
         telo += psany::HlavickaPripojek(jazyk) + "\n";
-        for (int j = 1; j <= stav.Projekt.PocetPripojek(); ++j)
-            telo += RadekPripojky(stav, j);
+        telo += radkyPripojek;
     }
     // Decimal commas for spreadsheets; the heading line keeps the dot of "Ozn.".
     std::replace(telo.begin(), telo.end(), '.', ',');

@@ -106,6 +106,20 @@ TEST(PromitnoutPripojky, AConnectionAtTheFirstPointLiesOnNoSection)
     EXPECT_NEAR(stav->Vysledky.Pripojky[3].Staniceni, 5, 1e-9);
 }
 
+TEST(PromitnoutPripojky, AnEntirelyEmptyRowIsNoConnection)
+{
+    // The row a table-format file without connections carries lies nowhere and is not reported;
+    // results of an earlier run do not stay with it. `Poradi` alone does not make a connection.
+    auto stav = Stav(Usek20m(), {TPripojka{}, Pripojka(0.1, 5), TPripojka{.Poradi = 4}});
+    stav->Vysledky.Pripojky[1] = {.Staniceni = 3, .ZPotrubi = 111, .Kryti = 2};
+    EXPECT_TRUE(Spocitat(*stav).empty());
+    EXPECT_EQ(stav->Vysledky.Pripojky[1].Staniceni, 0);
+    EXPECT_EQ(stav->Vysledky.Pripojky[1].ZPotrubi, 0);
+    EXPECT_EQ(stav->Vysledky.Pripojky[1].Kryti, 0);
+    EXPECT_EQ(stav->Projekt.Pripojky[1], TPripojka{});
+    EXPECT_NEAR(stav->Vysledky.Pripojky[2].Staniceni, 5, 1e-9);
+}
+
 TEST(PromitnoutPripojky, TestsAfterATakeUseTheMovedPoint)
 {
     // A bend at Š2: section 1 runs along X, section 2 along Y. Section 1 takes the connection at

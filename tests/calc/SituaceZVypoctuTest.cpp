@@ -74,3 +74,25 @@ TEST(DavkoveVystupy, WriteNoSitePlanWithoutSitcheck)
     EXPECT_TRUE(Vypocet(*stav, zpravy, vystupy));
     EXPECT_FALSE(soubor::Existuje(adresar / "situace.dxf"));
 }
+
+TEST(DavkoveVystupy, AnEntirelyEmptyConnectionRowIsNoConnectionInAnyOutput)
+{
+    // Computed and written with and without the row a table-format file without connections
+    // carries: not a word, and the same written profile, site plan and profile.
+    const auto vystupy = [](bool sPrazdnou, const std::string& adresar) {
+        auto stav = LinieSPripojkou();
+        if (sPrazdnou)
+            stav->Projekt.Pripojky.OtevritMezeru(1, TPripojka{});
+        stav->Nastaveni.AdresarProjektu = adresar;
+        ZaznamZprav zpravy;
+        DavkoveVystupy davka(*stav);
+        EXPECT_TRUE(Vypocet(*stav, zpravy, davka));
+        EXPECT_TRUE(zpravy.zpravy.empty()) << zpravy.zpravy.front().text;
+        return stav;
+    };
+    DocasnyAdresar bez, s;
+    vystupy(false, bez.Cesta());
+    vystupy(true, s.Cesta());
+    for (const char* nazev : {"podprof.csv", "situace.dxf"})
+        EXPECT_TRUE(PrecistBajty(bez / nazev) == PrecistBajty(s / nazev)) << nazev;
+}

@@ -110,13 +110,19 @@ TEST(Useky, BadRowsStopTheCalculationWithTheirRowNumber)
         int druh;
         std::string zprava;
     };
+    const std::string Spatne = "Špatné vstupní údaje! - ";
     const std::vector<Pripad> pripady = {
-        {{Sachta("Š1", 0, 0, 245, 247)}, 1, "Špatné vstupní údaje!"},
-        {{Sachta("Š1", 0, 0, 245, 247), Sachta("Š2", 0, 0, 245, 247)}, 1, "Špatné vstupní údaje! - řádek 1"},
+        {{}, 1, Spatne + "projekt má méně než 2 body."},
+        {{Sachta("Š1", 0, 0, 245, 247)}, 1, Spatne + "projekt má méně než 2 body."},
+        {{Sachta("Š1", 0, 0, 245, 247), Sachta("Š2", 0, 0, 245, 247)}, 1,
+         Spatne + "řádek 1: úsek k dalšímu bodu má nulovou délku."},
+        // Without length and without a diameter: the length is told.
+        {{Sachta("Š1", 0, 0, 245, 247, 0), Sachta("Š2", 0, 0, 245, 247)}, 1,
+         Spatne + "řádek 1: úsek k dalšímu bodu má nulovou délku."},
         {{Sachta("Š1", 0, 0, 245, 247), Sachta("Š2", 0, 10, 245, 247, 0), Sachta("Š3", 0, 20, 245, 247)}, 1,
-         "Špatné vstupní údaje! - řádek 2"},
+         Spatne + "řádek 2: chybí průměr potrubí."},
         {{Sachta("1", 0, 0, 245, 247), Sachta("2", 0, 10, 245, 247, 0), Sachta("3", 0, 20, 245, 247)}, 2,
-         "Špatné vstupní údaje! - řádek 2"},
+         Spatne + "řádek 2: chybí průměr potrubí."},
         {{Sachta("Š1", 0, 0, 245, 247), Sachta("Š2", 0, 0.004, 245, 247)}, 1, "Nulová délka - 1"},
         {{Sachta("Š1", 0, 0, 245, 247), Sachta("Š2", 0, 5, 245, 247), Sachta("Š3", 0.003, 5, 245, 247)}, 1,
          "Nulová délka - 2"},

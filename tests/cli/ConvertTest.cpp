@@ -1,7 +1,9 @@
 #include "TestPomoc.h"
+#include "data/CteniRadku.h"
 #include "data/Soubor.h"
 #include "data/SouborNastaveni.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -92,7 +94,7 @@ TEST(Convert, FailuresAreUsageErrorsAndWriteNothing)
     const std::vector<std::pair<std::vector<std::string>, std::string>> pripady = {
         {{"convert", adr / "chybi.csv", vystup},
          "error: Soubor „" + adr / "chybi.csv" + "“ nelze otevřít: soubor nebo adresář neexistuje.\n"},
-        {{"convert", adr.Cesta(), vystup}, "error: Soubor „" + adr.Cesta() + "“ nelze přečíst: je to adresář.\n"},
+        {{"convert", adr.Cesta(), vystup}, "error: Soubor „" + adr.Cesta() + "“ není obyčejný soubor.\n"},
         {{"convert", adr / "useknuty.dat", vystup},
          "error: Soubor „" + adr / "useknuty.dat" + "“ končí uprostřed záznamu bodu, který začíná na řádku 1.\n"},
         {{"convert", stoka, vystup, "--settings", adr / "chybi"},
@@ -118,4 +120,71 @@ TEST(Convert, FailuresAreUsageErrorsAndWriteNothing)
     const auto doAdresare = test::SpustitCli({"convert", stoka, adr / "adresar"});
     EXPECT_EQ(doAdresare.status, 2);
     EXPECT_EQ(doAdresare.chyby, "error: Soubor „" + adr / "adresar" + "“ nelze zapsat: je to adresář.\n");
+}
+
+TEST(Convert, AFileThatYieldsNothingLeavesOutAsItWas)
+{
+    // An empty file, and a survey file taken for a project: not one complete row holds data.
+    test::DocasnyAdresar adr;
+    test::ZapsatBajty(adr / "prazdny.csv", "");
+    test::ZapsatBajty(adr / "zamereni.csv", "1 745000.10 1040000.20 245.30 s1\r\n2 745010 1040010 245 s2\r\n");
+    soubor::ZapsatText(adr / "stoka.csv", Projekt);
+    const std::string puvodni = test::PrecistBajty(adr / "stoka.csv");
+    for (const auto& [nazev, zprava] : std::vector<std::pair<std::string, std::string>>{
+             {"prazdny.csv", "načteno 0 bodů a 0 přípojek z 0 řádků; jiný typ souboru?"},
+             {"zamereni.csv", "načteno 0 bodů a 0 přípojek z 2 řádků; neúplné řádky (chybějící pole se čtou jako "
+                              "prázdná): 1, 2; jiný typ souboru?"}}) {
+        const auto vysledek = test::SpustitCli({"convert", adr / nazev, adr / "stoka.csv"});
+        EXPECT_EQ(vysledek.status, 1);
+        EXPECT_EQ(vysledek.chyby, "warning: Soubor „" + adr / nazev + "“: " + zprava + "\n");
+        EXPECT_EQ(test::PrecistBajty(adr / "stoka.csv"), puvodni);
+    }
+}
+
+TEST(Convert, ANameTheProgramCouldNotOpenAgainIsRefusedBeforeReading)
+{
+    test::DocasnyAdresar adr;
+    soubor::ZapsatText(adr / "stoka.csv", Projekt);
+    for (const auto& [nazev, vada] : std::vector<std::pair<std::string, std::string>>{
+             {"a\nb.csv", "obsahuje konec řádku"},
+             {"日本.csv", "obsahuje znak „日“, který kódová stránka 1250 nemá"}}) {
+        const auto vysledek = test::SpustitCli({"convert", adr / "chybi.csv", adr / nazev});
+        EXPECT_EQ(vysledek.status, 2);
+        EXPECT_EQ(vysledek.chyby, "error: Název souboru „" + adr / nazev + "“ " + vada
+                                      + "; projekt s takovým názvem nelze otevřít ani uložit.\n");
+        EXPECT_FALSE(std::filesystem::exists(adr / nazev));
+    }
+}
+
+TEST(Convert, AConnectionRowAmongThePointsTellsThatTheHashLineIsMissing)
+{
+    test::DocasnyAdresar adr;
+    std::string bezMrizky = Projekt;
+    bezMrizky.erase(bezMrizky.find("#\n"), 2);
+    soubor::ZapsatText(adr / "bez.csv", bezMrizky);
+    auto vysledek = test::SpustitCli({"convert", adr / "bez.csv", adr / "p.csv"});
+    EXPECT_EQ(vysledek.status, 2);
+    EXPECT_EQ(vysledek.chyby, "error: Soubor „" + adr / "bez.csv"
+                                  + "“, řádek 3: řádek má tvar řádku přípojky, ale stojí mezi body; chybí před ním "
+                                    "řádek „#“, který odděluje body od přípojek.\n");
+    std::string bezMrizkyDat = ProjektDat;
+    bezMrizkyDat.erase(bezMrizkyDat.find("#\n"), 2);
+    soubor::ZapsatText(adr / "bez.dat", bezMrizkyDat);
+    vysledek = test::SpustitCli({"convert", adr / "bez.dat", adr / "p.csv"});
+    EXPECT_EQ(vysledek.chyby, "error: Soubor „" + adr / "bez.dat"
+                                  + "“, řádek 19: záznam, který zde začíná, má tvar řádku přípojky, ale stojí mezi "
+                                    "body; chybí před ním řádek „#“, který odděluje body od přípojek.\n");
+    EXPECT_FALSE(soubor::Existuje(adr / "p.csv"));
+}
+
+TEST(Convert, OutThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
+{
+    test::DocasnyAdresar adr;
+    soubor::ZapsatText(adr / "stoka.csv", Projekt);
+    std::filesystem::create_directory(adr / "archiv");
+    test::ZapsatBajty(adr / "archiv/stoka.dat", "stary\r\n");
+    std::filesystem::create_symlink("archiv/stoka.dat", adr / "odkaz.dat");
+    EXPECT_EQ(test::SpustitCli({"convert", adr / "stoka.csv", adr / "odkaz.dat"}).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(adr / "odkaz.dat"));
+    EXPECT_EQ(test::PrecistBajty(adr / "archiv/stoka.dat"), Prevest1250(ProjektDat));
 }

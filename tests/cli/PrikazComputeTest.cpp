@@ -2,6 +2,7 @@
 
 #include "cli/Cli.h"
 #include "data/ProjektovySoubor.h"
+#include "data/CteniRadku.h"
 #include "data/Soubor.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,7 @@ TEST(PrikazCompute, TheLineFormatIsChosenByNameOrByOption)
 {
     DocasnyAdresar adresar;
     TStav stav;
-    OtevritProjekt(stav, Priklad(), FormatProjektu::Tabulka);
+    test::Otevrit(stav, Priklad(), FormatProjektu::Tabulka);
     ZapsatProjekt(stav.Projekt, adresar / "stoka.dat", FormatProjektu::Radky);
     ZapsatProjekt(stav.Projekt, adresar / "radky.txt", FormatProjektu::Radky);
 
@@ -110,18 +111,18 @@ TEST(PrikazCompute, TheOptionsFileChoosesTheOutputs)
 TEST(PrikazCompute, AStoppedCalculationWritesNothing)
 {
     DocasnyAdresar adresar;
-    ZapsatBajty(adresar / "jeden.csv", "Š1;744210.350;1043785.620;244.120;246.853;0.000;0.000;400;Ano;\r\n#\r\n");
+    ZapsatBajty(adresar / "jeden.csv", "\x8a\x31;744210.350;1043785.620;244.120;246.853;0.000;0.000;400;Ano;\r\n#\r\n");
     const VysledekCli vysledek = SpustitCli({"compute", adresar / "jeden.csv", "--out", (adresar / "vystup/")});
     EXPECT_EQ(vysledek.status, cli::VypocetZastaven);
-    EXPECT_EQ(vysledek.chyby, "error: Špatné vstupní údaje!\n");
+    EXPECT_EQ(vysledek.chyby, "error: Špatné vstupní údaje! - projekt má méně než 2 body.\n");
 
-    ZapsatBajty(adresar / "nula.csv", "Š1;744210.350;1043785.620;244.120;246.853;0.000;0.000;0;Ano;\r\n"
-                                      "Š2;744221.459;1043816.141;244.276;247.018;0.000;0.000;0;Ano;\r\n#\r\n");
+    ZapsatBajty(adresar / "nula.csv", "\x8a\x31;744210.350;1043785.620;244.120;246.853;0.000;0.000;0;Ano;\r\n"
+                                      "\x8a\x32;744221.459;1043816.141;244.276;247.018;0.000;0.000;0;Ano;\r\n#\r\n");
     ZapsatBajty(adresar / "volby.txt", "CheckBox1=0\n"); // rows without a diameter keep none
     const VysledekCli bezPrumeru =
         SpustitCli({"compute", adresar / "nula.csv", "--options", adresar / "volby.txt", "--out", adresar.Cesta()});
     EXPECT_EQ(bezPrumeru.status, cli::VypocetZastaven);
-    EXPECT_EQ(bezPrumeru.chyby, "error: Špatné vstupní údaje! - řádek 1\n");
+    EXPECT_EQ(bezPrumeru.chyby, "error: Špatné vstupní údaje! - řádek 1: chybí průměr potrubí.\n");
     EXPECT_FALSE(soubor::Existuje(adresar / "podprof.csv"));
 }
 
@@ -196,4 +197,52 @@ TEST(PrikazCompute, FilesThatCannotBeReadOrWrittenEndWithStatus2)
               "information: Souřadnice přípojky 7 přepočteny do linie - 5.20 m\n");
     EXPECT_NE(vystup.chyby.find("error: Soubor „" + adresar.Cesta() + "neni/podprof.csv“"), std::string::npos)
         << vystup.chyby;
+}
+
+TEST(PrikazCompute, AProfileRefusedByTheSheetWidthEndsWithStatus1)
+{
+    // 2.4 km at 1:11 would need 1041 A4 widths: a check of the calculation, not of a file.
+    DocasnyAdresar adresar;
+    ZapsatBajty(adresar / "dlouha.csv", "\x8a\x31;0;0;241;243;0;0;300;Ano;\r\n\x8a\x32;0;2400;241.5;243.5;0;0;300;Ano;\r\n#\r\n");
+    ZapsatBajty(adresar / "volby.txt", "DelkoveMeritko=11\n");
+    const VysledekCli vysledek = SpustitCli(
+        {"compute", adresar / "dlouha.csv", "--options", adresar / "volby.txt", "--out", adresar.Cesta()});
+    EXPECT_EQ(vysledek.status, cli::VypocetZastaven);
+    EXPECT_EQ(vysledek.chyby, "error: Podélný profil nelze nakreslit: list by měl v délkovém měřítku 1:11 šířku 1041 "
+                              "A4, nejvýše 1000 A4.\n");
+    EXPECT_FALSE(soubor::Existuje(adresar / "podprof.dxf"));
+}
+
+TEST(PrikazCompute, AProjectWithoutConnectionsComputesWithoutAWord)
+{
+    // The sewer's points with the "#" line last, as a project without connections is saved, and
+    // the road axis example: the empty connection row they read back is no connection.
+    DocasnyAdresar adresar;
+    std::string body = PrecistBajty(Priklad());
+    body.resize(body.find("#\r\n") + 3);
+    ZapsatBajty(adresar / "stoka.csv", body);
+    for (const auto& argumenty : std::vector<std::vector<std::string>>{
+             {"compute", adresar / "stoka.csv", "--out", adresar.Cesta()},
+             {"compute", ZdrojovyAdresar() + "examples/osa_komunikace.csv", "--kind", "3", "--out", adresar.Cesta()},
+             {"compute", ZdrojovyAdresar() + "examples/osa_komunikace.csv", "--kind", "1", "--out", adresar.Cesta()}}) {
+        const VysledekCli vysledek = SpustitCli(argumenty);
+        EXPECT_EQ(vysledek.status, cli::Uspech);
+        EXPECT_EQ(vysledek.chyby, "") << argumenty[1];
+    }
+    // Only the points and the empty line after them: no title or header of connections.
+    const auto radky = soubor::PrecistRadky(adresar / "podprof.csv");
+    EXPECT_EQ(radky.size(), 1u + 7u + 1u);
+    EXPECT_EQ(radky.back(), "");
+}
+
+TEST(PrikazCompute, OutputsNamedSoThatTheProgramCouldNotOpenThemAreRefusedBeforeAnythingIsWritten)
+{
+    DocasnyAdresar adresar;
+    std::filesystem::create_directory(adresar / "日本");
+    const VysledekCli vysledek = SpustitCli({"compute", Priklad(), "--out", adresar / "日本"});
+    EXPECT_EQ(vysledek.status, cli::ChybaPouziti);
+    EXPECT_EQ(vysledek.chyby, "error: Název souboru „" + adresar / "日本/podprof.csv"
+                                  + "“ obsahuje znak „日“, který kódová stránka 1250 nemá; projekt s takovým názvem "
+                                    "nelze otevřít ani uložit.\n");
+    EXPECT_TRUE(std::filesystem::is_empty(adresar / "日本"));
 }

@@ -21,8 +21,7 @@ TStav StavSKody(const std::vector<std::string>& kody, int druhSite = 1)
     }
     TStav stav;
     NastavitDruhSite(stav.Nastaveni, druhSite);
-    test::ZaznamZprav zpravy;
-    stav.SeznamSouradnic = NacistSeznamSouradnic(radky, TypZamereni::Textovy, zpravy);
+    stav.SeznamSouradnic = test::SeznamZRadku(radky);
     return stav;
 }
 

@@ -17,8 +17,7 @@ enum { Sachta = 0, Pripojka = 1, DomovniSachta = 2 };
 TStav StavSeSeznamem(const std::vector<std::string>& radky)
 {
     TStav stav;
-    test::ZaznamZprav zpravy;
-    stav.SeznamSouradnic = NacistSeznamSouradnic(radky, TypZamereni::Textovy, zpravy);
+    stav.SeznamSouradnic = test::SeznamZRadku(radky);
     return stav;
 }
 

@@ -12,10 +12,7 @@ namespace {
 
 TSeznamSouradnic Nacist(const std::vector<std::string>& radky, TypZamereni typ = TypZamereni::Textovy)
 {
-    test::ZaznamZprav zpravy;
-    TSeznamSouradnic seznam = NacistSeznamSouradnic(radky, typ, zpravy);
-    EXPECT_TRUE(zpravy.zpravy.empty());
-    return seznam;
+    return test::SeznamZRadku(radky, typ);
 }
 
 TZamerenyBod Bod(
@@ -140,26 +137,49 @@ TEST(ImportLimity, ALongLineAndNulBytesAreHandledAsText)
     EXPECT_EQ(seznam.Body[2].Kod, "s");
 }
 
-TEST(ImportLimity, StopsAt5000RecordsAndSaysSo)
+namespace {
+
+/// Imports the bytes as file "z.txt" of a fresh directory; the messages go to `zpravy`.
+bool ImportovatBajty(TStav& stav, const std::string& bajty, test::ZaznamZprav& zpravy,
+                     TypZamereni typ = TypZamereni::Textovy)
 {
-    std::vector<std::string> radky;
+    static test::DocasnyAdresar adr;
+    test::ZapsatBajty(adr / "z.txt", bajty);
+    return Importovat(stav, adr / "z.txt", typ, zpravy);
+}
+
+std::string Cesta()
+{
+    return std::filesystem::temp_directory_path().string();
+}
+
+} // namespace
+
+TEST(ImportLimity, StopsAt5000RecordsAndCountsTheLinesAfter)
+{
+    std::string obsah;
     for (int i = 1; i <= 6000; ++i)
-        radky.push_back(std::to_string(i) + " 745000 1040000 245 ř" + std::to_string(i));
+        obsah += std::to_string(i) + " 745000 1040000 245 \xF8" + std::to_string(i) + "\r\n";
+    TStav stav;
     test::ZaznamZprav zpravy;
-    const auto seznam = NacistSeznamSouradnic(radky, TypZamereni::Textovy, zpravy);
-    ASSERT_EQ(seznam.PocetZamerenychBodu(), 5000);
-    EXPECT_EQ(seznam.Body[5000].CisloBodu, "5000");
+    ASSERT_TRUE(ImportovatBajty(stav, obsah, zpravy));
+    ASSERT_EQ(stav.SeznamSouradnic.PocetZamerenychBodu(), 5000);
+    EXPECT_EQ(stav.SeznamSouradnic.Body[5000].CisloBodu, "5000");
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
     EXPECT_EQ(zpravy.zpravy[0].druh, DruhZpravy::Varovani);
-    EXPECT_EQ(zpravy.zpravy[0].text,
-        "Seznam souřadnic pojme nejvýše 5000 bodů; import skončil na řádku 5001 souboru a další body nebyly načteny.");
+    EXPECT_TRUE(zpravy.zpravy[0].text.ends_with(
+        "z.txt“: načteno 5000 bodů z 6000 řádků; seznam souřadnic pojme nejvýše 5000 bodů, řádky od 5001 dál nebyly "
+        "čteny."))
+        << zpravy.zpravy[0].text;
 
-    // Exactly 5000 points followed by comments fit without a word.
-    radky.resize(5000);
-    radky.push_back("konec zaměření");
-    test::ZaznamZprav zadne;
-    EXPECT_EQ(NacistSeznamSouradnic(radky, TypZamereni::Textovy, zadne).PocetZamerenychBodu(), 5000);
-    EXPECT_TRUE(zadne.zpravy.empty());
+    // Exactly 5000 points followed by a comment: the comment is a line left out.
+    obsah.resize(obsah.find("5001 "));
+    test::ZaznamZprav konec;
+    ImportovatBajty(stav, obsah + "konec zaměření\r\n\r\n", konec);
+    EXPECT_EQ(stav.SeznamSouradnic.PocetZamerenychBodu(), 5000);
+    ASSERT_EQ(konec.zpravy.size(), 1u);
+    EXPECT_TRUE(konec.zpravy[0].text.ends_with(
+        ": načteno 5000 bodů z 5002 řádků; vynechané řádky bez dvou číselných souřadnic: 5001."));
 }
 
 TEST(Importovat, RebuildsTheListAndSetsTheProjectDirectory)
@@ -170,17 +190,44 @@ TEST(Importovat, RebuildsTheListAndSetsTheProjectDirectory)
     TStav stav;
     stav.SeznamSouradnic.Body.resize(40);
     test::ZaznamZprav zpravy;
-    Importovat(stav, adr / "z.txt", TypZamereni::Textovy, zpravy);
+    EXPECT_TRUE(Importovat(stav, adr / "z.txt", TypZamereni::Textovy, zpravy));
     EXPECT_EQ(stav.Nastaveni.AdresarProjektu, adr.Cesta());
     ASSERT_EQ(stav.SeznamSouradnic.PocetZamerenychBodu(), 2);
     EXPECT_EQ(stav.SeznamSouradnic.Body[2].Kod, "dř");
     EXPECT_FALSE(stav.Projekt.Zmeneno);
     EXPECT_EQ(stav.Projekt.PocetBodu(), 1);
+    EXPECT_EQ(zpravy.zpravy, (std::vector<test::ZaznamZprav::Zprava>{
+                                 {DruhZpravy::Varovani, "Soubor „" + adr / "z.txt"
+                                                            + "“: načteny 2 body z 3 řádků; vynechané řádky bez dvou "
+                                                              "číselných souřadnic: 1."}}));
+}
 
-    // A file without one accepted line leaves an empty list.
-    test::ZapsatBajty(adr / "prazdny.txt", "jen hlavička\r\n");
-    Importovat(stav, adr / "prazdny.txt", TypZamereni::Textovy, zpravy);
-    EXPECT_EQ(stav.SeznamSouradnic.PocetZamerenychBodu(), 0);
+TEST(Importovat, AFileWithoutOnePointKeepsTheListAndSaysWhatItRead)
+{
+    TStav stav;
+    test::ZaznamZprav zpravy;
+    ImportovatBajty(stav, "1 1 2 3 s1\r\n", zpravy);
+    const TSeznamSouradnic puvodni = stav.SeznamSouradnic;
+    // An empty file, a project read as a survey, one of the second layout read as the first, a
+    // file with CR alone at the ends of its lines.
+    const std::vector<std::pair<std::string, std::string>> pripady = {
+        {"", "načteno 0 bodů z 0 řádků"},
+        {"\x8a\x31;744210.350;1043785.620;244.120;246.853;0.000;0.000;400;Ano;\r\n#\r\n", "načteno 0 bodů z 2 řádků"},
+        {"xx 745001,5 -1040002,25 245,5\r\nxx 745002,5 -1040003,25 245,5\r\n", "načteno 0 bodů z 2 řádků"},
+        {"Bod Y X\r1 745000.10 1040000.20\r2 745000.10 1040000.20\r", "načteno 0 bodů z 1 řádku"},
+    };
+    for (const auto& [obsah, nacteno] : pripady) {
+        test::ZaznamZprav nic;
+        EXPECT_FALSE(ImportovatBajty(stav, obsah, nic));
+        EXPECT_EQ(stav.SeznamSouradnic.Body, puvodni.Body);
+        ASSERT_EQ(nic.zpravy.size(), 1u) << obsah;
+        EXPECT_EQ(nic.zpravy[0].druh, DruhZpravy::Varovani);
+        EXPECT_TRUE(nic.zpravy[0].text.ends_with("z.txt“: " + nacteno + "; jiný typ souboru?")) << nic.zpravy[0].text;
+    }
+    // The message names the file as it was given.
+    test::ZaznamZprav nic;
+    EXPECT_FALSE(ImportovatBajty(stav, "Číslo bodu Y X Z Kód\r\n", nic));
+    EXPECT_TRUE(nic.zpravy[0].text.starts_with("Soubor „" + Cesta()));
 }
 
 TEST(Importovat, AMissingFileKeepsTheOldList)
@@ -197,20 +244,55 @@ TEST(Importovat, AMissingFileKeepsTheOldList)
 
 TEST(Importovat, LinesWithBytesOutsideTheCodePageAreLeftOutWithAWarning)
 {
-    test::DocasnyAdresar adr;
-    // A heading written in UTF-8 ("Ř" is C5 98) and a point whose code holds an undefined byte.
-    test::ZapsatBajty(adr / "z.txt", "; ZAM\xC4\x9A\xC5\x98" "EN\xC3\x8D\r\n1 1 2 3 s1\r\n2 1 2 3 \x98\r\n3 4 5 6 s2\r\n");
+    // A heading written in UTF-8 ("Ř" is C5 98) and a point whose code holds an undefined byte:
+    // the byte 0x98 alone is no UTF-8, so the file is code page 1250.
     TStav stav;
     test::ZaznamZprav zpravy;
-    Importovat(stav, adr / "z.txt", TypZamereni::Textovy, zpravy);
+    ImportovatBajty(stav, "; ZAM\xC4\x9A\xC5\x98" "EN\xC3\x8D\r\n1 1 2 3 s1\r\n2 1 2 3 \x98\r\n3 4 5 6 s2\r\n", zpravy);
     ASSERT_EQ(stav.SeznamSouradnic.PocetZamerenychBodu(), 2);
     EXPECT_EQ(stav.SeznamSouradnic.Body[1].Kod, "s1");
     EXPECT_EQ(stav.SeznamSouradnic.Body[2].CisloBodu, "3");
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
     EXPECT_EQ(zpravy.zpravy[0].druh, DruhZpravy::Varovani);
-    EXPECT_EQ(zpravy.zpravy[0].text, "Soubor „" + adr / "z.txt"
-                                         + "“: řádky 1, 3 obsahují bajty, které v kódové stránce 1250 neoznačují "
-                                           "žádný znak; tyto řádky byly vynechány.");
+    EXPECT_TRUE(zpravy.zpravy[0].text.ends_with(
+        "z.txt“: načteny 2 body z 4 řádků; vynechané řádky s bajtem, který v kódové stránce 1250 neoznačuje žádný "
+        "znak: 1, 3."))
+        << zpravy.zpravy[0].text;
+}
+
+TEST(Importovat, AUtf8FileIsReadAsUtf8WithAnInformation)
+{
+    // With a byte order mark, and without one but with characters of several bytes; a character
+    // code page 1250 lacks leaves its line out, naming it.
+    for (const std::string bom : {"\xEF\xBB\xBF", ""}) {
+        TStav stav;
+        test::ZaznamZprav zpravy;
+        ASSERT_TRUE(ImportovatBajty(stav,
+                                    bom + "Číslo Y X Z Kód\r\n1 745000.10 1040000.20 245.30 ř1\n"
+                                          "2 745010 1040010 245 日\r\n3 745020 1040020 245 s2",
+                                    zpravy));
+        ASSERT_EQ(stav.SeznamSouradnic.PocetZamerenychBodu(), 2);
+        EXPECT_EQ(stav.SeznamSouradnic.Body[1].Kod, "ř1");
+        EXPECT_EQ(stav.SeznamSouradnic.Body[2].CisloBodu, "3");
+        ASSERT_EQ(zpravy.zpravy.size(), 2u);
+        EXPECT_EQ(zpravy.zpravy[0].druh, DruhZpravy::Informace);
+        EXPECT_TRUE(zpravy.zpravy[0].text.ends_with("z.txt“ je v kódování UTF-8; uloží se ve Windows-1250."));
+        EXPECT_TRUE(zpravy.zpravy[1].text.ends_with(
+            "z.txt“: načteny 2 body z 4 řádků; vynechané řádky bez dvou číselných souřadnic: 1; vynechané řádky se "
+            "znakem, který kódová stránka 1250 nemá: 3 („日“)."))
+            << zpravy.zpravy[1].text;
+    }
+    // Broken UTF-8 after the first 64 KB leaves its line out too.
+    TStav stav;
+    test::ZaznamZprav zpravy;
+    std::string obsah = "1 1 2 3 ř\n";
+    while (obsah.size() < 70'000)
+        obsah += "        \n";
+    ImportovatBajty(stav, obsah + "2 1 2 3 \xF8\n", zpravy);
+    ASSERT_EQ(zpravy.zpravy.size(), 2u);
+    EXPECT_TRUE(zpravy.zpravy[1].text.ends_with(
+        "z.txt“: načten 1 bod z 7779 řádků; vynechané řádky s textem, který není v kódování UTF-8: 7779."))
+        << zpravy.zpravy[1].text;
 }
 
 TEST(Importovat, ADirectoryTheSettingsFileCouldNotHoldIsNotTakenOver)

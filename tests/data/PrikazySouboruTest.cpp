@@ -1,6 +1,7 @@
 #include "TestPomoc.h"
 #include "data/Chyba.h"
 #include "data/PrikazySouboru.h"
+#include "data/CteniRadku.h"
 #include "data/Soubor.h"
 
 #include <gtest/gtest.h>

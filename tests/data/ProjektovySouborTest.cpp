@@ -94,7 +94,7 @@ TEST(ProjektovySoubor, BothFormatsReadBackToTheSameTables)
         ZapsatProjekt(UkazkovyProjekt(), cesta, format);
         TStav stav;
         stav.Vystupy.CheckBox1 = false;
-        OtevritProjekt(stav, cesta, FormatPodleNazvu(cesta));
+        test::Otevrit(stav, cesta, FormatPodleNazvu(cesta));
         TProjekt ocekavany = UkazkovyProjekt();
         ocekavany.Body[3].ZPoklopu = 0; // written with three decimals
         OcekavatStejneTabulky(stav.Projekt, ocekavany);
@@ -109,11 +109,11 @@ TEST(ProjektovySoubor, WithoutConnectionsTheTableFormatReadsBackOneEmptyConnecti
     ZapsatProjekt(projekt, adr / "p.csv", FormatProjektu::Tabulka);
     ZapsatProjekt(projekt, adr / "p.dat", FormatProjektu::Radky);
     TStav stav;
-    OtevritProjekt(stav, adr / "p.csv", FormatProjektu::Tabulka);
+    test::Otevrit(stav, adr / "p.csv", FormatProjektu::Tabulka);
     EXPECT_EQ(stav.Projekt.PocetBodu(), 3);
     ASSERT_EQ(stav.Projekt.PocetPripojek(), 1);
     EXPECT_EQ(stav.Projekt.Pripojky[1], TPripojka{});
-    OtevritProjekt(stav, adr / "p.dat", FormatProjektu::Radky);
+    test::Otevrit(stav, adr / "p.dat", FormatProjektu::Radky);
     EXPECT_EQ(stav.Projekt.PocetBodu(), 3);
     EXPECT_EQ(stav.Projekt.PocetPripojek(), 0);
 }
@@ -133,7 +133,15 @@ TEST(ProjektovySoubor, ReadsTheTableFormatLineByLine)
                                       "\n");
     TStav stav;
     stav.Vystupy.CheckBox1 = false;
-    OtevritProjekt(stav, adr / "p.csv", FormatProjektu::Tabulka);
+    test::ZaznamZprav zpravy;
+    ASSERT_TRUE(OtevritProjekt(stav, adr / "p.csv", FormatProjektu::Tabulka, zpravy));
+    // The lines with fewer fields than their row has are told; the empty line after "#" is the
+    // table's own row of a file without connections, and is not.
+    EXPECT_EQ(zpravy.zpravy, (std::vector<test::ZaznamZprav::Zprava>{
+                                 {DruhZpravy::Varovani,
+                                  "Soubor „" + adr / "p.csv"
+                                      + "“: načteny 4 body a 2 přípojky z 10 řádků; neúplné řádky (chybějící pole se "
+                                        "čtou jako prázdná): 2, 4, 9."}}));
     const TProjekt& p = stav.Projekt;
     ASSERT_EQ(p.PocetBodu(), 4);
     EXPECT_EQ(p.Body[1], (TBod{.Oznaceni = "A", .Y = 1, .X = 2, .ZDna = 3, .ZPoklopu = 4, .ZVtoku = 5, .ZOdtoku = 6,
@@ -160,7 +168,7 @@ TEST(ProjektovySoubor, AFileWithoutTheHashLineHoldsPointsOnly)
     soubor::ZapsatText(adr / "p.dat", "A\n1\n2\n3\n4\n5\n6\n300\nAno\n");
     for (const char* nazev : {"p.csv", "p.dat"}) {
         TStav stav;
-        OtevritProjekt(stav, adr / nazev, FormatPodleNazvu(nazev));
+        test::Otevrit(stav, adr / nazev, FormatPodleNazvu(nazev));
         EXPECT_EQ(stav.Projekt.PocetBodu(), 1);
         EXPECT_EQ(stav.Projekt.Body[1].ZOdtoku, 6);
         EXPECT_EQ(stav.Projekt.PocetPripojek(), 0);
@@ -172,7 +180,7 @@ TEST(ProjektovySoubor, ReadsLabelsOfTheLineFormatCutToTwelveCharacters)
     test::DocasnyAdresar adr;
     soubor::ZapsatText(adr / "p.dat", "šachta-číslo-155ř\n 1.5\n2\n3\n4\n5\n6\n  300\nAno\n#\n");
     TStav stav;
-    OtevritProjekt(stav, adr / "p.dat", FormatProjektu::Radky);
+    test::Otevrit(stav, adr / "p.dat", FormatProjektu::Radky);
     EXPECT_EQ(stav.Projekt.Body[1].Oznaceni, "šachta-číslo");
     EXPECT_EQ(stav.Projekt.Body[1].Y, 1.5);
     EXPECT_EQ(stav.Projekt.Body[1].Prumer, 300);
@@ -185,11 +193,11 @@ TEST(ProjektovySoubor, AZeroDiameterBecomesTheImportDiameterWhileUniformDiameter
     soubor::ZapsatText(adr / "p.csv", "A;;;;;;;0;Ne;\nB;;;;;;;250;Ne;\n#\n");
     TStav stav;
     stav.Nastaveni.PrumerPriImportu = 350;
-    OtevritProjekt(stav, adr / "p.csv", FormatProjektu::Tabulka);
+    test::Otevrit(stav, adr / "p.csv", FormatProjektu::Tabulka);
     EXPECT_EQ(stav.Projekt.Body[1].Prumer, 350);
     EXPECT_EQ(stav.Projekt.Body[2].Prumer, 250);
     stav.Vystupy.CheckBox1 = false;
-    OtevritProjekt(stav, adr / "p.csv", FormatProjektu::Tabulka);
+    test::Otevrit(stav, adr / "p.csv", FormatProjektu::Tabulka);
     EXPECT_EQ(stav.Projekt.Body[1].Prumer, 0);
 }
 
@@ -201,7 +209,7 @@ TEST(ProjektovySoubor, OpeningNamesTheProjectAndItsDirectory)
     stav.Projekt.Zmeneno = true;
     stav.Nastaveni.Jazyk = "SK";
     NastavitDruhSite(stav.Nastaveni, 2);
-    OtevritProjekt(stav, adr / "stoka.csv", FormatProjektu::Tabulka);
+    test::Otevrit(stav, adr / "stoka.csv", FormatProjektu::Tabulka);
     EXPECT_FALSE(stav.Projekt.Zmeneno);
     EXPECT_EQ(stav.Projekt.SouborProjektu, adr / "stoka.csv");
     EXPECT_EQ(stav.Nastaveni.AdresarProjektu, adr.Cesta());
@@ -232,10 +240,10 @@ TEST(ProjektovySoubor, BadFilesAreReportedAndTheProjectStaysAsItWas)
     stav.Projekt.SouborProjektu = "/projekty/stará.csv";
     stav.Nastaveni.AdresarProjektu = "/projekty/";
     auto otevrit = [&](const std::string& nazev) {
-        return test::TextChyby([&] { OtevritProjekt(stav, adr / nazev, FormatPodleNazvu(nazev)); });
+        return test::TextChyby([&] { test::Otevrit(stav, adr / nazev, FormatPodleNazvu(nazev)); });
     };
     EXPECT_EQ(otevrit("chybi.csv"), "Soubor „" + adr / "chybi.csv" + "“ nelze otevřít: soubor nebo adresář neexistuje.");
-    EXPECT_EQ(otevrit("adresar.csv"), "Soubor „" + adr / "adresar.csv" + "“ nelze přečíst: je to adresář.");
+    EXPECT_EQ(otevrit("adresar.csv"), "Soubor „" + adr / "adresar.csv" + "“ není obyčejný soubor.");
     EXPECT_EQ(otevrit("useknuty.dat"),
               "Soubor „" + adr / "useknuty.dat" + "“ končí uprostřed záznamu bodu, který začíná na řádku 10.");
     EXPECT_EQ(otevrit("useknuta-pripojka.dat"),
@@ -245,7 +253,7 @@ TEST(ProjektovySoubor, BadFilesAreReportedAndTheProjectStaysAsItWas)
     EXPECT_EQ(otevrit("mnoho.csv"), "Soubor „" + adr / "mnoho.csv"
                                         + "“, řádek 5001: Tabulka bodů může mít nejvýše 5000 řádků; další řádek nelze "
                                           "přidat.");
-    EXPECT_EQ(test::TextChyby([&] { OtevritProjekt(stav, "/projekty/北京.csv", FormatProjektu::Tabulka); }),
+    EXPECT_EQ(test::TextChyby([&] { test::Otevrit(stav, "/projekty/北京.csv", FormatProjektu::Tabulka); }),
               "Název souboru „/projekty/北京.csv“ obsahuje znak „北“, který kódová stránka 1250 nemá; projekt s takovým "
               "názvem nelze otevřít ani uložit.");
 
@@ -264,7 +272,7 @@ TEST(ProjektovySoubor, FiveThousandRowsAreRead)
     projekt.Body[1].DnoText = "Ne";
     ZapsatProjekt(projekt, adr / "p.dat", FormatProjektu::Radky);
     TStav stav;
-    OtevritProjekt(stav, adr / "p.dat", FormatProjektu::Radky);
+    test::Otevrit(stav, adr / "p.dat", FormatProjektu::Radky);
     EXPECT_EQ(stav.Projekt.PocetBodu(), 5000);
     EXPECT_EQ(stav.Projekt.Body[5000].Oznaceni, "5000");
 }
@@ -300,7 +308,7 @@ TEST(ProjektovySoubor, TextsThatWouldReadBackAsSomethingElseAreRefusedBeforeWrit
     // The line format holds the semicolon.
     ZapsatProjekt(projekt, adr / "p.dat", FormatProjektu::Radky);
     TStav stav;
-    OtevritProjekt(stav, adr / "p.dat", FormatProjektu::Radky);
+    test::Otevrit(stav, adr / "p.dat", FormatProjektu::Radky);
     EXPECT_EQ(stav.Projekt.Body[2].Oznaceni, "ř;2");
 
     TProjekt pripojka = UkazkovyProjekt();
@@ -316,7 +324,7 @@ TEST(ProjektovySoubor, TextsThatWouldReadBackAsSomethingElseAreRefusedBeforeWrit
               std::string::npos);
     EXPECT_FALSE(soubor::Existuje(adr / "m.dat"));
     ZapsatProjekt(mrizka, adr / "m.csv", FormatProjektu::Tabulka);
-    OtevritProjekt(stav, adr / "m.csv", FormatProjektu::Tabulka);
+    test::Otevrit(stav, adr / "m.csv", FormatProjektu::Tabulka);
     EXPECT_EQ(stav.Projekt.Body[3].Oznaceni, "#");
 
     TProjekt radek = UkazkovyProjekt();
@@ -350,7 +358,7 @@ TEST(ProjektovySoubor, SixThousandRowsOfEitherTableInEitherFormatAreRefusedAndTh
         {"pripojky.dat", "řádek 50002: Tabulka přípojek"},
     };
     for (const auto& [nazev, zacatek] : pripady) {
-        EXPECT_EQ(test::TextChyby([&] { OtevritProjekt(stav, adr / nazev, FormatPodleNazvu(nazev)); }),
+        EXPECT_EQ(test::TextChyby([&] { test::Otevrit(stav, adr / nazev, FormatPodleNazvu(nazev)); }),
                   "Soubor „" + adr / nazev + "“, " + zacatek + " může mít nejvýše 5000 řádků; další řádek nelze přidat.");
         OcekavatStejneTabulky(stav.Projekt, UkazkovyProjekt());
     }

@@ -1,6 +1,7 @@
 #include "TestPomoc.h"
 #include "data/Chyba.h"
 #include "data/Kodovani.h"
+#include "data/CteniRadku.h"
 #include "data/Soubor.h"
 #include "data/SouborNastaveni.h"
 
@@ -145,7 +146,7 @@ TEST(SouborNastaveni, ABooleanOtherThanTrueOrFalseKeepsItsDefaultAndIsReported)
     EXPECT_FALSE(nastaveni.LegendaDelka);
     EXPECT_TRUE(nastaveni.StaniceniDo100);
     ASSERT_EQ(zpravy.size(), 1u);
-    EXPECT_EQ(zpravy[0], "Soubor nastavení „" + adr / "$nastav"
+    EXPECT_EQ(zpravy[0].Text, "Soubor nastavení „" + adr / "$nastav"
                              + "“, řádek 43 (LegendaDelka): „true“ není TRUE ani FALSE; platí výchozí hodnota.");
 }
 
@@ -167,9 +168,9 @@ TEST(SouborNastaveni, ADamagedNumberKeepsItsDefaultAndTheLaterLinesTheirMeaning)
     EXPECT_EQ(nastaveni.UmisteniY, 7000);
     EXPECT_EQ(nastaveni.Osoby[2], "Dvořák");
     ASSERT_EQ(zpravy.size(), 3u);
-    EXPECT_NE(zpravy[0].find("řádek 3 (MeritkoSituace): „1:500“ není celé číslo; platí výchozí hodnota."), std::string::npos);
-    EXPECT_NE(zpravy[1].find("řádek 4 (VyskaKot): „jedna“ není číslo"), std::string::npos);
-    EXPECT_NE(zpravy[2].find("řádek 11 (UmisteniX)"), std::string::npos);
+    EXPECT_NE(zpravy[0].Text.find("řádek 3 (MeritkoSituace): „1:500“ není celé číslo; platí výchozí hodnota."), std::string::npos);
+    EXPECT_NE(zpravy[1].Text.find("řádek 4 (VyskaKot): „jedna“ není číslo"), std::string::npos);
+    EXPECT_NE(zpravy[2].Text.find("řádek 11 (UmisteniX)"), std::string::npos);
 }
 
 TEST(SouborNastaveni, AFileCutInTheMiddleGivesDefaultsForTheRest)
@@ -190,7 +191,7 @@ TEST(SouborNastaveni, AFileCutInTheMiddleGivesDefaultsForTheRest)
     EXPECT_EQ(nastaveni.Osoby, TNastaveni().Osoby);
     EXPECT_EQ(nastaveni.KodSoupe, "soupe");
     ASSERT_EQ(zpravy.size(), 1u);
-    EXPECT_EQ(zpravy[0], "Soubor nastavení „" + adr / "$nastav"
+    EXPECT_EQ(zpravy[0].Text, "Soubor nastavení „" + adr / "$nastav"
                              + "“, řádek 23 (AdresarProjektu): soubor zde končí; toto a všechna další nastavení mají "
                                "výchozí hodnoty.");
 }
@@ -214,7 +215,7 @@ TEST(SouborNastaveni, KeepsFiftyOfSixtyPersonNamesAndReadsPastTheOthers)
     EXPECT_EQ(nastaveni.Jazyk, "SK");
     EXPECT_EQ(nastaveni.KodSoupe, "soupe");
     ASSERT_EQ(zpravy.size(), 1u);
-    EXPECT_NE(zpravy[0].find("řádek 24 (PocetOsob): 60 jmen osob je víc než 50; ponechává se jich prvních 50."),
+    EXPECT_NE(zpravy[0].Text.find("řádek 24 (PocetOsob): 60 jmen osob je víc než 50; ponechává se jich prvních 50."),
               std::string::npos);
 
     UlozitNastaveni(adr / "$nastav", nastaveni);
@@ -236,7 +237,7 @@ TEST(SouborNastaveni, ADamagedPersonCountLeavesTheRestAtDefaults)
         EXPECT_EQ(nastaveni.Osoby, TNastaveni().Osoby);
         EXPECT_EQ(nastaveni.Jazyk, "CZ");
         ASSERT_EQ(zpravy.size(), 1u);
-        EXPECT_NE(zpravy[0].find("řádek 24 (PocetOsob)"), std::string::npos);
+        EXPECT_NE(zpravy[0].Text.find("řádek 24 (PocetOsob)"), std::string::npos);
     }
 }
 
@@ -250,7 +251,7 @@ TEST(SouborNastaveni, AFileEndingAmongTheNamesKeepsTheNamesRead)
     const auto zpravy = NacistNastaveni(adr / "$nastav", nastaveni);
     EXPECT_EQ(nastaveni.Osoby, (std::vector<std::string>{"Novák", "Svoboda"}));
     ASSERT_EQ(zpravy.size(), 1u);
-    EXPECT_NE(zpravy[0].find("řádek 27 (jméno osoby 3): soubor zde končí"), std::string::npos);
+    EXPECT_NE(zpravy[0].Text.find("řádek 27 (jméno osoby 3): soubor zde končí"), std::string::npos);
 }
 
 TEST(SouborNastaveni, AFileThatCannotBeReadThrows)
@@ -261,6 +262,47 @@ TEST(SouborNastaveni, AFileThatCannotBeReadThrows)
     EXPECT_THROW(NacistNastaveni(adr.Cesta(), nastaveni), Chyba);
     test::ZapsatBajty(adr / "$nastav", "200\r\n\x98\r\n");
     EXPECT_THROW(NacistNastaveni(adr / "$nastav", nastaveni), Chyba);
+}
+
+TEST(SouborNastaveni, AUtf8FileIsReadAsUtf8WithAnInformation)
+{
+    // A byte order mark would have made the first number "ď»ż200"; "ř" in UTF-8 would be "Ĺ™".
+    test::DocasnyAdresar adr;
+    auto radky = VychoziRadky();
+    radky[24] = "Jan Dvořák";
+    const std::string utf8 = Spojit(radky);
+    for (const std::string bom : {"\xEF\xBB\xBF", ""}) {
+        test::ZapsatBajty(adr / "$nastav", bom + utf8);
+        TNastaveni nastaveni;
+        const auto zpravy = NacistNastaveni(adr / "$nastav", nastaveni);
+        ASSERT_EQ(zpravy.size(), 1u);
+        EXPECT_EQ(zpravy[0].Druh, DruhZpravy::Informace);
+        EXPECT_EQ(zpravy[0].Text, "Soubor „" + adr / "$nastav" + "“ je v kódování UTF-8; uloží se ve Windows-1250.");
+        EXPECT_EQ(nastaveni.DelkoveMeritko, 200);
+        EXPECT_EQ(nastaveni.Osoby[0], "Jan Dvořák");
+    }
+    // A character code page 1250 lacks could not be written back: the file is refused, naming it.
+    test::ZapsatBajty(adr / "$nastav", "200\r\nř\r\n日\r\n");
+    TNastaveni nastaveni;
+    EXPECT_EQ(test::TextChyby([&] { NacistNastaveni(adr / "$nastav", nastaveni); }),
+              "Soubor „" + adr / "$nastav" + "“, řádek 3: znak „日“ kódová stránka 1250 nemá.");
+}
+
+TEST(SouborNastaveni, ALineLongerThanAnyValueKeepsItsDefault)
+{
+    test::DocasnyAdresar adr;
+    auto radky = VychoziRadky();
+    radky[0] = std::string(100'000, '7');
+    radky[22] = std::string(100'000, 'x');
+    soubor::ZapsatText(adr / "$nastav", Spojit(radky));
+    TNastaveni nastaveni;
+    const auto zpravy = NacistNastaveni(adr / "$nastav", nastaveni);
+    EXPECT_EQ(nastaveni.DelkoveMeritko, Vychozi().DelkoveMeritko);
+    EXPECT_EQ(nastaveni.AdresarProjektu, TNastaveni().AdresarProjektu);
+    ASSERT_EQ(zpravy.size(), 2u);
+    EXPECT_EQ(zpravy[0].Text, "Soubor nastavení „" + adr / "$nastav"
+                                  + "“, řádek 1 (DelkoveMeritko): řádek je delší než 65 536 bajtů; platí výchozí "
+                                    "hodnota.");
 }
 
 TEST(SouborNastaveni, AFailedWriteKeepsThePreviousFile)
@@ -294,10 +336,10 @@ TEST(SouborNastaveni, AValueNoControlCouldHoldKeepsItsDefaultAndIsReported)
     EXPECT_EQ(nastaveni.DruhSite, 1);
     EXPECT_EQ(nastaveni.Osoby.size(), 3u);
     ASSERT_EQ(zpravy.size(), 3u);
-    EXPECT_NE(zpravy[0].find("řádek 2 (VyskoveMeritko): „0“ leží mimo rozsah 11 až 2000; platí výchozí hodnota."),
+    EXPECT_NE(zpravy[0].Text.find("řádek 2 (VyskoveMeritko): „0“ leží mimo rozsah 11 až 2000; platí výchozí hodnota."),
               std::string::npos);
-    EXPECT_NE(zpravy[1].find("řádek 4 (VyskaKot)"), std::string::npos);
-    EXPECT_NE(zpravy[2].find("řádek 22 (DruhSite)"), std::string::npos);
+    EXPECT_NE(zpravy[1].Text.find("řádek 4 (VyskaKot)"), std::string::npos);
+    EXPECT_NE(zpravy[2].Text.find("řádek 22 (DruhSite)"), std::string::npos);
 }
 
 TEST(SouborNastaveni, ATextWithALineBreakIsRefusedSoNoLineShifts)

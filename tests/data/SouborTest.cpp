@@ -1,10 +1,12 @@
 #include "TestPomoc.h"
 #include "data/Chyba.h"
+#include "data/CteniRadku.h"
 #include "data/Soubor.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace lineon;
@@ -118,16 +120,113 @@ TEST(Soubor, UnwritableTargetsAreReported)
     }
 }
 
-TEST(Soubor, ReadsUtf8FilesAndReportsBrokenUtf8ByLine)
+namespace {
+
+/// The lines `CteniRadku` gives: their texts, or "!" and the description of what is wrong.
+std::vector<std::string> Radky(const std::string& cesta, soubor::CteniRadku::Kodovani kodovani,
+                               bool* utf8 = nullptr)
+{
+    soubor::CteniRadku cteni(cesta, kodovani);
+    if (utf8)
+        *utf8 = cteni.Utf8();
+    std::vector<std::string> radky;
+    soubor::TRadekSouboru radek;
+    while (cteni.Dalsi(radek))
+        radky.push_back(radek.Vada ? "!" + radek.Vada->Popis() : radek.Text);
+    return radky;
+}
+
+} // namespace
+
+TEST(CteniRadku, TheOptionsFileIsUtf8WithOrWithoutAByteOrderMark)
+{
+    using K = soubor::CteniRadku::Kodovani;
+    test::DocasnyAdresar adr;
+    for (const std::string bom : {"", "\xEF\xBB\xBF"}) {
+        test::ZapsatBajty(adr / "volby.txt", bom + "# volby\r\nmatField=PVC ř\r\nzakEdit=北\nb=\xF8\n");
+        EXPECT_EQ(Radky(adr / "volby.txt", K::Utf8),
+                  (std::vector<std::string>{"# volby", "matField=PVC ř", "zakEdit=北", "!text není v kódování UTF-8."}));
+    }
+}
+
+TEST(CteniRadku, AFileIsUtf8WhenItStartsSoElseCodePage1250)
+{
+    using K = soubor::CteniRadku::Kodovani;
+    test::DocasnyAdresar adr;
+    const auto radky = [&](const std::string& bajty, bool ocekavanoUtf8) {
+        test::ZapsatBajty(adr / "f.txt", bajty);
+        bool utf8 = false;
+        auto vysledek = Radky(adr / "f.txt", K::Zjistit, &utf8);
+        EXPECT_EQ(utf8, ocekavanoUtf8) << bajty.substr(0, 40);
+        return vysledek;
+    };
+    // "Šachta" in UTF-8 would read "Ĺ achta" in code page 1250; a byte order mark alone says UTF-8.
+    EXPECT_EQ(radky("\xC5\xA0" "achta ř\n", true), (std::vector<std::string>{"Šachta ř"}));
+    EXPECT_EQ(radky("\xEF\xBB\xBF" "200\r\n", true), (std::vector<std::string>{"200"}));
+    EXPECT_EQ(radky("\x8A" "achta \xF8\r\n", false), (std::vector<std::string>{"Šachta ř"}));
+    EXPECT_EQ(radky("ascii\n", false), (std::vector<std::string>{"ascii"}));
+    // A character that code page 1250 lacks cannot be written back, and names itself.
+    EXPECT_EQ(radky("ř\n日本\n", true),
+              (std::vector<std::string>{"ř", "!znak „日“ kódová stránka 1250 nemá."}));
+    // A character of several bytes cut by the end of the first 64 KB still counts as whole.
+    const std::string zacatek = "ř" + std::string(65532, 'a') + "\n";
+    EXPECT_EQ(radky(zacatek + "ř\n", true).back(), "ř");
+    EXPECT_EQ(radky(zacatek + "\xC5\n", true).back(), "!text není v kódování UTF-8.");
+    // Without a whole character of several bytes in the first 64 KB the file is code page 1250.
+    EXPECT_EQ(radky(std::string(65534, 'a') + "\nř\n", false).back(), "Ĺ™");
+}
+
+TEST(CteniRadku, ALineLongerThanAnyFormatUsesIsCutAndMarked)
 {
     test::DocasnyAdresar adr;
-    test::ZapsatBajty(adr / "volby.txt", "matField=PVC ř\r\nzakEdit=北\n");
-    EXPECT_EQ(soubor::PrecistRadkyUtf8(adr / "volby.txt"), (std::vector<std::string>{"matField=PVC ř", "zakEdit=北"}));
-    test::ZapsatBajty(adr / "spatne.txt", "a=1\nb=\xF8\n");
-    try {
-        soubor::PrecistRadkyUtf8(adr / "spatne.txt");
-        FAIL();
-    } catch (const Chyba& chyba) {
-        EXPECT_EQ(std::string(chyba.what()), "Soubor „" + adr / "spatne.txt" + "“, řádek 2: text není v kódování UTF-8.");
+    test::ZapsatBajty(adr / "f.txt", std::string(soubor::NejdelsiRadek, 'a') + "\r\n" + std::string(200'000, 'b')
+                                         + "\r\nc");
+    soubor::CteniRadku cteni(adr / "f.txt");
+    soubor::TRadekSouboru radek;
+    ASSERT_TRUE(cteni.Dalsi(radek));
+    EXPECT_EQ(radek.Text.size(), soubor::NejdelsiRadek);
+    EXPECT_FALSE(radek.Zkracen);
+    ASSERT_TRUE(cteni.Dalsi(radek));
+    EXPECT_EQ(radek.Text, std::string(soubor::NejdelsiRadek, 'b'));
+    EXPECT_TRUE(radek.Zkracen);
+    EXPECT_EQ(radek.Cislo, 2u);
+    cteni.PreskocitZbytek();
+    EXPECT_EQ(cteni.PocetRadku(), 3u);
+    EXPECT_EQ(test::TextChyby([&] { soubor::PrecistRadky(adr / "f.txt"); }),
+              "Soubor „" + adr / "f.txt" + "“, řádek 2: řádek je delší než 65 536 bajtů.");
+}
+
+TEST(CteniRadku, OnlyRegularFilesAreOpened)
+{
+    test::DocasnyAdresar adr;
+    ASSERT_EQ(::mkfifo((adr / "fifo").c_str(), 0600), 0);
+    for (const std::string& cesta : {adr / "fifo", std::string("/dev/zero"), adr.Cesta()})
+        EXPECT_EQ(test::TextChyby([&] { soubor::CteniRadku cteni(cesta); }),
+                  "Soubor „" + cesta + "“ není obyčejný soubor.");
+}
+
+TEST(Soubor, SavingThroughALinkReplacesTheFileItPointsTo)
+{
+    test::DocasnyAdresar adr;
+    std::filesystem::create_directory(adr / "skutecny");
+    soubor::ZapsatText(adr / "skutecny/p.csv", "stary\n");
+    // A relative link, and a link to that link.
+    std::filesystem::create_symlink("skutecny/p.csv", adr / "odkaz.csv");
+    std::filesystem::create_symlink(adr / "odkaz.csv", adr / "odkaz2.csv");
+    soubor::ZapsatText(adr / "odkaz2.csv", "novy\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(adr / "odkaz.csv"));
+    EXPECT_TRUE(std::filesystem::is_symlink(adr / "odkaz2.csv"));
+    EXPECT_EQ(test::PrecistBajty(adr / "skutecny/p.csv"), "novy\r\n");
+    // The temporary file lay beside the target and is gone.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(adr / "skutecny"), {}), 1);
+    // A link to a file not yet there creates it; a failed save keeps the previous one.
+    std::filesystem::create_symlink("skutecny/novy.csv", adr / "novy.csv");
+    soubor::ZapsatText(adr / "novy.csv", "a\n");
+    EXPECT_EQ(test::PrecistBajty(adr / "skutecny/novy.csv"), "a\r\n");
+    {
+        soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, 2});
+        EXPECT_THROW(soubor::ZapsatText(adr / "odkaz.csv", "jiny\n"), Chyba);
     }
+    EXPECT_EQ(test::PrecistBajty(adr / "skutecny/p.csv"), "novy\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(adr / "skutecny"), {}), 2);
 }

@@ -2,6 +2,7 @@
 #include "TestPomoc.h"
 
 #include "data/Chyba.h"
+#include "data/CteniRadku.h"
 #include "data/Soubor.h"
 #include "profile/InformaceORovine.h"
 #include "profile/NahledProfilu.h"

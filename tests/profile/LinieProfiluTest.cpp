@@ -158,6 +158,19 @@ TEST(LinieProfilu, AConnectionOnNoSectionIsDrawnAtTheStartOfTheLine)
     EXPECT_EQ(Texty(entity, "KOTA_PRIPOJKY").size(), 10u);
 }
 
+TEST(LinieProfilu, AnEntirelyEmptyConnectionRowIsNotDrawn)
+{
+    // Drawn, it was a line from the top of the bands down to level 0, far below the plane line.
+    const std::vector<TBod> body = {SachtaNaLinii("Ř1", 0, 241.00, 243.00), SachtaNaLinii("Ř2", 10, 241.50, 243.50)};
+    auto bez = VypoctenaLinie(body, {Pripojka(0.5, 5)});
+    auto sPrazdnou = VypoctenaLinie(body, {TPripojka{}, Pripojka(0.5, 5), TPripojka{.Poradi = 2}});
+    const auto entityBez = Nakreslit(*bez, "bez-prazdne-pripojky", 240);
+    const auto entity = Nakreslit(*sPrazdnou, "s-prazdnou-pripojkou", 240);
+    EXPECT_EQ(Cary(entity, "PRIPOJKA"), Cary(entityBez, "PRIPOJKA"));
+    EXPECT_EQ(Cary(entity, "PRIPOJKA").size(), 4u);
+    EXPECT_EQ(Texty(entity, "KOTA_PRIPOJKY"), Texty(entityBez, "KOTA_PRIPOJKY"));
+}
+
 TEST(LinieProfilu, StationingUpTo100ShowsOnlyTheRestBelow100)
 {
     auto stav = VypoctenaLinie({SachtaNaLinii("Ř1", 0, 241.00, 243.00), SachtaNaLinii("Ř2", 150, 241.50, 243.50),

@@ -353,6 +353,28 @@ private slots:
         QCOMPARE(Body().rowCount(), 3);
     }
 
+    void souborBezDatNenahradiProjektAniJehoNazev()
+    {
+        // A survey file chosen in the open dialog: 3 lines without one field separator.
+        OtevritUkazku();
+        const std::string titulek = Okno().windowTitle().toStdString();
+        const std::string zamereni = adresar_ / "zaměření.csv";
+        test::ZapsatBajty(zamereni, "1 745000.10 1040000.20 245.30 s1\r\n2 745010 1040010 245 s2\r\n\r\n");
+        volba_.odpoved = TVolbaSouboru{zamereni, FormatProjektu::Tabulka};
+        Okno().Akce().Otevrit->trigger();
+        QCOMPARE(zpravy_.zpravy, (std::vector<test::ZaznamZprav::Zprava>{
+                                     {DruhZpravy::Varovani,
+                                      "Soubor „" + zamereni
+                                          + "“: načteno 0 bodů a 0 přípojek z 3 řádků; neúplné řádky (chybějící pole "
+                                            "se čtou jako prázdná): 1, 2, 3; jiný typ souboru?"}}));
+        QCOMPARE(Body().rowCount(), 3);
+        QCOMPARE(Stav().Projekt.SouborProjektu, adresar_ / "ukázka.csv");
+        QCOMPARE(Okno().windowTitle().toStdString(), titulek);
+        // "Uložit" then writes the project to its own file, not over the survey.
+        Okno().Akce().Ulozit->trigger();
+        QCOMPARE(test::PrecistBajty(zamereni), std::string("1 745000.10 1040000.20 245.30 s1\r\n2 745010 1040010 245 s2\r\n\r\n"));
+    }
+
     void ulozitJakoSiPamatujeTypSouboru()
     {
         OtevritUkazku();

@@ -79,7 +79,26 @@ private slots:
         QCOMPARE(Stav().Nastaveni.AdresarProjektu, p_->adresar.Cesta());
         // The tables are not touched by the import.
         QCOMPARE(Stav().Projekt.PocetBodu(), 1);
-        QVERIFY(p_->zpravy.zpravy.empty());
+        // The heading is a line left out, and the import says so.
+        QCOMPARE(p_->zpravy.zpravy, (std::vector<test::ZaznamZprav::Zprava>{
+                                        {DruhZpravy::Varovani, "Soubor „" + p_->adresar / "zaměření.txt"
+                                                                   + "“: načteny 3 body z 4 řádků; vynechané řádky "
+                                                                     "bez dvou číselných souřadnic: 1."}}));
+    }
+
+    void souborBezBoduSeOhlasiASeznamZustane()
+    {
+        Importovat();
+        Seznam().close();
+        test::ZapsatBajty(p_->adresar / "projekt.txt", "\x8a\x31;744210.350;1043785.620;244.120;246.853;0;0;400;Ano;\r\n");
+        p_->volba.zamereni = ui::TVolbaZamereni{p_->adresar / "projekt.txt", TypZamereni::Textovy};
+        p_->zpravy.zpravy.clear();
+        p_->Okno().Akce().Import->trigger();
+        QCOMPARE(p_->zpravy.zpravy, (std::vector<test::ZaznamZprav::Zprava>{
+                                        {DruhZpravy::Varovani, "Soubor „" + p_->adresar / "projekt.txt"
+                                                                   + "“: načteno 0 bodů z 1 řádku; jiný typ souboru?"}}));
+        QVERIFY(!Seznam().isVisible());
+        QCOMPARE(Stav().SeznamSouradnic.PocetZamerenychBodu(), 3);
     }
 
     void zrusenyImportNicNemeni()
@@ -92,6 +111,7 @@ private slots:
     void nectitelnySouborSeOhlasiASeznamZustane()
     {
         Importovat();
+        p_->zpravy.zpravy.clear();
         p_->volba.zamereni = ui::TVolbaZamereni{p_->adresar / "není.txt", TypZamereni::Textovy};
         p_->Okno().Akce().Import->trigger();
         QCOMPARE(p_->zpravy.zpravy.size(), std::size_t(1));
@@ -194,6 +214,7 @@ private slots:
     void prevodDoPlneTabulkySeOdmitne()
     {
         Importovat();
+        p_->zpravy.zpravy.clear();
         Stav().Projekt.Body.NastavitPocet(Tabulka<TBod>::Kapacita);
         Stav().RucniPrevod.RadioGroup1 = 2;
         Seznam().Seznam().setCurrentRow(0);

@@ -1,4 +1,5 @@
 #include "PomocUi.h"
+#include "data/CteniRadku.h"
 #include "data/Soubor.h"
 #include "data/SouborNastaveni.h"
 #include "ui/DialogNastaveni.h"
@@ -54,7 +55,7 @@ private slots:
         QVERIFY(p_->Okno().close());
         QVERIFY(soubor::Existuje(SouborNastaveni()));
         TStav stav;
-        OtevritProjekt(stav, p_->adresar / "ukázka.csv", FormatProjektu::Tabulka);
+        test::Otevrit(stav, p_->adresar / "ukázka.csv", FormatProjektu::Tabulka);
         QCOMPARE(stav.Projekt.Body[1].Oznaceni, std::string("Šř1"));
     }
 
@@ -64,7 +65,7 @@ private slots:
         p_->zpravy.odpovediAnoNeStorno = {Odpoved::Ano};
         QVERIFY(p_->Okno().close());
         TStav stav;
-        OtevritProjekt(stav, p_->adresar / "ukázka.csv", FormatProjektu::Tabulka);
+        test::Otevrit(stav, p_->adresar / "ukázka.csv", FormatProjektu::Tabulka);
         QCOMPARE(stav.Projekt.Body[1].Oznaceni, std::string("změna"));
     }
 

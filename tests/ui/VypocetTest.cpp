@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(import.status, cli::Uspech);
         const auto vypocet = test::SpustitCli({"compute", cli / "stoka.csv", "--out", cli.Cesta()});
         QCOMPARE(vypocet.status, cli::Uspech);
-        QCOMPARE(JakoCli(p_->zpravy.zpravy), vypocet.chyby);
+        QCOMPARE(JakoCli(p_->zpravy.zpravy), import.chyby + vypocet.chyby);
         QVERIFY(test::PrecistBajty(projekt) == test::PrecistBajty(cli / "stoka.csv"));
         for (const char* soubor : Vystupy)
             QVERIFY2(test::PrecistBajty(p_->adresar / soubor) == test::PrecistBajty(cli / soubor), soubor);
@@ -189,7 +189,8 @@ private slots:
     {
         Vypocitat();
         QCOMPARE(p_->zpravy.zpravy,
-                 (std::vector<test::ZaznamZprav::Zprava>{{DruhZpravy::Chyba, "Špatné vstupní údaje!"}}));
+                 (std::vector<test::ZaznamZprav::Zprava>{
+                     {DruhZpravy::Chyba, "Špatné vstupní údaje! - projekt má méně než 2 body."}}));
         QVERIFY(!Rovina().isVisible());
         QVERIFY(p_->Okno().isEnabled());
     }

@@ -1,6 +1,7 @@
 #include "TestPomoc.h"
 
 #include "data/Chyba.h"
+#include "data/CteniRadku.h"
 #include "data/Soubor.h"
 #include "written/NadpisyPsanehoProfilu.h"
 #include "written/PsanyProfil.h"
@@ -161,4 +162,22 @@ TEST(NadpisyPsanehoProfilu, WindowHeadingsByKindAndLanguage)
               (A{"Číslo", "Staničení", "Y", "X", "", "Z terénu", "Spád", "Délka", ""}));
     EXPECT_EQ(psany::NadpisOkna("CZ"), "Psaný podélný profil");
     EXPECT_EQ(psany::NadpisOkna("SK"), "Písaný pozdĺžny profil");
+}
+
+TEST(PsanyProfil, AnEntirelyEmptyConnectionRowIsNoConnection)
+{
+    // The row a table-format file without connections carries: no title, no header, no line.
+    auto bezPripojek = Profil(1, "CZ");
+    bezPripojek->Projekt.Pripojky.NastavitPocet(0);
+    auto prazdna = Profil(1, "CZ");
+    prazdna->Projekt.Pripojky.NastavitPocet(0);
+    prazdna->Projekt.Pripojky.Pridat(TPripojka{});
+    EXPECT_EQ(TextPsanehoProfilu(*prazdna), TextPsanehoProfilu(*bezPripojek));
+
+    // Among real ones it is left out; `Poradi` alone does not make a connection.
+    const auto stav = Profil(1, "CZ");
+    auto sPrazdnou = Profil(1, "CZ");
+    sPrazdnou->Projekt.Pripojky.OtevritMezeru(2, TPripojka{.Poradi = 3});
+    sPrazdnou->Vysledky.Pripojky[3] = stav->Vysledky.Pripojky[2];
+    EXPECT_EQ(TextPsanehoProfilu(*sPrazdnou), TextPsanehoProfilu(*stav));
 }
