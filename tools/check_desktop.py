@@ -194,6 +194,15 @@ class Kontrola:
         time.sleep(0.6)
         self.p.snimek(os.path.join(self.obrazky, nazev))
 
+    def po_zpravach(self, nazev):
+        """The window that opens after the message boxes before it, each one confirmed."""
+        def okno():
+            for zprava in self.p.okna("^Lineon 2.11$"):
+                self.p.aktivovat(zprava)
+                self.p.klavesy("Return")
+            return (self.p.okna(nazev) or [None])[0]
+        return self.p.cekat(okno, "a window " + nazev)
+
     def z_hlavniho(self, nazev, *klavesy):
         """Keys typed into the main window, then the window they open."""
         self.p.aktivovat(self.hlavni)
@@ -217,7 +226,8 @@ class Kontrola:
         self.p.aktivovat(self.hlavni)
         self.p.klavesy("alt+s", "i")
         self.otevrit_soubor("^Importovat$", os.path.join(self.p.prace, "zamereni_kanalizace.txt"))
-        return self.p.okno("^Seznam sou.+$")
+        # The import tells which lines it left out.
+        return self.po_zpravach("^Seznam sou.+$")
 
     def probehnout(self):
         p = self.p
@@ -269,13 +279,8 @@ class Kontrola:
             # F9: the written profile and the comparison-plane dialog.
             p.aktivovat(self.hlavni)
             p.klavesy("F9")
-            # The calculation reports the connections it moved onto the line; each box is confirmed.
-            def rovina_po_zpravach():
-                for zprava in p.okna("^Lineon 2.11$"):
-                    p.aktivovat(zprava)
-                    p.klavesy("Return")
-                return (p.okna("^Informace o srovn.+$") or [None])[0]
-            rovina = p.cekat(rovina_po_zpravach, "the comparison-plane dialog")
+            # The calculation reports the connections it moved onto the line.
+            rovina = self.po_zpravach("^Informace o srovn.+$")
             psany = p.okno("^Psan.+profil$")
             self.over(True, "F9 runs the calculation")
             self.vedle(psany, "the written profile")
