@@ -13,6 +13,7 @@
 #include "ui/OknoPsanehoProfilu.h"
 #include "ui/OknoRucnihoPrevodu.h"
 #include "ui/OknoSeznamuSouradnic.h"
+#include "ui/VedlejsiOkna.h"
 #include "ui/VystupyOken.h"
 
 #include <QAction>
@@ -36,14 +37,14 @@ void Aplikace::Spustit()
     okno_->OznacitJazyk();
     // The other windows, in this order, each reading the settings already loaded.
     psany_ = std::make_unique<OknoPsanehoProfilu>(*stav_, zpravy_);
-    dialogBodu_ = new DialogBodu(*stav_, zpravy_, okno_.get());
+    dialogBodu_ = std::make_unique<DialogBodu>(*stav_, zpravy_, *okno_);
     seznam_ = std::make_unique<OknoSeznamuSouradnic>(*stav_, zpravy_, *okno_);
     rucniPrevod_ = std::make_unique<OknoRucnihoPrevodu>(*stav_);
     automatickyPrevod_ = std::make_unique<OknoAutomatickehoPrevodu>(*stav_, zpravy_);
     rovina_ = std::make_unique<DialogRoviny>(*stav_, zpravy_, okno_.get());
     dialogNastaveni_ = std::make_unique<DialogNastaveni>(*stav_, zpravy_);
     nahled_ = std::make_unique<OknoNahledu>(*stav_);
-    dialogPripojky_ = new DialogPripojky(*stav_, zpravy_, okno_.get());
+    dialogPripojky_ = std::make_unique<DialogPripojky>(*stav_, zpravy_, *okno_);
     vystupy_ = std::make_unique<VystupyOken>(*stav_, *psany_, *rovina_, *nahled_);
     PripojitPrikazy();
     PripojitOkna();
@@ -75,24 +76,37 @@ TZprava Aplikace::NacistNastaveni()
 
 void Aplikace::PripojitPrikazy()
 {
-    connect(okno_.get(), &HlavniOkno::otevritBod, dialogBodu_, &DialogBodu::Otevrit);
-    connect(okno_.get(), &HlavniOkno::otevritPripojku, dialogPripojky_, &DialogPripojky::Otevrit);
-    for (RadkovyDialog* dialog : {static_cast<RadkovyDialog*>(dialogBodu_), static_cast<RadkovyDialog*>(dialogPripojky_)})
-        connect(dialog, &RadkovyDialog::ulozeno, okno_.get(), [this] {
-            okno_->PrekreslitTabulky();
-            okno_->activateWindow();
-        });
+    connect(okno_.get(), &HlavniOkno::otevritBod, dialogBodu_.get(), &DialogBodu::Otevrit);
+    connect(okno_.get(), &HlavniOkno::otevritPripojku, dialogPripojky_.get(), &DialogPripojky::Otevrit);
+    for (RadkovyDialog* dialog : {static_cast<RadkovyDialog*>(dialogBodu_.get()), static_cast<RadkovyDialog*>(dialogPripojky_.get())})
+        connect(dialog, &RadkovyDialog::ulozeno, okno_.get(), [this] { okno_->PrekreslitTabulky(); });
     connect(okno_->Akce().Nastaveni, &QAction::triggered, dialogNastaveni_.get(),
             qOverload<>(&DialogNastaveni::Zobrazit));
     dialogNastaveni_->PridatZakazaneOkno(okno_.get());
     connect(okno_.get(), &HlavniOkno::druhSitePrepnut, dialogNastaveni_.get(), &DialogNastaveni::PouzitDruhSite);
     connect(okno_.get(), &HlavniOkno::zavreno, this, &Aplikace::Ukoncit);
     connect(okno_->Akce().Vypocet, &QAction::triggered, this, &Aplikace::Vypocet);
-    connect(okno_->Akce().Import, &QAction::triggered, this, [this] { seznam_->Importovat(volbaSouboru_); });
+    connect(okno_->Akce().Import, &QAction::triggered, this, [this] {
+        seznam_->Importovat(volbaSouboru_);
+        // The import leaves the tables as they are: the written profile is read again and stays.
+        psany_->SledovatRadky(ZmenaRadku::Hodnoty);
+    });
 }
 
 void Aplikace::PripojitOkna()
 {
+    vedlejsi_ = new VedlejsiOkna(*okno_);
+    for (QWidget* okno : {static_cast<QWidget*>(seznam_.get()), static_cast<QWidget*>(rucniPrevod_.get()),
+                          static_cast<QWidget*>(automatickyPrevod_.get()), static_cast<QWidget*>(rovina_.get()),
+                          static_cast<QWidget*>(dialogNastaveni_.get()), static_cast<QWidget*>(nahled_.get()),
+                          static_cast<QWidget*>(psany_.get())})
+        vedlejsi_->PridatVedle(*okno);
+    vedlejsi_->PridatNad(*dialogBodu_);
+    vedlejsi_->PridatNad(*dialogPripojky_);
+    // The written profile shows what the last calculation computed for each point row: rows put
+    // in other places take it away.
+    connect(okno_.get(), &HlavniOkno::tabulkyPrekresleny, psany_.get(), &OknoPsanehoProfilu::SledovatRadky);
+
     for (QWidget* okno : {static_cast<QWidget*>(seznam_.get()), static_cast<QWidget*>(rucniPrevod_.get()),
                           static_cast<QWidget*>(automatickyPrevod_.get())})
         dialogNastaveni_->PridatZakazaneOkno(okno);
@@ -124,11 +138,13 @@ void Aplikace::PripojitOkna()
 void Aplikace::Vypocet()
 {
     okno_->PotvrditDno();
+    vystupy_->ZacitVypocet();
     try {
         lineon::Vypocet(*stav_, zpravy_, *vystupy_);
     } catch (const Chyba& chyba) {
         zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
     }
+    vystupy_->DokoncitVypocet();
     // The calculation rounds levels and moves connections onto the line.
     okno_->PrekreslitTabulky();
 }

@@ -20,6 +20,7 @@ class OknoNahledu;
 class OknoPsanehoProfilu;
 class OknoRucnihoPrevodu;
 class OknoSeznamuSouradnic;
+class VedlejsiOkna;
 class VolbaSouboru;
 class VystupyOken;
 
@@ -60,7 +61,8 @@ private:
     /// Shutdown: the settings are written back; a failure is reported and the program still ends.
     void Ukoncit();
     void PripojitPrikazy();
-    /// The kind-dependent parts and the shared label mode of the side windows.
+    /// The side windows beside the main window, their kind-dependent parts, the shared label mode,
+    /// and the written profile that follows the rows.
     void PripojitOkna();
 
     IZpravy& zpravy_;
@@ -68,17 +70,18 @@ private:
     std::string souborNastaveni_;
     std::unique_ptr<TStav> stav_;
     std::unique_ptr<HlavniOkno> okno_;
-    // The side windows are windows of their own: the main window is disabled while a dialog is
-    // open, and they must stay usable then.
+    // The other windows are windows of their own, not children of the main window: the main
+    // window is disabled while a dialog is open, and they must stay usable then.
+    VedlejsiOkna* vedlejsi_ = nullptr;
     std::unique_ptr<OknoPsanehoProfilu> psany_;
-    DialogBodu* dialogBodu_ = nullptr;
+    std::unique_ptr<DialogBodu> dialogBodu_;
     std::unique_ptr<OknoSeznamuSouradnic> seznam_;
     std::unique_ptr<OknoRucnihoPrevodu> rucniPrevod_;
     std::unique_ptr<OknoAutomatickehoPrevodu> automatickyPrevod_;
     std::unique_ptr<DialogRoviny> rovina_;
     std::unique_ptr<DialogNastaveni> dialogNastaveni_;
     std::unique_ptr<OknoNahledu> nahled_;
-    DialogPripojky* dialogPripojky_ = nullptr;
+    std::unique_ptr<DialogPripojky> dialogPripojky_;
     std::unique_ptr<VystupyOken> vystupy_;
 };
 

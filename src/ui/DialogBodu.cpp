@@ -24,7 +24,7 @@ constexpr int PocetZpusobu = 4;
 
 } // namespace
 
-DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
+DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, QWidget& hlavniOkno)
     : RadkovyDialog(hlavniOkno), stav_(stav), cField_(new QLineEdit), popisPrumeru_(new QLabel),
       dnoBox_(new QCheckBox(T("Dno"))), zpusEdit_(new QGroupBox(T("Možné způsoby editace"))),
       zpusoby_(new QButtonGroup(this))
@@ -188,7 +188,7 @@ void DialogBodu::Otevrit(int r, int sloupec)
     PouzitZpusob();
     dnoBox_->setChecked(pole.Dno);
 
-    show();
+    ZobrazitRadek();
     if (const auto cil = PoleProSloupec(sloupec, AktualniZpusob()); cil && Widget(*cil)->isVisible())
         Widget(*cil)->setFocus();
 }

@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -59,7 +58,7 @@ QStringList AdresareNad(const QString& adresar)
 } // namespace
 
 DialogNastaveni::DialogNastaveni(TStav& stav, IZpravy& zpravy)
-    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       stav_(stav), zpravy_(zpravy), hodnoty_(VytvoritDialogVystupu(stav)), stranky_(new QTabWidget)
 {
     setWindowTitle(T("Nastavení"));
@@ -388,8 +387,6 @@ void DialogNastaveni::Nacist()
 
 void DialogNastaveni::Zobrazit()
 {
-    if (const QScreen* obrazovka = QGuiApplication::primaryScreen(); obrazovka && !isVisible())
-        move(obrazovka->availableGeometry().center() - rect().center());
     show();
     raise();
     activateWindow();

@@ -33,7 +33,7 @@ class DialogNastaveni : public QDialog {
 public:
     DialogNastaveni(TStav& stav, IZpravy& zpravy);
 
-    /// The menu command: shows the dialog (centred, on top) without waiting.
+    /// The menu command: shows the dialog without waiting.
     void Zobrazit();
     /// A window that takes no input while the dialog is active (the main window first).
     void PridatZakazaneOkno(QWidget* okno);

@@ -24,7 +24,7 @@ constexpr int Vyska = 10;
 
 } // namespace
 
-DialogPripojky::DialogPripojky(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
+DialogPripojky::DialogPripojky(TStav& stav, IZpravy& zpravy, QWidget& hlavniOkno)
     : RadkovyDialog(hlavniOkno), stav_(stav), zpusoby_(new QButtonGroup(this))
 {
     setWindowTitle(T("Úprava dat doplňkové tabulky"));
@@ -135,7 +135,7 @@ void DialogPripojky::Otevrit(int r, int sloupec)
     Cislo(Zd)->NastavitHodnotu(pole.Urovne.ZDna);
     Cislo(Vyska)->NastavitHodnotu(pole.Urovne.Vyska);
     PouzitZpusob();
-    show();
+    ZobrazitRadek();
     if (sloupec >= 1 && sloupec <= 9 && editprip(sloupec)->isEnabled())
         editprip(sloupec)->setFocus();
 }

@@ -26,7 +26,7 @@ QLabel* Popis(const char* text, QWidget* pole)
 } // namespace
 
 DialogRoviny::DialogRoviny(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       stav_(stav), zpravy_(zpravy), hlavniOkno_(hlavniOkno),
       srovField_(new CiselnePole(InformaceORovine::NejnizsiRovina, InformaceORovine::NejvyssiRovina, 0)),
       label2_(new QLabel), poscombo_(new QListWidget),

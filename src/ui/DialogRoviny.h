@@ -19,8 +19,8 @@ namespace lineon::ui {
 class CiselnePole;
 
 /// The comparison-plane dialog "Informace o srovnávací rovině": the plane, the points it may step
-/// at, and its step, as the calculation proposed them. It stays on top and keeps the main window
-/// disabled while it is open; OK draws the profile, the close box draws nothing. The values and
+/// at, and its step, as the calculation proposed them. It stays above the main window and keeps
+/// it disabled while it is open; OK draws the profile, the close box draws nothing. The values and
 /// their rules are the core's `InformaceORovine`; the window only shows and forwards them.
 class DialogRoviny : public QDialog {
     Q_OBJECT

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -58,6 +59,7 @@ HlavniOkno::HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru,
     setCentralWidget(obsah);
 
     VytvoritMenu();
+    NastavitKlavesy();
     VytvoritKontextoveMenu();
     PripojitUpravy();
 
@@ -78,42 +80,43 @@ HlavniOkno::HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru,
 
 void HlavniOkno::VytvoritMenu()
 {
-    QMenu* soubor = menuBar()->addMenu(QString::fromUtf8("Soubor"));
-    akce_.Novy = Polozka(soubor, "Nový");
-    akce_.Otevrit = Polozka(soubor, "Otevřít");
-    akce_.Ulozit = Polozka(soubor, "Uložit");
-    akce_.UlozitJako = Polozka(soubor, "Uložit jako");
+    // "&" marks the letter of each menu and item that Alt (or the letter in an open menu) picks.
+    QMenu* soubor = menuBar()->addMenu(QString::fromUtf8("&Soubor"));
+    akce_.Novy = Polozka(soubor, "&Nový");
+    akce_.Otevrit = Polozka(soubor, "&Otevřít");
+    akce_.Ulozit = Polozka(soubor, "&Uložit");
+    akce_.UlozitJako = Polozka(soubor, "Uložit j&ako");
     soubor->addSeparator();
-    akce_.Import = Polozka(soubor, "Import");
+    akce_.Import = Polozka(soubor, "&Import");
     soubor->addSeparator();
-    akce_.Konec = Polozka(soubor, "Konec");
+    akce_.Konec = Polozka(soubor, "&Konec");
     connect(akce_.Novy, &QAction::triggered, this, &HlavniOkno::Novy);
     connect(akce_.Otevrit, &QAction::triggered, this, &HlavniOkno::Otevrit);
     connect(akce_.Ulozit, &QAction::triggered, this, &HlavniOkno::Ulozit);
     connect(akce_.UlozitJako, &QAction::triggered, this, &HlavniOkno::UlozitJako);
     connect(akce_.Konec, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* upravy = menuBar()->addMenu(QString::fromUtf8("Úpravy"));
-    akce_.SeraditPodleZDna = Polozka(upravy, "Seřadit podle Z dna");
+    QMenu* upravy = menuBar()->addMenu(QString::fromUtf8("Ú&pravy"));
+    akce_.SeraditPodleZDna = Polozka(upravy, "&Seřadit podle Z dna");
     upravy->addSeparator();
-    akce_.VlozitRadekPred = Polozka(upravy, "Vložit prázdný řádek před kurzor");
-    akce_.VlozitRadekZa = Polozka(upravy, "Vložit prázdný řádek za kurzor");
-    akce_.OdstranitRadek = Polozka(upravy, "Odstranit řádek");
+    akce_.VlozitRadekPred = Polozka(upravy, "Vložit prázdný řádek &před kurzor");
+    akce_.VlozitRadekZa = Polozka(upravy, "Vložit prázdný řádek &za kurzor");
+    akce_.OdstranitRadek = Polozka(upravy, "&Odstranit řádek");
     upravy->addSeparator();
-    akce_.KopirovatRadek = Polozka(upravy, "Kopírovat řádek");
-    akce_.VyjmoutRadek = Polozka(upravy, "Vyjmout řádek");
-    akce_.VlozitZeSchranky = Polozka(upravy, "Vložit řádek");
+    akce_.KopirovatRadek = Polozka(upravy, "&Kopírovat řádek");
+    akce_.VyjmoutRadek = Polozka(upravy, "Vyjmou&t řádek");
+    akce_.VlozitZeSchranky = Polozka(upravy, "V&ložit řádek");
     akce_.VlozitZeSchranky->setEnabled(false);
     upravy->addSeparator();
-    akce_.OdstranitPripojku = Polozka(upravy, "Odstranit řádek - přípojky");
+    akce_.OdstranitPripojku = Polozka(upravy, "Odstranit řádek - přípo&jky");
 
-    QMenu* nastaveni = menuBar()->addMenu(QString::fromUtf8("Nastavení"));
-    akce_.Nastaveni = Polozka(nastaveni, "Nastavení");
-    QMenu* druh = nastaveni->addMenu(QString::fromUtf8("Druh inženýrské sítě"));
+    QMenu* nastaveni = menuBar()->addMenu(QString::fromUtf8("&Nastavení"));
+    akce_.Nastaveni = Polozka(nastaveni, "&Nastavení");
+    QMenu* druh = nastaveni->addMenu(QString::fromUtf8("&Druh inženýrské sítě"));
     auto* skupinaDruhu = new QActionGroup(this);
-    akce_.Kanalizace = Polozka(druh, "Kanalizace");
-    akce_.Vodovod = Polozka(druh, "Vodovod");
-    akce_.OsaKomunikace = Polozka(druh, "Osa komunikace");
+    akce_.Kanalizace = Polozka(druh, "&Kanalizace");
+    akce_.Vodovod = Polozka(druh, "&Vodovod");
+    akce_.OsaKomunikace = Polozka(druh, "&Osa komunikace");
     int k = 1;
     for (QAction* polozka : {akce_.Kanalizace, akce_.Vodovod, akce_.OsaKomunikace}) {
         polozka->setCheckable(true);
@@ -121,12 +124,12 @@ void HlavniOkno::VytvoritMenu()
         connect(polozka, &QAction::triggered, this, [this, k] { PrepnoutDruhSite(k); });
         ++k;
     }
-    QMenu* jazyk = nastaveni->addMenu(QString::fromUtf8("Jazyk"));
+    QMenu* jazyk = nastaveni->addMenu(QString::fromUtf8("&Jazyk"));
     auto* skupinaJazyku = new QActionGroup(this);
     // A language other than CZ and SK carries no check mark.
     skupinaJazyku->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    akce_.Cestina = Polozka(jazyk, "Čeština");
-    akce_.Slovenstina = Polozka(jazyk, "Slovenština");
+    akce_.Cestina = Polozka(jazyk, "Č&eština");
+    akce_.Slovenstina = Polozka(jazyk, "&Slovenština");
     for (QAction* polozka : {akce_.Cestina, akce_.Slovenstina}) {
         polozka->setCheckable(true);
         skupinaJazyku->addAction(polozka);
@@ -134,13 +137,34 @@ void HlavniOkno::VytvoritMenu()
     connect(akce_.Cestina, &QAction::triggered, this, [this] { PrepnoutJazyk("CZ"); });
     connect(akce_.Slovenstina, &QAction::triggered, this, [this] { PrepnoutJazyk("SK"); });
 
-    QMenu* vypocet = menuBar()->addMenu(QString::fromUtf8("Výpočet"));
-    akce_.Vypocet = Polozka(vypocet, "Výpočet");
+    QMenu* vypocet = menuBar()->addMenu(QString::fromUtf8("&Výpočet"));
+    akce_.Vypocet = Polozka(vypocet, "&Výpočet");
+}
+
+void HlavniOkno::NastavitKlavesy()
+{
+    akce_.Novy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    akce_.Otevrit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    akce_.Ulozit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    akce_.UlozitJako->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    akce_.Vypocet->setShortcut(QKeySequence(Qt::Key_F9));
+    const std::pair<QAction*, QKeySequence> radkove[] = {
+        {akce_.VlozitRadekPred, QKeySequence(Qt::Key_Insert)}, {akce_.OdstranitRadek, QKeySequence(Qt::Key_Delete)},
+        {akce_.KopirovatRadek, QKeySequence(Qt::CTRL | Qt::Key_C)}, {akce_.VyjmoutRadek, QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {akce_.VlozitZeSchranky, QKeySequence(Qt::CTRL | Qt::Key_V)}, {akce_.OdstranitPripojku, QKeySequence(Qt::Key_Delete)},
+    };
+    for (const auto& [akce, klavesa] : radkove) {
+        akce->setShortcut(klavesa);
+        akce->setShortcutContext(Qt::WidgetShortcut);
+    }
+    // F10 opens the first menu, as Alt and a menu's letter do.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().front()); });
 }
 
 void HlavniOkno::VytvoritKontextoveMenu()
 {
-    akce_.NastaveniKontext = new QAction(QString::fromUtf8("Nastavení ..."), this);
+    akce_.NastaveniKontext = new QAction(QString::fromUtf8("&Nastavení ..."), this);
     connect(akce_.NastaveniKontext, &QAction::triggered, akce_.Nastaveni, &QAction::trigger);
     tabulkaBodu_->addActions({akce_.VlozitRadekPred, akce_.VlozitRadekZa, akce_.OdstranitRadek, Oddelovac(this),
                               akce_.KopirovatRadek, akce_.VyjmoutRadek, akce_.VlozitZeSchranky, Oddelovac(this),
@@ -151,12 +175,19 @@ void HlavniOkno::VytvoritKontextoveMenu()
 void HlavniOkno::PripojitUpravy()
 {
     const auto bod = [this] { return tabulkaBodu_->AktivniRadek(); };
-    const auto pripojit = [this](QAction* akce, std::function<void()> prikaz) {
-        connect(akce, &QAction::triggered, this, [this, prikaz] { Provest(prikaz); });
+    const auto pripojit = [this](QAction* akce, std::function<void()> prikaz, bool preradi = false) {
+        connect(akce, &QAction::triggered, this, [this, prikaz, preradi] { Provest(prikaz, preradi); });
     };
-    pripojit(akce_.SeraditPodleZDna, [this] { SeraditPodleZDna(stav_); });
+    pripojit(akce_.SeraditPodleZDna, [this] { SeraditPodleZDna(stav_); }, true);
     pripojit(akce_.VlozitRadekPred, [this, bod] { VlozitRadek(stav_, bod(), MistoVlozeni::Pred); });
-    pripojit(akce_.VlozitRadekZa, [this, bod] { VlozitRadek(stav_, bod(), MistoVlozeni::Za); });
+    connect(akce_.VlozitRadekZa, &QAction::triggered, this, [this] {
+        const int r = tabulkaBodu_->AktivniRadek();
+        const int pocet = stav_.Projekt.PocetBodu();
+        Provest([this, r] { VlozitRadek(stav_, r, MistoVlozeni::Za); });
+        // The cursor goes onto the new row, ready for its values.
+        if (stav_.Projekt.PocetBodu() > pocet)
+            tabulkaBodu_->NastavitKurzor(r + 1, tabulkaBodu_->AktivniSloupec());
+    });
     pripojit(akce_.OdstranitRadek, [this, bod] { OdstranitRadek(stav_, bod(), zpravy_); });
     pripojit(akce_.KopirovatRadek, [this, bod] { KopirovatRadek(stav_, bod()); });
     pripojit(akce_.VyjmoutRadek, [this, bod] { VyjmoutRadek(stav_, bod()); });
@@ -165,8 +196,9 @@ void HlavniOkno::PripojitUpravy()
              [this] { OdstranitPripojku(stav_, tabulkaPripojek_->AktivniRadek(), zpravy_); });
 }
 
-void HlavniOkno::Provest(const std::function<void()>& prikaz)
+void HlavniOkno::Provest(const std::function<void()>& prikaz, bool preradi)
 {
+    const int pocet = stav_.Projekt.PocetBodu();
     try {
         prikaz();
     } catch (const Chyba& chyba) {
@@ -175,25 +207,25 @@ void HlavniOkno::Provest(const std::function<void()>& prikaz)
     // The paste items stay enabled from the first copy or cut on.
     if (stav_.SchrankaRadku)
         akce_.VlozitZeSchranky->setEnabled(true);
-    PrekreslitTabulky();
+    PrekreslitTabulky(preradi || stav_.Projekt.PocetBodu() != pocet ? ZmenaRadku::Radky : ZmenaRadku::Hodnoty);
 }
 
-bool HlavniOkno::ZkusitSoubor(const std::function<bool()>& prikaz)
+bool HlavniOkno::ZkusitSoubor(const std::function<bool()>& prikaz, ZmenaRadku hotovo)
 {
-    bool hotovo = false;
+    bool uspech = false;
     try {
-        hotovo = prikaz();
+        uspech = prikaz();
     } catch (const Chyba& chyba) {
         zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
     }
     ObnovitTitulek();
-    PrekreslitTabulky();
-    return hotovo;
+    PrekreslitTabulky(uspech ? hotovo : ZmenaRadku::Hodnoty);
+    return uspech;
 }
 
 void HlavniOkno::Novy()
 {
-    ZkusitSoubor([this] { return lineon::Novy(stav_, zpravy_, [this] { return Ulozit(); }); });
+    ZkusitSoubor([this] { return lineon::Novy(stav_, zpravy_, [this] { return Ulozit(); }); }, ZmenaRadku::Projekt);
 }
 
 void HlavniOkno::Otevrit()
@@ -201,7 +233,7 @@ void HlavniOkno::Otevrit()
     ZkusitSoubor([this] {
         return lineon::Otevrit(stav_, zpravy_, [this] { return Ulozit(); },
                                [this](const std::string&) { return volbaSouboru_.Otevrit(this, stav_.Nastaveni.AdresarProjektu); });
-    });
+    }, ZmenaRadku::Projekt);
 }
 
 bool HlavniOkno::Ulozit()
@@ -231,17 +263,21 @@ void HlavniOkno::ObnovitTitulek()
     setWindowTitle(QString::fromStdString(lineon::ObnovitTitulek(stav_)));
 }
 
-void HlavniOkno::PrekreslitTabulky()
+void HlavniOkno::PrekreslitTabulky(ZmenaRadku zmena)
 {
-    for (TabulkaRadku* tabulka : {tabulkaBodu_, tabulkaPripojek_}) {
-        const int radek = tabulka->AktivniRadek();
+    const std::pair<TabulkaRadku*, ModelRadku*> tabulky[] = {{tabulkaBodu_, modelBodu_}, {tabulkaPripojek_, modelPripojek_}};
+    for (const auto& [tabulka, model] : tabulky) {
         const int sloupec = tabulka->AktivniSloupec();
-        if (tabulka == tabulkaBodu_)
-            modelBodu_->Prekreslit();
+        const int radek = zmena == ZmenaRadku::Projekt ? 1 : std::max(tabulka->AktivniRadek(), 1);
+        if (zmena == ZmenaRadku::Projekt)
+            model->Nahradit();
         else
-            modelPripojek_->Prekreslit();
-        tabulka->NastavitKurzor(std::max(radek, 1), sloupec);
+            model->Prekreslit();
+        // The same cell again keeps the scroll position; a row that is gone leaves the cursor
+        // on the last one.
+        tabulka->NastavitKurzor(radek, sloupec);
     }
+    emit tabulkyPrekresleny(zmena);
 }
 
 void HlavniOkno::PrepnoutDruhSite(int k)

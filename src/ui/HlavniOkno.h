@@ -4,6 +4,7 @@
 #include "data/ProjektovySoubor.h"
 #include "data/Zpravy.h"
 #include "ui/AkceHlavnihoOkna.h"
+#include "ui/ZmenaRadku.h"
 
 #include <QMainWindow>
 
@@ -16,6 +17,7 @@ class ModelBodu;
 class ModelPripojek;
 class TabulkaRadku;
 class VolbaSouboru;
+
 
 /// The main window: both tables of the project and the menus from which everything starts.
 /// The commands of other windows (outputs dialog, row dialogs, calculation, import) are connected
@@ -37,8 +39,10 @@ public:
 
     /// Rebuilds the caption from the program name, language, network kind and project file.
     void ObnovitTitulek();
-    /// Redraws both tables; the cursors keep their rows as far as the tables reach.
-    void PrekreslitTabulky();
+    /// Redraws both tables after a command; the cursors, selections and scroll positions stay
+    /// unless the command put another project in place. Tells the other windows through
+    /// `tabulkyPrekresleny`.
+    void PrekreslitTabulky(ZmenaRadku zmena = ZmenaRadku::Hodnoty);
     /// The network-kind command (k = 1, 2, 3): check mark, kind and caption, the table columns,
     /// and `druhSitePrepnut` for the kind-dependent parts of the other windows.
     void PrepnoutDruhSite(int k);
@@ -64,6 +68,8 @@ signals:
     void otevritPripojku(int radek, int sloupec);
     /// The window was allowed to close; the program ends.
     void zavreno();
+    /// Both tables were redrawn after a command that changed rows as stated.
+    void tabulkyPrekresleny(ZmenaRadku zmena);
 
 protected:
     void changeEvent(QEvent* udalost) override;
@@ -71,12 +77,17 @@ protected:
 
 private:
     void VytvoritMenu();
+    /// The shortcuts of the menu commands; those of the row commands work where their table has
+    /// the focus.
+    void NastavitKlavesy();
     void VytvoritKontextoveMenu();
     void PripojitUpravy();
     /// Runs a command that changes rows: a failure is shown, the tables are redrawn either way.
-    void Provest(const std::function<void()>& prikaz);
-    /// Runs a file command: a failure is shown and counts as not done.
-    bool ZkusitSoubor(const std::function<bool()>& prikaz);
+    /// A command that `preradi` the point rows, or changes their number, is a change of rows.
+    void Provest(const std::function<void()>& prikaz, bool preradi = false);
+    /// Runs a file command: a failure is shown and counts as not done; a command done is the
+    /// change `hotovo` of the rows.
+    bool ZkusitSoubor(const std::function<bool()>& prikaz, ZmenaRadku hotovo = ZmenaRadku::Hodnoty);
 
     TStav& stav_;
     IZpravy& zpravy_;

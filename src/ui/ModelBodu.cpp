@@ -17,16 +17,14 @@ constexpr std::array<std::array<const char*, 9>, 3> Nadpisy = {{
 
 } // namespace
 
-ModelBodu::ModelBodu(TStav& stav, QObject* rodic) : QAbstractTableModel(rodic), stav_(stav) {}
-
-int ModelBodu::rowCount(const QModelIndex& rodic) const
+ModelBodu::ModelBodu(TStav& stav, QObject* rodic) : ModelRadku(rodic), stav_(stav)
 {
-    return rodic.isValid() ? 0 : stav_.Projekt.PocetBodu();
+    Nahradit();
 }
 
-int ModelBodu::columnCount(const QModelIndex& rodic) const
+int ModelBodu::PocetRadku() const
 {
-    return rodic.isValid() ? 0 : 10;
+    return stav_.Projekt.PocetBodu();
 }
 
 bool ModelBodu::Viditelny(int sloupec) const
@@ -88,15 +86,11 @@ bool ModelBodu::setData(const QModelIndex& index, const QVariant& hodnota, int r
 
 void ModelBodu::NastavitDruhSite(int druh)
 {
+    if (druh == druh_)
+        return;
     druh_ = druh;
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     Prekreslit();
-}
-
-void ModelBodu::Prekreslit()
-{
-    beginResetModel();
-    endResetModel();
 }
 
 } // namespace lineon::ui

@@ -2,22 +2,20 @@
 
 #include "data/Stav.h"
 
-#include <QAbstractTableModel>
+#include "ui/ModelRadku.h"
 
 namespace lineon::ui {
 
 /// The point table as the main window shows it, read in place from the project: column 0 numbers
 /// the rows, columns 1..9 are the fields; the captions and the hidden columns follow the network
 /// kind last applied. A hidden column keeps its place with an empty caption and no values.
-class ModelBodu : public QAbstractTableModel {
+class ModelBodu : public ModelRadku {
     Q_OBJECT
 public:
     static constexpr int SloupecDno = 9;
 
     ModelBodu(TStav& stav, QObject* rodic);
 
-    int rowCount(const QModelIndex& rodic = {}) const override;
-    int columnCount(const QModelIndex& rodic = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int sekce, Qt::Orientation smer, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -27,10 +25,9 @@ public:
     void NastavitDruhSite(int druh);
     /// Whether a column shows values in the kind last applied.
     bool Viditelny(int sloupec) const;
-    /// Reads the row count and every cell again.
-    void Prekreslit();
-
 private:
+    int PocetRadku() const override;
+
     TStav& stav_;
     int druh_ = 1;
 };

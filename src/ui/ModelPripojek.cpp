@@ -15,16 +15,14 @@ bool JeText(int sloupec) { return sloupec == 1 || sloupec == 2 || sloupec == 5; 
 
 } // namespace
 
-ModelPripojek::ModelPripojek(TStav& stav, QObject* rodic) : QAbstractTableModel(rodic), stav_(stav) {}
-
-int ModelPripojek::rowCount(const QModelIndex& rodic) const
+ModelPripojek::ModelPripojek(TStav& stav, QObject* rodic) : ModelRadku(rodic), stav_(stav)
 {
-    return rodic.isValid() ? 0 : stav_.Projekt.PocetPripojek();
+    Nahradit();
 }
 
-int ModelPripojek::columnCount(const QModelIndex& rodic) const
+int ModelPripojek::PocetRadku() const
 {
-    return rodic.isValid() ? 0 : 10;
+    return stav_.Projekt.PocetPripojek();
 }
 
 QVariant ModelPripojek::data(const QModelIndex& index, int role) const
@@ -56,12 +54,6 @@ QVariant ModelPripojek::headerData(int sekce, Qt::Orientation smer, int role) co
     if (smer != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     return sekce == 0 ? QString() : QString::fromUtf8(Nadpisy[static_cast<std::size_t>(sekce - 1)]);
-}
-
-void ModelPripojek::Prekreslit()
-{
-    beginResetModel();
-    endResetModel();
 }
 
 } // namespace lineon::ui

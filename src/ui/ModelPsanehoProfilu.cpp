@@ -46,4 +46,10 @@ void ModelPsanehoProfilu::Naplnit()
     endResetModel();
 }
 
+void ModelPsanehoProfilu::Obnovit()
+{
+    if (pocetRadku_ > 0)
+        emit dataChanged(index(0, 0), index(pocetRadku_ - 1, psany::PocetSloupcuOkna - 1));
+}
+
 } // namespace lineon::ui

@@ -24,6 +24,8 @@ public:
 
     /// Takes the headings of the kind and language in force and the number of points.
     void Naplnit();
+    /// Every cell again, with the headings and rows of the last `Naplnit`.
+    void Obnovit();
 
 private:
     const TStav& stav_;

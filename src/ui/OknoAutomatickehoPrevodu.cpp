@@ -40,7 +40,7 @@ int NejsirsiText(const QFontMetrics& metriky, std::initializer_list<const char*>
 } // namespace
 
 OknoAutomatickehoPrevodu::OknoAutomatickehoPrevodu(TStav& stav, IZpravy& zpravy)
-    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), stav_(stav), zpravy_(zpravy),
+    : QWidget(nullptr, Qt::Tool), stav_(stav), zpravy_(zpravy),
       oznaceni_(new SkupinaPrepinacu("RadioGroup2", "Označení šachty",
                                      {"převzít číslo bodu", "převzít index z kódu", "nepřebírat"}, this))
 {

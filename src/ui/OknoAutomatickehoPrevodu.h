@@ -20,7 +20,8 @@ class SkupinaPrepinacu;
 /// recognises, the manhole label mode and the two fill-in switches. Every edit is stored in the
 /// settings at once, and the fields are reloaded from them whenever the window (or the coordinate
 /// list) becomes active. The window is laid out by the network kind: the fields a kind does not
-/// use are hidden and the label mode moves up under the last field shown. It stays on top.
+/// use are hidden and the label mode moves up under the last field shown. It stays
+/// above the main window.
 class OknoAutomatickehoPrevodu : public QWidget {
     Q_OBJECT
 public:

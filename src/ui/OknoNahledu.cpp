@@ -8,7 +8,7 @@
 
 namespace lineon::ui {
 
-OknoNahledu::OknoNahledu(TStav& stav) : QWidget(nullptr), stav_(stav)
+OknoNahledu::OknoNahledu(TStav& stav) : QWidget(nullptr, Qt::Tool), stav_(stav)
 {
     setWindowTitle(QString::fromUtf8("Podélný profil"));
     setAttribute(Qt::WA_OpaquePaintEvent);

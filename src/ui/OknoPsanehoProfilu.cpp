@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -27,7 +29,7 @@ constexpr int SloupecKryti = 8;
 } // namespace
 
 OknoPsanehoProfilu::OknoPsanehoProfilu(TStav& stav, IZpravy& zpravy)
-    : QMainWindow(nullptr), stav_(stav), zpravy_(zpravy), nadpis_(new QLabel), tabulka_(new QTableView),
+    : QMainWindow(nullptr, Qt::Tool), stav_(stav), zpravy_(zpravy), nadpis_(new QLabel), tabulka_(new QTableView),
       model_(new ModelPsanehoProfilu(stav, this)), tiskarna_(std::make_unique<QPrinter>())
 {
     setWindowTitle(T("Psaný podélný profil"));
@@ -41,7 +43,8 @@ OknoPsanehoProfilu::OknoPsanehoProfilu(TStav& stav, IZpravy& zpravy)
     tabulka_->verticalHeader()->hide();
     tabulka_->verticalHeader()->setDefaultSectionSize(tabulka_->fontMetrics().height() + 6);
     tabulka_->horizontalHeader()->setSectionsClickable(false);
-    tabulka_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Column widths look at every row, not at a sample of them.
+    tabulka_->verticalHeader()->setResizeContentsPrecision(-1);
     tabulka_->setWordWrap(false);
 
     auto* obsah = new QWidget;
@@ -50,10 +53,10 @@ OknoPsanehoProfilu::OknoPsanehoProfilu(TStav& stav, IZpravy& zpravy)
     rozlozeni->addWidget(tabulka_, 1);
     setCentralWidget(obsah);
 
-    QMenu* nastaveni = menuBar()->addMenu(T("Nastavení"));
-    nastaveniTiskarny_ = nastaveni->addAction(T("Nastavení tiskárny ..."));
-    tisk_ = nastaveni->addAction(T("Tisk ..."));
-    font_ = menuBar()->addAction(T("Font"));
+    QMenu* nastaveni = menuBar()->addMenu(T("&Nastavení"));
+    nastaveniTiskarny_ = nastaveni->addAction(T("&Nastavení tiskárny ..."));
+    tisk_ = nastaveni->addAction(T("&Tisk ..."));
+    font_ = menuBar()->addAction(T("&Font"));
     connect(nastaveniTiskarny_, &QAction::triggered, this, &OknoPsanehoProfilu::NastavitTiskarnu);
     connect(tisk_, &QAction::triggered, this, &OknoPsanehoProfilu::VybratTisk);
     connect(font_, &QAction::triggered, this, &OknoPsanehoProfilu::VybratFont);
@@ -70,8 +73,34 @@ void OknoPsanehoProfilu::Naplnit()
     const bool osa = stav_.Nastaveni.DruhSite == 3;
     tabulka_->setColumnHidden(SloupecZDna, osa);
     tabulka_->setColumnHidden(SloupecKryti, osa);
+    PrizpusobitSloupce(true);
     show();
     raise();
+}
+
+void OknoPsanehoProfilu::SledovatRadky(ZmenaRadku zmena)
+{
+    if (!isVisible())
+        return;
+    if (zmena != ZmenaRadku::Hodnoty) {
+        close();
+        return;
+    }
+    model_->Obnovit();
+    PrizpusobitSloupce(false);
+}
+
+void OknoPsanehoProfilu::PrizpusobitSloupce(bool jakoTabulka)
+{
+    tabulka_->resizeColumnsToContents();
+    // The table with its frame, its scroll bar and the margins around it, as far as the screen allows.
+    const QMargins okraje = centralWidget()->layout()->contentsMargins();
+    const int tabulka = tabulka_->horizontalHeader()->length() + 2 * tabulka_->frameWidth()
+                        + tabulka_->verticalScrollBar()->sizeHint().width() + okraje.left() + okraje.right();
+    const int nejvic = screen()->availableGeometry().width() - (frameGeometry().width() - width());
+    const int sirka = std::min(tabulka, nejvic);
+    if (sirka > width() || (jakoTabulka && sirka != width()))
+        resize(sirka, height());
 }
 
 void OknoPsanehoProfilu::NastavitTiskarnu()
@@ -95,6 +124,7 @@ void OknoPsanehoProfilu::VybratFont()
         return;
     tabulka_->setFont(font);
     tabulka_->verticalHeader()->setDefaultSectionSize(tabulka_->fontMetrics().height() + 6);
+    PrizpusobitSloupce(true);
 }
 
 int OknoPsanehoProfilu::Tisknout(QPrinter& tiskarna, int kopii)

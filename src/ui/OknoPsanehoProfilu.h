@@ -2,6 +2,7 @@
 
 #include "data/Stav.h"
 #include "data/Zpravy.h"
+#include "ui/ZmenaRadku.h"
 
 #include <QMainWindow>
 
@@ -17,7 +18,9 @@ namespace lineon::ui {
 class ModelPsanehoProfilu;
 
 /// The written-profile window "Psaný podélný profil": a heading in the output language above a
-/// read-only table of the points, which can be printed as one page and given another font.
+/// read-only table of the points, which can be printed as one page and given another font. Its
+/// columns fit their contents at any font, and the window widens to show them all as far as its
+/// screen allows.
 class OknoPsanehoProfilu : public QMainWindow {
     Q_OBJECT
 public:
@@ -27,6 +30,10 @@ public:
     /// After a calculation with "na obrazovku": the heading, the column headings of the network
     /// kind and language, the rows; the window is shown (or stays open).
     void Naplnit();
+    /// After the main window's tables were redrawn: values changed in place show at once; when
+    /// point rows were inserted, removed, reordered or replaced, the stationing, slopes and lengths
+    /// of the last calculation no longer belong to the rows beside them, and the window closes.
+    void SledovatRadky(ZmenaRadku zmena);
 
     /// Prints the heading and the visible part of the table as one page. With more copies asked
     /// for, the user confirms the others, and each of them is a print job of its own. Returns the
@@ -48,6 +55,9 @@ private:
     void VybratFont();
     /// One print job of one page; false when the printer could not be started.
     bool VytisknoutStranku(QPrinter& tiskarna);
+    /// Every column as wide as its widest cell or heading. The window becomes as wide as the
+    /// table (`jakoTabulka`), or only wider when the table no longer fits it.
+    void PrizpusobitSloupce(bool jakoTabulka);
 
     TStav& stav_;
     IZpravy& zpravy_;

@@ -18,7 +18,7 @@ enum Typ { Sachta = 0, PripojkaKrizeni = 1, DomovniSachta = 2 };
 } // namespace
 
 OknoRucnihoPrevodu::OknoRucnihoPrevodu(TStav& stav)
-    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), stav_(stav),
+    : QWidget(nullptr, Qt::Tool), stav_(stav),
       vkladatNa_(new SkupinaPrepinacu(
           "RadioGroup1", "Vkládat data na",
           {"zaměřený řádek (přepisovat)", "zaměřený řádek (nepřepisovat)", "konec"}, this)),

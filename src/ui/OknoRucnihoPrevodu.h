@@ -15,8 +15,8 @@ class SkupinaPrepinacu;
 
 /// The manual-conversion settings "Ruční převod": which values of a surveyed point go into which
 /// fields, where the row goes, how it is labelled and what kind of row it becomes. Only the
-/// controls of the chosen "Typ" take input. It stays on top; every control names itself as its
-/// control does, and every change is stored at once.
+/// controls of the chosen "Typ" take input. It stays above the main window; every control names
+/// itself as its control does, and every change is stored at once.
 class OknoRucnihoPrevodu : public QWidget {
     Q_OBJECT
 public:

@@ -17,7 +17,7 @@
 namespace lineon::ui {
 
 OknoSeznamuSouradnic::OknoSeznamuSouradnic(TStav& stav, IZpravy& zpravy, HlavniOkno& hlavniOkno)
-    : QMainWindow(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), stav_(stav), zpravy_(zpravy),
+    : QMainWindow(nullptr, Qt::Tool), stav_(stav), zpravy_(zpravy),
       hlavniOkno_(hlavniOkno), seznam_(new QListWidget)
 {
     setWindowTitle(T("Seznam souřadnic"));
@@ -29,16 +29,16 @@ OknoSeznamuSouradnic::OknoSeznamuSouradnic(TStav& stav, IZpravy& zpravy, HlavniO
     seznam_->installEventFilter(this);
     setCentralWidget(seznam_);
 
-    QMenu* nastaveni = menuBar()->addMenu(T("Nastavení"));
-    automatickyPrevodDat_ = nastaveni->addAction(T("Automatický převod dat"));
-    rucniPrevodDat_ = nastaveni->addAction(T("Ruční převod dat"));
-    spustit_ = menuBar()->addAction(T("!Spustit automatický převod!"));
-    prevestCelySeznam_ = menuBar()->addAction(T("!Převést celý seznam!"));
+    QMenu* nastaveni = menuBar()->addMenu(T("&Nastavení"));
+    automatickyPrevodDat_ = nastaveni->addAction(T("&Automatický převod dat"));
+    rucniPrevodDat_ = nastaveni->addAction(T("&Ruční převod dat"));
+    spustit_ = menuBar()->addAction(T("!&Spustit automatický převod!"));
+    prevestCelySeznam_ = menuBar()->addAction(T("!&Převést celý seznam!"));
     prevestCelySeznam_->setEnabled(false);
 
-    prevodAktualnihoRadku_ = new QAction(T("Převod aktuálního řádku"), this);
-    nastaveniAutomatickehoPrevodu_ = new QAction(T("Nastavení automatického převodu dat"), this);
-    nastaveniRucnihoPrevodu_ = new QAction(T("Nastavení ručního převodu dat"), this);
+    prevodAktualnihoRadku_ = new QAction(T("&Převod aktuálního řádku"), this);
+    nastaveniAutomatickehoPrevodu_ = new QAction(T("Nastavení &automatického převodu dat"), this);
+    nastaveniRucnihoPrevodu_ = new QAction(T("Nastavení &ručního převodu dat"), this);
     seznam_->addActions({spustit_, prevodAktualnihoRadku_, nastaveniAutomatickehoPrevodu_, nastaveniRucnihoPrevodu_});
 
     for (QAction* akce : {automatickyPrevodDat_, nastaveniAutomatickehoPrevodu_})
@@ -85,9 +85,17 @@ void OknoSeznamuSouradnic::PrevestAktualniRadek()
 {
     // Line k shows record k + 1; without a selected line the record 0 converts nothing.
     const int k = seznam_->currentRow() + 1;
-    Prevest([this, k] {
-        PrevestRadek(stav_, k, hlavniOkno_.TabulkaBodu().AktivniRadek(), hlavniOkno_.TabulkaPripojek().AktivniRadek());
-    });
+    TabulkaRadku& body = hlavniOkno_.TabulkaBodu();
+    TabulkaRadku& pripojky = hlavniOkno_.TabulkaPripojek();
+    const int bodu = stav_.Projekt.PocetBodu();
+    const int pripojek = stav_.Projekt.PocetPripojek();
+    Prevest([this, k, &body, &pripojky] { PrevestRadek(stav_, k, body.AktivniRadek(), pripojky.AktivniRadek()); });
+    // A row appended with "konec" takes the cursor, so that what follows can go onto it (a house
+    // manhole onto the connection just appended).
+    if (stav_.Projekt.PocetBodu() > bodu)
+        body.NastavitKurzor(stav_.Projekt.PocetBodu(), body.AktivniSloupec());
+    if (stav_.Projekt.PocetPripojek() > pripojek)
+        pripojky.NastavitKurzor(stav_.Projekt.PocetPripojek(), pripojky.AktivniSloupec());
 }
 
 void OknoSeznamuSouradnic::SpustitAutomatickyPrevod()
@@ -97,12 +105,13 @@ void OknoSeznamuSouradnic::SpustitAutomatickyPrevod()
 
 void OknoSeznamuSouradnic::Prevest(const std::function<void()>& prevod)
 {
+    const int bodu = stav_.Projekt.PocetBodu();
     try {
         prevod();
     } catch (const Chyba& chyba) {
         zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
     }
-    hlavniOkno_.PrekreslitTabulky();
+    hlavniOkno_.PrekreslitTabulky(stav_.Projekt.PocetBodu() != bodu ? ZmenaRadku::Radky : ZmenaRadku::Hodnoty);
 }
 
 void OknoSeznamuSouradnic::changeEvent(QEvent* udalost)

@@ -16,8 +16,8 @@ class HlavniOkno;
 class VolbaSouboru;
 
 /// The coordinate list "Seznam souřadnic": one line per imported survey point, from which points
-/// are converted into the main window's tables, one at a time or all by their codes. It stays on
-/// top; the two conversion settings windows are opened from its menus.
+/// are converted into the main window's tables, one at a time or all by their codes. It stays
+/// above the main window; the two conversion settings windows are opened from its menus.
 class OknoSeznamuSouradnic : public QMainWindow {
     Q_OBJECT
 public:

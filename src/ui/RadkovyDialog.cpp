@@ -9,11 +9,10 @@
 
 namespace lineon::ui {
 
-RadkovyDialog::RadkovyDialog(QWidget* hlavniOkno)
-    : QDialog(hlavniOkno, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+RadkovyDialog::RadkovyDialog(QWidget& hlavniOkno)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), hlavniOkno_(hlavniOkno),
       ok_(new QPushButton(QStringLiteral("OK"), this)), cancel_(new QPushButton(QStringLiteral("Cancel"), this))
 {
-    setWindowModality(Qt::WindowModal);
     // Enter moves to the next field, so it must not press a button.
     ok_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
@@ -23,6 +22,21 @@ RadkovyDialog::RadkovyDialog(QWidget* hlavniOkno)
         emit ulozeno();
     });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void RadkovyDialog::ZobrazitRadek()
+{
+    hlavniOkno_.setEnabled(false);
+    show();
+    raise();
+    activateWindow();
+}
+
+void RadkovyDialog::done(int vysledek)
+{
+    QDialog::done(vysledek);
+    hlavniOkno_.setEnabled(true);
+    hlavniOkno_.activateWindow();
 }
 
 void RadkovyDialog::keyPressEvent(QKeyEvent* udalost)

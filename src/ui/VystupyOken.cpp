@@ -14,10 +14,23 @@ VystupyOken::VystupyOken(TStav& stav, OknoPsanehoProfilu& psany, DialogRoviny& r
 void VystupyOken::PsanyProfil()
 {
     DavkoveVystupy::PsanyProfil();
-    if (stav_.Vystupy.psanobrcheck)
+    if (stav_.Vystupy.psanobrcheck) {
         psany_.Naplnit();
-    else
+        psanyVyplnen_ = true;
+    } else {
         psany_.hide();
+    }
+}
+
+void VystupyOken::ZacitVypocet()
+{
+    psanyVyplnen_ = false;
+}
+
+void VystupyOken::DokoncitVypocet()
+{
+    if (!psanyVyplnen_)
+        psany_.close();
 }
 
 void VystupyOken::OtevritRovinu()

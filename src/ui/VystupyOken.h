@@ -20,10 +20,17 @@ public:
     /// The comparison-plane dialog with the proposal; its OK draws the profile into the preview.
     void OtevritRovinu() override;
 
+    /// Before "Výpočet".
+    void ZacitVypocet();
+    /// After it, however it ended: a written-profile window that it did not fill shows what no
+    /// longer stands, and closes.
+    void DokoncitVypocet();
+
 private:
     OknoPsanehoProfilu& psany_;
     DialogRoviny& rovina_;
     OknoNahledu& nahled_;
+    bool psanyVyplnen_ = false;
 };
 
 } // namespace lineon::ui

@@ -3,6 +3,7 @@
 #include "ui/Aplikace.h"
 #include "ui/DialogBodu.h"
 #include "ui/DialogPripojky.h"
+#include "ui/DialogRoviny.h"
 #include "ui/HlavniOkno.h"
 #include "ui/ModelBodu.h"
 #include "ui/TabulkaRadku.h"
@@ -10,6 +11,7 @@
 #include "data/Soubor.h"
 
 #include <QActionGroup>
+#include <QLineEdit>
 #include <QtTest>
 
 using namespace lineon;
@@ -186,6 +188,81 @@ private slots:
         QVERIFY(!Okno().Akce().VlozitZeSchranky->isEnabled());
     }
 
+    void pismenaMenuSeVJednomMenuNeopakuji()
+    {
+        const auto menu = [this](int i) { return Okno().menuBar()->actions().at(i)->menu()->actions(); };
+        const QStringList pismena = {test::Pismena(Okno().menuBar()->actions()),
+                                     test::Pismena(menu(0)),
+                                     test::Pismena(menu(1)),
+                                     test::Pismena(menu(2)),
+                                     test::Pismena(Okno().Akce().Kanalizace->actionGroup()->actions()),
+                                     test::Pismena(Okno().Akce().Cestina->actionGroup()->actions()),
+                                     test::Pismena(menu(3)),
+                                     test::Pismena(Okno().TabulkaBodu().actions()),
+                                     test::Pismena(Okno().TabulkaPripojek().actions())};
+        QCOMPARE(pismena, (QStringList{U("spnv"), U("nouaik"), U("spzoktlj"), U("ndj"), U("kvo"), U("es"), U("v"),
+                                       U("pzoktln"), U("jn")}));
+        for (const QString& p : pismena)
+            QVERIFY2(test::BezOpakovani(p), qPrintable(p));
+    }
+
+    void klavesyOtevirajiMenuAPrikazy()
+    {
+        OtevritUkazku();
+        Okno().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Okno()));
+        // F10 opens the first menu; Alt and the letter open theirs.
+        QTest::keyClick(&Okno(), Qt::Key_F10);
+        QCOMPARE(QApplication::activePopupWidget(), Okno().menuBar()->actions().at(0)->menu());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(&Okno(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(QApplication::activePopupWidget(), Okno().menuBar()->actions().at(1)->menu());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QVERIFY(!QApplication::activePopupWidget());
+
+        // The row commands on the focused point table: copy row 1, paste it over row 3.
+        auto& tabulka = Okno().TabulkaBodu();
+        tabulka.setFocus();
+        tabulka.NastavitKurzor(1, 1);
+        QTest::keyClick(&tabulka, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(Okno().Akce().VlozitZeSchranky->isEnabled());
+        tabulka.NastavitKurzor(3, 1);
+        zpravy_.odpovediOkStorno = {true};
+        QTest::keyClick(&tabulka, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Stav().Projekt.Body[3], Stav().Projekt.Body[1]);
+        QTest::keyClick(&tabulka, Qt::Key_Insert);
+        QCOMPARE(Stav().Projekt.PocetBodu(), 4);
+        QCOMPARE(Stav().Projekt.Body[3].Oznaceni, std::string());
+        QTest::keyClick(&tabulka, Qt::Key_Delete);
+        QCOMPARE(Stav().Projekt.PocetBodu(), 3);
+        QTest::keyClick(&tabulka, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(Stav().Projekt.Body[3].Oznaceni, std::string());
+        // Delete in the connection table deletes the connection row, not a point row.
+        Okno().TabulkaPripojek().setFocus();
+        Okno().TabulkaPripojek().NastavitKurzor(2, 1);
+        zpravy_.odpovediOkStorno = {true};
+        QTest::keyClick(&Okno().TabulkaPripojek(), Qt::Key_Delete);
+        QCOMPARE(Stav().Projekt.PocetPripojek(), 1);
+        QCOMPARE(Stav().Projekt.PocetBodu(), 3);
+
+        // The file commands and the calculation anywhere in the window.
+        Stav().Projekt.Zmeneno = false;
+        volba_.adresare.clear();
+        volba_.odpoved.reset();
+        QTest::keyClick(&tabulka, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(volba_.adresare.size(), std::size_t(1));
+        QTest::keyClick(&tabulka, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(volba_.nabidnuteNazvy.size(), std::size_t(1));
+        QTest::keyClick(&tabulka, Qt::Key_F9);
+        QVERIFY(program_->Rovina().isVisible());
+        program_->Rovina().reject();
+        Stav().Projekt.Zmeneno = false;
+        QTest::keyClick(&tabulka, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(Stav().Projekt.PocetPripojek(), 1);
+        QCOMPARE(Stav().Projekt.Pripojky[1].Typ, std::string());
+    }
+
     void zaskrtnutiDnaOznaciProjektJakoZmeneny()
     {
         QVERIFY(Body().flags(Body().index(0, 9)) & Qt::ItemIsUserCheckable);
@@ -205,13 +282,27 @@ private slots:
         QTest::keyClick(&Okno().TabulkaBodu(), Qt::Key_Return);
         QVERIFY(program_->Bod().isVisible());
         QCOMPARE(program_->Bod().windowTitle(), U("Záznam č. 2"));
-        QCOMPARE(program_->Bod().windowModality(), Qt::WindowModal);
-        program_->Bod().reject();
+        // The main window takes no input, but no window is modal: the side windows stay usable.
+        QVERIFY(!Okno().isEnabled());
+        QVERIFY(!QGuiApplication::modalWindow());
+        QVERIFY(test::NadHlavnimOknem(program_->Bod(), Okno()));
+        QVERIFY(!(program_->Bod().windowFlags() & Qt::WindowCloseButtonHint));
+        // Escape cancels.
+        const TBod pred = Stav().Projekt.Body[2];
+        program_->Bod().cField()->setText(U("jiné"));
+        QTest::keyClick(&program_->Bod(), Qt::Key_Escape);
+        QVERIFY(!program_->Bod().isVisible());
+        QVERIFY(Okno().isEnabled());
+        QCOMPARE(Stav().Projekt.Body[2], pred);
         Okno().TabulkaPripojek().NastavitKurzor(1, 0);
         QTest::keyClick(&Okno().TabulkaPripojek(), Qt::Key_Enter);
         QVERIFY(program_->Pripojka().isVisible());
         QCOMPARE(program_->Pripojka().windowTitle(), U("Záznam č. 1"));
-        program_->Pripojka().reject();
+        QVERIFY(!Okno().isEnabled());
+        QVERIFY(!(program_->Pripojka().windowFlags() & Qt::WindowCloseButtonHint));
+        QTest::keyClick(&program_->Pripojka(), Qt::Key_Escape);
+        QVERIFY(!program_->Pripojka().isVisible());
+        QVERIFY(Okno().isEnabled());
     }
 
     void dvojklikOteviraDialogBodu()

@@ -1,9 +1,16 @@
 #include "PomocUi.h"
+#include "ui/DialogBodu.h"
 #include "ui/OknoPsanehoProfilu.h"
+#include "ui/OknoSeznamuSouradnic.h"
+#include "ui/TabulkaRadku.h"
 
 #include <QFontDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTableView>
@@ -127,11 +134,97 @@ private slots:
         QCOMPARE(Radek(2)[0], U("Š2-nová"));
     }
 
+    void radkyJinehoProjektuOknoZavrou()
+    {
+        // Another project: the stationing of the last calculation is not its own.
+        Vypocitat();
+        p_->OtevritPriklad("vodovod.csv");
+        QVERIFY(!Okno().isVisible());
+        Vypocitat();
+        QVERIFY(Okno().isVisible());
+        p_->Okno().Akce().Novy->trigger();
+        QVERIFY(!Okno().isVisible());
+    }
+
+    void hodnotySeUkazouAleRadkyNaJinychMistechOknoZavrou()
+    {
+        Vypocitat();
+        // A value changed in place shows at once.
+        auto& body = p_->Okno().TabulkaBodu();
+        body.NastavitKurzor(2, 1);
+        QTest::keyClick(&body, Qt::Key_Return);
+        p_->program->Bod().cField()->setText(U("Š2-nová"));
+        p_->program->Bod().TlacitkoOk()->click();
+        QVERIFY(Okno().isVisible());
+        QCOMPARE(Radek(2)[0], U("Š2-nová"));
+        // The import leaves the rows alone.
+        const std::string zamereni = p_->adresar / "bod.txt";
+        test::ZapsatBajty(zamereni, "1 745001.5 1043001.25 241.1 s1\r\n");
+        p_->volba.zamereni = ui::TVolbaZamereni{zamereni, TypZamereni::Textovy};
+        p_->Okno().Akce().Import->trigger();
+        QVERIFY(Okno().isVisible());
+        QCOMPARE(Model().rowCount(), 12);
+        // A row inserted before point 2 would stand beside the stationing of point 2.
+        p_->Okno().Akce().VlozitRadekPred->trigger();
+        QVERIFY(!Okno().isVisible());
+        Vypocitat();
+        p_->Okno().Akce().SeraditPodleZDna->trigger();
+        QVERIFY(!Okno().isVisible());
+        // So does a point appended by the conversion.
+        Vypocitat();
+        p_->program->Seznam().Seznam().setCurrentRow(0);
+        p_->Stav().RucniPrevod.RadioGroup1 = 2;
+        p_->program->Seznam().PrevestAktualniRadek();
+        QVERIFY(!Okno().isVisible());
+    }
+
+    void vypocetKteryOknoNevyplniHoZavre()
+    {
+        Vypocitat();
+        Stav().Vystupy.psancheck = false;
+        p_->Okno().Akce().Vypocet->trigger();
+        QVERIFY(!Okno().isVisible());
+        Stav().Vystupy.psancheck = true;
+        Vypocitat();
+        QVERIFY(Okno().isVisible());
+        // A calculation stopped by its checks.
+        Stav().Projekt.Body[3].ZDna = 2e9;
+        Vypocitat();
+        QVERIFY(p_->zpravy.zpravy.back().text.starts_with("Špatné vstupní údaje!"));
+        QVERIFY(!Okno().isVisible());
+    }
+
+    void sloupceSeVejdouPriKazdemFontu()
+    {
+        Vypocitat();
+        for (int velikost : {14, 22}) {
+            QFont font = Okno().Tabulka().font();
+            font.setPointSize(velikost);
+            OdpovedetFontu(font);
+            Okno().Font()->trigger();
+            const QFontMetrics metriky(Okno().Tabulka().font());
+            for (int s = 0; s < Model().columnCount(); ++s) {
+                if (Okno().Tabulka().isColumnHidden(s))
+                    continue;
+                int nejsirsi = metriky.horizontalAdvance(Model().headerData(s, Qt::Horizontal, Qt::DisplayRole).toString());
+                for (int r = 1; r <= Model().rowCount(); ++r)
+                    nejsirsi = std::max(nejsirsi, metriky.horizontalAdvance(Radek(r)[s]));
+                QVERIFY2(Okno().Tabulka().columnWidth(s) > nejsirsi, qPrintable(QString::number(s)));
+            }
+            // The window shows the whole table, or is as wide as its screen allows.
+            const int tabulka = Okno().Tabulka().horizontalHeader()->length();
+            QVERIFY(tabulka <= Okno().Tabulka().viewport()->width()
+                    || Okno().frameGeometry().width() >= Okno().screen()->availableGeometry().width());
+        }
+    }
+
     void menuOkna()
     {
         QCOMPARE(test::Polozky(Okno().menuBar()->actions()), (QStringList{U("Nastavení >"), U("Font")}));
         QCOMPARE(test::Polozky(Okno().menuBar()->actions()[0]->menu()->actions()),
                  (QStringList{U("Nastavení tiskárny ..."), U("Tisk ...")}));
+        QCOMPARE(test::Pismena(Okno().menuBar()->actions()), U("nf"));
+        QCOMPARE(test::Pismena(Okno().menuBar()->actions()[0]->menu()->actions()), U("nt"));
     }
 
     void fontZDialoguAZrusenyDialogNicNemeni()

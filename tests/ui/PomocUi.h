@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
+#include <QWindow>
 
 #include <memory>
 #include <optional>
@@ -49,13 +50,44 @@ public:
     }
 };
 
-/// The captions of a menu's items in order, "-" for a separator and "name >" for a submenu.
+/// The captions of a menu's items in order as they read (without the marks of their letters),
+/// "-" for a separator and "name >" for a submenu.
 inline QStringList Polozky(const QList<QAction*>& akce)
 {
     QStringList texty;
-    for (const QAction* a : akce)
-        texty << (a->isSeparator() ? QStringLiteral("-") : a->menu() ? a->text() + QStringLiteral(" >") : a->text());
+    for (const QAction* a : akce) {
+        const QString text = QString(a->text()).remove(QLatin1Char('&'));
+        texty << (a->isSeparator() ? QStringLiteral("-") : a->menu() ? text + QStringLiteral(" >") : text);
+    }
     return texty;
+}
+
+/// The letters that pick the items of a menu (after "&" in their captions, "?" for none), and
+/// whether no letter stands twice among them.
+inline QString Pismena(const QList<QAction*>& akce)
+{
+    QString pismena;
+    for (const QAction* a : akce) {
+        if (a->isSeparator())
+            continue;
+        const qsizetype i = a->text().indexOf(QLatin1Char('&'));
+        pismena += i < 0 || i + 1 >= a->text().size() ? QLatin1Char('?') : a->text().at(i + 1).toLower();
+    }
+    return pismena;
+}
+inline bool BezOpakovani(const QString& pismena)
+{
+    for (qsizetype i = 0; i < pismena.size(); ++i)
+        if (pismena.indexOf(pismena[i], i + 1) >= 0)
+            return false;
+    return true;
+}
+
+/// A shown window that the window system keeps above the main window, and above it only.
+inline bool NadHlavnimOknem(const QWidget& okno, const QWidget& hlavni)
+{
+    return okno.windowHandle() && okno.windowHandle()->transientParent() == hlavni.windowHandle()
+           && !(okno.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 /// A sewer project of three points and two connections, with Czech labels.

@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(p_->volba.nabidnuteTypyZamereni, std::vector<TypZamereni>{TypZamereni::Textovy});
         QVERIFY(Seznam().isVisible());
         QCOMPARE(Seznam().windowTitle(), U("Seznam souřadnic"));
-        QVERIFY(Seznam().windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(test::NadHlavnimOknem(Seznam(), p_->Okno()));
         QCOMPARE(Radky(), (QStringList{U("1  745001.5  1043001.25  241.1  s1"), U("2  745011.5  1043011.25  0.000  sř2"),
                                        U("3  745021.5  1043021.25  242.3  ka")}));
         QCOMPARE(Stav().Nastaveni.AdresarProjektu, p_->adresar.Cesta());
@@ -165,6 +165,9 @@ private slots:
                  (QStringList{U("!Spustit automatický převod!"), U("Převod aktuálního řádku"),
                               U("Nastavení automatického převodu dat"), U("Nastavení ručního převodu dat")}));
         QCOMPARE(Seznam().Seznam().contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(test::Pismena(Seznam().menuBar()->actions()), U("nsp"));
+        QCOMPARE(test::Pismena(Seznam().menuBar()->actions()[0]->menu()->actions()), U("ar"));
+        QCOMPARE(test::Pismena(Seznam().Seznam().actions()), U("spar"));
     }
 
     void dvojklikPrevedeZaznamDoZamerenehoRadku()
