@@ -2,9 +2,9 @@
 // timing the batch program as a whole process.
 #include "GenerovanaData.h"
 
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/ProjektovySoubor.h"
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 
 #include <iostream>
 

@@ -6,11 +6,11 @@
 // or the preview.
 #include "FuzzPomoc.h"
 
-#include "calc/DavkoveVystupy.h"
+#include "prikazy/DavkoveVystupy.h"
 #include "calc/Vypocet.h"
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/ProjektovySoubor.h"
-#include "profile/InformaceORovine.h"
+#include "prikazy/InformaceORovine.h"
 #include "profile/NahledProfilu.h"
 
 #include <array>

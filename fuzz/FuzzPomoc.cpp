@@ -1,6 +1,6 @@
 #include "FuzzPomoc.h"
 
-#include "data/CteniRadku.h"
+#include "zaklad/CteniRadku.h"
 
 #include <cstdio>
 #include <cstdlib>

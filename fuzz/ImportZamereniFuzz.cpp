@@ -5,7 +5,7 @@
 
 #include "convert/AutomatickyPrevod.h"
 #include "convert/PrevestRadek.h"
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/ImportZamereni.h"
 #include "data/ProjektovySoubor.h"
 

@@ -3,7 +3,7 @@
 // same bytes.
 #include "FuzzPomoc.h"
 
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/ProjektovySoubor.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 // written file reads back without a single message and writes again to the same bytes.
 #include "FuzzPomoc.h"
 
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/SouborNastaveni.h"
 
 using namespace lineon;

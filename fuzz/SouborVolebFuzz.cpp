@@ -3,7 +3,7 @@
 #include "FuzzPomoc.h"
 
 #include "cli/SouborVoleb.h"
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/SouborNastaveni.h"
 
 #include <memory>

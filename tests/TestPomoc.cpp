@@ -1,7 +1,7 @@
 #include "TestPomoc.h"
 
 #include "cli/Cli.h"
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include "data/ImportZamereni.h"
 #include "data/ProjektovySoubor.h"
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 
 #include <deque>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "calc/NavrhRoviny.h"
 
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 
 #include <algorithm>
 #include <cstdint>

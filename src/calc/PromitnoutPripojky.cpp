@@ -3,7 +3,7 @@
 #include "calc/Geometrie.h"
 #include "calc/IndexUseku.h"
 #include "calc/RezimKryti.h"
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 
 #include <cmath>
 #include <numbers>

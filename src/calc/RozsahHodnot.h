@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Projekt.h"
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 
 namespace lineon {
 

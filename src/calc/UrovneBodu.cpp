@@ -1,7 +1,7 @@
 #include "calc/UrovneBodu.h"
 
 #include "calc/RezimKryti.h"
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 
 namespace lineon {
 

@@ -1,7 +1,7 @@
 #include "calc/Useky.h"
 
 #include "calc/Geometrie.h"
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 
 #include <string>
 

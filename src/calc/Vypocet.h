@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Stav.h"
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 
 namespace lineon {
 

@@ -1,13 +1,13 @@
-#include "calc/DavkoveVystupy.h"
+#include "prikazy/DavkoveVystupy.h"
 #include "calc/Vypocet.h"
 #include "cli/Cli.h"
 #include "cli/SpolecneVolby.h"
 #include "cli/VolbyRoviny.h"
-#include "cli/ZpravyNaVystup.h"
-#include "data/Chyba.h"
-#include "data/DialogVystupu.h"
+#include "zaklad/ZpravyNaVystup.h"
+#include "zaklad/Chyba.h"
+#include "prikazy/DialogVystupu.h"
 #include "data/ProjektovySoubor.h"
-#include "profile/InformaceORovine.h"
+#include "prikazy/InformaceORovine.h"
 #include "profile/NahledProfilu.h"
 
 #include <memory>

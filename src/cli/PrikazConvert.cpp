@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 #include "cli/SpolecneVolby.h"
-#include "cli/ZpravyNaVystup.h"
-#include "data/Chyba.h"
+#include "zaklad/ZpravyNaVystup.h"
+#include "zaklad/Chyba.h"
 #include "data/ProjektovySoubor.h"
 
 #include <ostream>

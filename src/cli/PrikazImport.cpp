@@ -1,8 +1,8 @@
 #include "cli/Cli.h"
 #include "cli/SpolecneVolby.h"
-#include "cli/ZpravyNaVystup.h"
+#include "zaklad/ZpravyNaVystup.h"
 #include "convert/AutomatickyPrevod.h"
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/ImportZamereni.h"
 #include "data/ProjektovySoubor.h"
 

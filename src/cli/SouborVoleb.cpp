@@ -1,9 +1,9 @@
 #include "cli/SouborVoleb.h"
 
-#include "data/Chyba.h"
-#include "data/CteniRadku.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/CteniRadku.h"
 #include "data/HodnotaOvladace.h"
-#include "data/OvladaceVystupu.h"
+#include "prikazy/OvladaceVystupu.h"
 #include "data/PoleNastaveni.h"
 
 namespace lineon::cli {

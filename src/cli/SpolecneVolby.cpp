@@ -1,8 +1,8 @@
 #include "cli/SpolecneVolby.h"
 
 #include "cli/SouborVoleb.h"
-#include "cli/ZpravyNaVystup.h"
-#include "data/Chyba.h"
+#include "zaklad/ZpravyNaVystup.h"
+#include "zaklad/Chyba.h"
 #include "data/SouborNastaveni.h"
 
 namespace lineon::cli {

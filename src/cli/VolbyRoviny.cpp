@@ -1,8 +1,8 @@
 #include "cli/VolbyRoviny.h"
 
 #include "cli/SpolecneVolby.h"
-#include "data/Chyba.h"
-#include "data/Cisla.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/Cisla.h"
 
 #include <algorithm>
 

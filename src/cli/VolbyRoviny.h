@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profile/InformaceORovine.h"
+#include "prikazy/InformaceORovine.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "convert/PrevestRadek.h"
 
-#include "data/Kodovani.h"
+#include "zaklad/Kodovani.h"
 #include "data/Stav.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "data/Bod.h"
 
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 
 namespace lineon {
 

@@ -1,6 +1,6 @@
 #include "data/CteniProjektu.h"
 
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 
 namespace lineon {
 

@@ -1,4 +1,4 @@
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/CteniProjektu.h"
 #include "data/RadekProjektu.h"
 

@@ -1,7 +1,7 @@
 #include "data/HodnotaOvladace.h"
 
-#include "data/Chyba.h"
-#include "data/Kodovani.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/Kodovani.h"
 
 namespace lineon {
 

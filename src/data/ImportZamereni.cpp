@@ -1,12 +1,12 @@
 #include "data/ImportZamereni.h"
 
-#include "data/Cisla.h"
-#include "data/Kodovani.h"
-#include "data/NazevSouboru.h"
+#include "zaklad/Cisla.h"
+#include "zaklad/Kodovani.h"
+#include "zaklad/NazevSouboru.h"
 #include "data/ProjektovySoubor.h"
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 #include "data/Stav.h"
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/CteniRadku.h"
-#include "data/PrehledCteni.h"
+#include "zaklad/CteniRadku.h"
+#include "zaklad/PrehledCteni.h"
 #include "data/ZamerenyBod.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "data/PoleNastaveni.h"
 
-#include "data/Chyba.h"
-#include "data/Cisla.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/Cisla.h"
 #include "data/HodnotaOvladace.h"
 
 #include <array>

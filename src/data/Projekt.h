@@ -2,7 +2,7 @@
 
 #include "data/Bod.h"
 #include "data/Pripojka.h"
-#include "data/Tabulka.h"
+#include "zaklad/Tabulka.h"
 
 #include <string>
 

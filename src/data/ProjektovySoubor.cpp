@@ -1,10 +1,10 @@
 #include "data/ProjektovySoubor.h"
 
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/CteniProjektu.h"
-#include "data/NazevSouboru.h"
+#include "zaklad/NazevSouboru.h"
 #include "data/RadekProjektu.h"
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 
 namespace lineon {
 

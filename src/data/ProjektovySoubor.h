@@ -2,7 +2,7 @@
 
 #include "data/Projekt.h"
 #include "data/Stav.h"
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "data/RadekProjektu.h"
 
-#include "data/Chyba.h"
-#include "data/Cisla.h"
-#include "data/Kodovani.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/Cisla.h"
+#include "zaklad/Kodovani.h"
 
 namespace lineon {
 

@@ -1,11 +1,11 @@
 #include "data/SouborNastaveni.h"
 
-#include "data/Chyba.h"
-#include "data/Cisla.h"
-#include "data/CteniRadku.h"
-#include "data/Kodovani.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/Cisla.h"
+#include "zaklad/CteniRadku.h"
+#include "zaklad/Kodovani.h"
 #include "data/PoleNastaveni.h"
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 
 #include <cstdint>
 

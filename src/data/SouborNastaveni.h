@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Nastaveni.h"
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 
 #include <string>
 #include <vector>

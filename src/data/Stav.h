@@ -1,14 +1,14 @@
 #pragma once
 
-#include "calc/Vysledky.h"
-#include "convert/NastaveniPrevodu.h"
+#include "data/Vysledky.h"
+#include "data/NastaveniPrevodu.h"
 #include "data/Bod.h"
 #include "data/Nastaveni.h"
 #include "data/Projekt.h"
 #include "data/Vystupy.h"
 #include "data/ZamerenyBod.h"
-#include "dxf/KresData.h"
-#include "profile/RozsahProfilu.h"
+#include "data/KresData.h"
+#include "data/RozsahProfilu.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "data/UmisteniNastaveni.h"
 
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 
 namespace lineon {
 

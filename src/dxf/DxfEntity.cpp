@@ -1,6 +1,6 @@
 #include "dxf/DxfEntity.h"
 
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 
 #include <string>
 

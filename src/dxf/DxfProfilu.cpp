@@ -1,6 +1,6 @@
 #include "dxf/DxfProfilu.h"
 
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 #include "data/Stav.h"
 #include "dxf/DxfDokument.h"
 #include "dxf/DxfEntity.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dxf/DxfZapis.h"
-#include "dxf/KresData.h"
+#include "data/KresData.h"
 #include "dxf/VrstvyProfilu.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 #include "dxf/Situace.h"
 
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 #include "data/Stav.h"
 #include "dxf/DxfSituace.h"
 #include "dxf/UzlySituace.h"

@@ -1,7 +1,7 @@
 #include "dxf/UzlySituace.h"
 
-#include "data/Kodovani.h"
-#include "data/RazeniVyberem.h"
+#include "zaklad/Kodovani.h"
+#include "zaklad/RazeniVyberem.h"
 #include "data/Stav.h"
 
 #include <utility>

@@ -1,6 +1,6 @@
 #include "profile/KresbaProfilu.h"
 
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 
 #include "data/Stav.h"
 #include "dxf/DxfProfilu.h"
-#include "profile/RozsahProfilu.h"
+#include "data/RozsahProfilu.h"
 
 #include <cstdint>
 #include <string>

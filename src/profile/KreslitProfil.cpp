@@ -1,6 +1,6 @@
 #include "profile/KreslitProfil.h"
 
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/Stav.h"
 #include "profile/BodyProfilu.h"
 #include "profile/CislaPasu.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profile/RozsahProfilu.h"
+#include "data/RozsahProfilu.h"
 
 namespace lineon {
 

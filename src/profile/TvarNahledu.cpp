@@ -1,7 +1,7 @@
 #include "profile/TvarNahledu.h"
 
-#include "data/Cisla.h"
-#include "data/Kodovani.h"
+#include "zaklad/Cisla.h"
+#include "zaklad/Kodovani.h"
 
 namespace lineon {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dxf/KresData.h"
+#include "data/KresData.h"
 
 #include <optional>
 

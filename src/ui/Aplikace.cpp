@@ -1,6 +1,6 @@
 #include "ui/Aplikace.h"
 
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 #include "data/SouborNastaveni.h"
 #include "calc/Vypocet.h"
 #include "ui/DialogBodu.h"

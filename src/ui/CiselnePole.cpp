@@ -1,6 +1,6 @@
 #include "ui/CiselnePole.h"
 
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 #include "ui/CiselnyValidator.h"
 
 namespace lineon::ui {

@@ -1,6 +1,6 @@
 #include "ui/CiselnyValidator.h"
 
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 
 namespace lineon::ui {
 

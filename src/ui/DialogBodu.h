@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/EditaceBodu.h"
+#include "prikazy/EditaceBodu.h"
 #include "data/Stav.h"
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 #include "ui/RadkovyDialog.h"
 
 #include <map>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/DialogVystupu.h"
+#include "prikazy/DialogVystupu.h"
 #include "data/Stav.h"
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/EditacePripojky.h"
+#include "prikazy/EditacePripojky.h"
 #include "data/Stav.h"
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 #include "ui/RadkovyDialog.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "ui/DialogRoviny.h"
 
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "ui/CiselnePole.h"
 #include "ui/Text.h"
 

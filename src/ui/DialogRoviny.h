@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/Stav.h"
-#include "data/Zpravy.h"
-#include "profile/InformaceORovine.h"
+#include "zaklad/Zpravy.h"
+#include "prikazy/InformaceORovine.h"
 
 #include <QDialog>
 

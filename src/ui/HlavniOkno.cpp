@@ -1,7 +1,7 @@
 #include "ui/HlavniOkno.h"
 
-#include "data/Titulek.h"
-#include "data/UpravyRadku.h"
+#include "prikazy/Titulek.h"
+#include "prikazy/UpravyRadku.h"
 #include "ui/ModelBodu.h"
 #include "ui/ModelPripojek.h"
 #include "ui/TabulkaRadku.h"

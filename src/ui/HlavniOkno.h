@@ -2,7 +2,7 @@
 
 #include "data/Stav.h"
 #include "data/ProjektovySoubor.h"
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 #include "ui/AkceHlavnihoOkna.h"
 #include "ui/ZmenaRadku.h"
 

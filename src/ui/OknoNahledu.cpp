@@ -1,6 +1,6 @@
 #include "ui/OknoNahledu.h"
 
-#include "profile/RozsahProfilu.h"
+#include "profile/VyskaNahledu.h"
 #include "profile/TvarNahledu.h"
 
 #include <QCloseEvent>

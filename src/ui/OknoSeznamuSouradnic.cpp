@@ -2,7 +2,7 @@
 
 #include "convert/AutomatickyPrevod.h"
 #include "convert/PrevestRadek.h"
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/ImportZamereni.h"
 #include "ui/HlavniOkno.h"
 #include "ui/TabulkaRadku.h"

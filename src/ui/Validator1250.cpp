@@ -1,6 +1,6 @@
 #include "ui/Validator1250.h"
 
-#include "data/Kodovani.h"
+#include "zaklad/Kodovani.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Zpravy.h"
+#include "zaklad/Zpravy.h"
 
 #include <QValidator>
 

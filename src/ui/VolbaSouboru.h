@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/ImportZamereni.h"
-#include "data/PrikazySouboru.h"
+#include "prikazy/PrikazySouboru.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/DavkoveVystupy.h"
+#include "prikazy/DavkoveVystupy.h"
 
 namespace lineon::ui {
 

@@ -1,4 +1,4 @@
-#include "cli/ZpravyNaVystup.h"
+#include "zaklad/ZpravyNaVystup.h"
 #include "data/UmisteniNastaveni.h"
 #include "ui/Aplikace.h"
 #include "ui/HlavniOkno.h"
@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     // the batch program writes them, instead of boxes that would wait for an answer.
     const QByteArray snimky = qgetenv("LINEON_SNIMKY");
     lineon::ui::ZpravyOknem zpravyOknem;
-    lineon::cli::ZpravyNaVystup zpravyNaVystup(std::cerr);
+    lineon::ZpravyNaVystup zpravyNaVystup(std::cerr);
     lineon::IZpravy& zpravy = snimky.isEmpty() ? static_cast<lineon::IZpravy&>(zpravyOknem) : zpravyNaVystup;
     lineon::ui::VolbaSouboruDialogem volbaSouboru;
     const std::string souborNastaveni = lineon::SouborNastaveniBehu(

@@ -1,6 +1,6 @@
 #include "written/BunkyPsanehoProfilu.h"
 
-#include "data/Cisla.h"
+#include "zaklad/Cisla.h"
 #include "data/Stav.h"
 
 namespace lineon::psany {

@@ -1,7 +1,7 @@
 #include "written/PsanyProfil.h"
 
-#include "data/Cisla.h"
-#include "data/Soubor.h"
+#include "zaklad/Cisla.h"
+#include "zaklad/Soubor.h"
 #include "written/NadpisyPsanehoProfilu.h"
 
 #include <algorithm>

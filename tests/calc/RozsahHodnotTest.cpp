@@ -1,7 +1,7 @@
 #include "Linie.h"
 #include "TestPomoc.h"
 
-#include "calc/DavkoveVystupy.h"
+#include "prikazy/DavkoveVystupy.h"
 #include "calc/RozsahHodnot.h"
 #include "calc/Vypocet.h"
 

@@ -1,10 +1,10 @@
 #include "Linie.h"
 #include "TestPomoc.h"
 
-#include "calc/DavkoveVystupy.h"
+#include "prikazy/DavkoveVystupy.h"
 #include "calc/Vypocet.h"
-#include "data/Chyba.h"
-#include "data/Soubor.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/Soubor.h"
 
 #include <gtest/gtest.h>
 

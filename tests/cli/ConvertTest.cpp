@@ -1,6 +1,6 @@
 #include "TestPomoc.h"
-#include "data/CteniRadku.h"
-#include "data/Soubor.h"
+#include "zaklad/CteniRadku.h"
+#include "zaklad/Soubor.h"
 #include "data/SouborNastaveni.h"
 
 #include <filesystem>

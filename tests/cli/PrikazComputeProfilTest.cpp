@@ -1,8 +1,8 @@
 #include "TestPomoc.h"
 
 #include "cli/Cli.h"
-#include "data/Kodovani.h"
-#include "data/Soubor.h"
+#include "zaklad/Kodovani.h"
+#include "zaklad/Soubor.h"
 
 #include <gtest/gtest.h>
 

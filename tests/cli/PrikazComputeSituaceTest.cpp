@@ -1,7 +1,7 @@
 #include "TestPomoc.h"
 
 #include "cli/Cli.h"
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "cli/Cli.h"
 #include "data/ProjektovySoubor.h"
-#include "data/CteniRadku.h"
-#include "data/Soubor.h"
+#include "zaklad/CteniRadku.h"
+#include "zaklad/Soubor.h"
 
 #include <gtest/gtest.h>
 

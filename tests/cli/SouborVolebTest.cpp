@@ -1,7 +1,7 @@
 #include "TestPomoc.h"
 #include "cli/SouborVoleb.h"
 #include "cli/SpolecneVolby.h"
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/SouborNastaveni.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "cli/VolbyRoviny.h"
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "convert/AutomatickyPrevod.h"
 #include "TestPomoc.h"
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/ImportZamereni.h"
 #include "data/Stav.h"
 

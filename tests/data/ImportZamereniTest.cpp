@@ -1,6 +1,6 @@
 #include "data/ImportZamereni.h"
 #include "TestPomoc.h"
-#include "data/Chyba.h"
+#include "zaklad/Chyba.h"
 #include "data/Stav.h"
 
 #include <filesystem>

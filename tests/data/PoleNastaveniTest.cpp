@@ -1,5 +1,5 @@
-#include "data/Chyba.h"
-#include "data/OvladaceVystupu.h"
+#include "zaklad/Chyba.h"
+#include "prikazy/OvladaceVystupu.h"
 #include "data/PoleNastaveni.h"
 
 #include <gtest/gtest.h>

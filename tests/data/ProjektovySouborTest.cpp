@@ -1,8 +1,8 @@
 #include "TestPomoc.h"
-#include "data/Chyba.h"
-#include "data/Kodovani.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/Kodovani.h"
 #include "data/ProjektovySoubor.h"
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

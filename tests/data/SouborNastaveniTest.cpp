@@ -1,8 +1,8 @@
 #include "TestPomoc.h"
-#include "data/Chyba.h"
-#include "data/Kodovani.h"
-#include "data/CteniRadku.h"
-#include "data/Soubor.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/Kodovani.h"
+#include "zaklad/CteniRadku.h"
+#include "zaklad/Soubor.h"
 #include "data/SouborNastaveni.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "DxfPomoc.h"
 
 #include "TestPomoc.h"
-#include "data/Kodovani.h"
+#include "zaklad/Kodovani.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #include "DxfPomoc.h"
 #include "TestPomoc.h"
-#include "data/Chyba.h"
-#include "data/Soubor.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/Soubor.h"
 #include "data/Stav.h"
 #include "dxf/Situace.h"
 

@@ -1,7 +1,7 @@
 #include "ProfilPomoc.h"
 #include "TestPomoc.h"
 
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 #include "profile/KreslitProfil.h"
 #include "profile/NahledProfilu.h"
 

@@ -1,8 +1,8 @@
 #include "ProfilPomoc.h"
 #include "TestPomoc.h"
 
-#include "data/Chyba.h"
-#include "data/Soubor.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/Soubor.h"
 #include "profile/KreslitProfil.h"
 #include "profile/NahledProfilu.h"
 

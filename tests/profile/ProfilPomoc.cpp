@@ -1,7 +1,7 @@
 #include "ProfilPomoc.h"
 
 #include "TestPomoc.h"
-#include "profile/InformaceORovine.h"
+#include "prikazy/InformaceORovine.h"
 #include "profile/NahledProfilu.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "ProfilPomoc.h"
 #include "TestPomoc.h"
 
-#include "profile/RozsahProfilu.h"
+#include "profile/VyskaNahledu.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "ui/ModelBodu.h"
 #include "ui/TabulkaRadku.h"
 
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 
 #include <QActionGroup>
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 #include "PomocUi.h"
 #include "ui/DialogRoviny.h"
+#include "profile/VyskaNahledu.h"
 #include "ui/OknoNahledu.h"
 
 #include <QPushButton>

@@ -1,5 +1,5 @@
 #include "PomocUi.h"
-#include "data/Kodovani.h"
+#include "zaklad/Kodovani.h"
 #include "data/SouborNastaveni.h"
 #include "ui/DialogNastaveni.h"
 #include "ui/OknoAutomatickehoPrevodu.h"

@@ -1,6 +1,6 @@
 #include "PomocUi.h"
-#include "data/CteniRadku.h"
-#include "data/Soubor.h"
+#include "zaklad/CteniRadku.h"
+#include "zaklad/Soubor.h"
 #include "data/SouborNastaveni.h"
 #include "ui/DialogNastaveni.h"
 

@@ -1,6 +1,6 @@
 #include "PomocUi.h"
 #include "cli/Cli.h"
-#include "data/Soubor.h"
+#include "zaklad/Soubor.h"
 #include "ui/CiselnePole.h"
 #include "ui/DialogRoviny.h"
 #include "ui/OknoNahledu.h"

@@ -1,8 +1,8 @@
 #include "TestPomoc.h"
 
-#include "data/Chyba.h"
-#include "data/CteniRadku.h"
-#include "data/Soubor.h"
+#include "zaklad/Chyba.h"
+#include "zaklad/CteniRadku.h"
+#include "zaklad/Soubor.h"
 #include "written/NadpisyPsanehoProfilu.h"
 #include "written/PsanyProfil.h"
 

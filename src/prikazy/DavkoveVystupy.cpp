@@ -1,0 +1,23 @@
+#include "prikazy/DavkoveVystupy.h"
+
+#include "dxf/Situace.h"
+#include "written/PsanyProfil.h"
+
+namespace lineon {
+
+void DavkoveVystupy::PsanyProfil()
+{
+    ZapsatPsanyProfil(stav_);
+}
+
+void DavkoveVystupy::Situace()
+{
+    VytvoritSituaci(stav_);
+}
+
+void DavkoveVystupy::OtevritRovinu()
+{
+    rovinaVyzadana_ = true;
+}
+
+} // namespace lineon
