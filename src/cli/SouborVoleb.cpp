@@ -3,7 +3,6 @@
 #include "zaklad/Chyba.h"
 #include "zaklad/CteniRadku.h"
 #include "data/HodnotaOvladace.h"
-#include "prikazy/OvladaceVystupu.h"
 #include "data/PoleNastaveni.h"
 
 namespace lineon::cli {
@@ -26,14 +25,12 @@ bool Zaskrtnuti(std::string_view nazev, std::string_view hodnota)
 
 void NastavitVolbu(TMenene& menene, std::string_view nazev, std::string_view hodnota)
 {
-    if (const auto* ovladac = NajitOvladacVystupu(nazev))
-        NastavitOvladac(menene.Vystupy, *ovladac, hodnota);
-    else if (nazev == "AvBox")
+    if (nazev == "AvBox")
         menene.AutomatickyPrevod.AvBox = Zaskrtnuti(nazev, hodnota);
     else if (nazev == "AoBox")
         menene.AutomatickyPrevod.AoBox = Zaskrtnuti(nazev, hodnota);
     else if (const auto* pole = NajitPoleNastaveni(nazev))
-        NastavitHodnotu(menene.Nastaveni, *pole, hodnota);
+        NastavitHodnotu(menene.Nastaveni, menene.Vystupy, *pole, hodnota);
     else
         throw Chyba("neznámá volba „" + std::string(nazev) + "“.");
 }

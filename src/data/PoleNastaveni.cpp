@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace lineon {
 
@@ -13,64 +14,74 @@ namespace {
 
 using T = TypNastaveni;
 using N = TNastaveni;
+using pole_nastaveni::Tabulka;
 
-constexpr TMeze Meritko{11, 10000};
-constexpr TMeze VyskaTextu{0.1, 99.9, 1};
-constexpr TMeze Posun{-32768, 32767};
-constexpr TMeze Umisteni{0, 2147483647};
-constexpr int KodPrevodu = 5;      // the first five code fields of the automatic conversion
-constexpr int DelsiKodPrevodu = 6; // its other code fields
-constexpr int KodZnacky = 12;      // the mark codes of the site-plan page
+// The checks of the table, so that a wrong row does not compile.
+template <class Clen>
+constexpr bool Je(const TPoleNastaveni& pole)
+{
+    return std::holds_alternative<Clen>(pole.Clen);
+}
 
-const std::array<TPoleNastaveni, 43> Tabulka = {{
-    {"DelkoveMeritko", T::Cele, &N::DelkoveMeritko, "dmField", Meritko},
-    {"VyskoveMeritko", T::Cele, &N::VyskoveMeritko, "vmField", {11, 2000}},
-    {"MeritkoSituace", T::Cele, &N::MeritkoSituace, "merfield", Meritko},
-    {"VyskaKot", T::Realne, &N::VyskaKot, "vyskyField", VyskaTextu},
-    {"VyskaPopisu", T::Realne, &N::VyskaPopisu, "vypocField", VyskaTextu},
-    {"VyskaOznaceni", T::Realne, &N::VyskaOznaceni, "oznacField", VyskaTextu},
-    {"PosunSR", T::Cele, &N::PosunSR, "posSRField", {0, 100}},
-    {"LimitSR", T::Cele, &N::LimitSR, "lhSRField", {0, 1000}},
-    {"Dx", T::Cele, &N::Dx, "dxField", Posun},
-    {"Dy", T::Cele, &N::Dy, "dyField", Posun},
-    {"UmisteniX", T::Cele, &N::UmisteniX, "vsXField", Umisteni},
-    {"UmisteniY", T::Cele, &N::UmisteniY, "vsYField", Umisteni},
-    {"PrumerPriImportu", T::Cele, &N::PrumerPriImportu, "dField", {0, 5000}},
-    {"KodZPoklopu", T::Kod, &N::KodZPoklopu, "ApField", {}, KodPrevodu},
-    {"KodXY", T::Kod, &N::KodXY, "AsField", {}, KodPrevodu},
-    {"KodZDna", T::Kod, &N::KodZDna, "AdField", {}, KodPrevodu},
-    {"KodZVtoku", T::Kod, &N::KodZVtoku, "AvField", {}, KodPrevodu},
-    {"KodZOdtoku", T::Kod, &N::KodZOdtoku, "AoField", {}, KodPrevodu},
-    {"KodOznaceni", T::Kod, &N::KodOznaceni, "AcField", {}, DelsiKodPrevodu},
-    {"ZpusobOznaceni", T::Cele, &N::ZpusobOznaceni, "RadioGroup2", {0, 2}},
-    {"NazevSite", T::Radek, &N::NazevSite},
-    {"DruhSite", T::Cele, &N::DruhSite, {}, {1, 3}},
-    {"AdresarProjektu", T::Radek, &N::AdresarProjektu, "FolderField"},
-    {"PocetOsob", T::Osoby, &N::Osoby},
-    {"Jazyk", T::Text16, &N::Jazyk},
-    {"ImportFilterIndex", T::Cele, &N::ImportFilterIndex, {}, {1, 2}},
-    {"ZobrazeniKryti", T::Cele, &N::ZobrazeniKryti, "Krytiradio", {0, 2}},
-    {"ZobrazeniDelek", T::Cele, &N::ZobrazeniDelek, "Delkaradio", {0, 1}},
-    {"KodKrizeni1", T::Kod, &N::KodKrizeni1, "AprField1", {}, DelsiKodPrevodu},
-    {"KodKrizeni2", T::Kod, &N::KodKrizeni2, "AprField2", {}, DelsiKodPrevodu},
-    {"KodKrizeni3", T::Kod, &N::KodKrizeni3, "AprField3", {}, DelsiKodPrevodu},
-    {"KodKrizeni4", T::Kod, &N::KodKrizeni4, "AprField4", {}, DelsiKodPrevodu},
-    {"KodKrizeni5", T::Kod, &N::KodKrizeni5, "AprField5", {}, DelsiKodPrevodu},
-    {"KodXYPripojky", T::Kod, &N::KodXYPripojky, "AprField6", {}, DelsiKodPrevodu},
-    {"KodXYDS", T::Kod, &N::KodXYDS, "AprField7", {}, DelsiKodPrevodu},
-    {"KodZPoklopuDS", T::Kod, &N::KodZPoklopuDS, "AprField8", {}, DelsiKodPrevodu},
-    {"KodZDnaDS", T::Kod, &N::KodZDnaDS, "AprField9", {}, DelsiKodPrevodu},
-    {"KodOznaceniDS", T::Kod, &N::KodOznaceniDS, "AprField10", {}, DelsiKodPrevodu},
-    {"KodOznaceniPripojky", T::Kod, &N::KodOznaceniPripojky, "AprField11", {}, DelsiKodPrevodu},
-    {"LegendaDelka", T::Logicke, &N::LegendaDelka, "popdelcheck"},
-    {"StaniceniDo100", T::Logicke, &N::StaniceniDo100, "Stanbez"},
-    {"KodHydrant", T::Text16, &N::KodHydrant, "hydrantF", {}, KodZnacky},
-    {"KodSoupe", T::Text16, &N::KodSoupe, "soupeF", {}, KodZnacky},
-}};
+constexpr bool TypSediSeClenem(const TPoleNastaveni& pole)
+{
+    switch (pole.Typ) {
+    case T::Zadny: return Je<bool TVystupy::*>(pole) || Je<std::string TVystupy::*>(pole);
+    case T::Cele: return Je<std::int32_t N::*>(pole);
+    case T::Realne: return Je<double N::*>(pole);
+    case T::Kod:
+    case T::Text16:
+    case T::Radek: return Je<std::string N::*>(pole);
+    case T::Logicke: return Je<bool N::*>(pole);
+    case T::Osoby: return Je<std::vector<std::string> N::*>(pole);
+    }
+    return false;
+}
+
+constexpr bool DruhSediSeClenem(const TPoleNastaveni& pole)
+{
+    using D = DruhOvladace;
+    const bool logicky = Je<bool N::*>(pole) || Je<bool TVystupy::*>(pole);
+    const bool text = Je<std::string N::*>(pole) || Je<std::string TVystupy::*>(pole);
+    switch (pole.Druh) {
+    case D::Zadny: return pole.Stranka == StrankaVystupu::Zadna;
+    case D::Zaskrtavatko:
+    case D::Prepinac: return logicky;
+    case D::Text:
+    case D::Kombo:
+    case D::Adresar:
+    case D::Datum: return text;
+    case D::Cislo: return Je<std::int32_t N::*>(pole) || Je<double N::*>(pole);
+    case D::Volby: return Je<std::int32_t N::*>(pole) && pole.Meze.Plati();
+    }
+    return false;
+}
+
+constexpr bool TabulkaPlati()
+{
+    std::array<bool, pole_nastaveni::PocetVSouboru()> radky{};
+    for (const auto& pole : Tabulka) {
+        if (!TypSediSeClenem(pole) || !DruhSediSeClenem(pole) || pole.Jmeno().empty())
+            return false;
+        if ((pole.Typ == T::Zadny) != (pole.Radek < 0) || (pole.Typ == T::Zadny) != pole.Nazev.empty())
+            return false;
+        if (pole.Radek >= 0 && std::exchange(radky.at(static_cast<std::size_t>(pole.Radek)), true))
+            return false;
+        for (const std::string_view odkaz : {pole.Protejsek, pole.Zavisi})
+            if (!odkaz.empty() && !NajitOvladac(odkaz))
+                return false;
+        for (const auto& jine : Tabulka)
+            if (&jine != &pole && (jine.Jmeno() == pole.Jmeno() || (!pole.Ovladac.empty() && jine.Ovladac == pole.Ovladac)))
+                return false;
+    }
+    return true;
+}
+
+static_assert(TabulkaPlati(), "every row names its value once, and every name it refers to is a control");
 
 [[noreturn]] void Odmitnout(const TPoleNastaveni& pole, const std::string& ocekava, std::string_view hodnota)
 {
-    OdmitnoutHodnotu(pole.Nazev, ocekava, hodnota);
+    OdmitnoutHodnotu(pole.Jmeno(), ocekava, hodnota);
 }
 
 bool MaNejvyseDesetin(double x, int desetin)
@@ -113,29 +124,28 @@ std::string PopisMezi(const TMeze& meze)
     return cisla::FormatF(meze.Od, 0, meze.Desetin) + " až " + cisla::FormatF(meze.Do, 0, meze.Desetin);
 }
 
-std::span<const TPoleNastaveni> PoleNastaveni()
-{
-    return Tabulka;
-}
-
 const TPoleNastaveni* NajitPoleNastaveni(std::string_view nazev)
 {
     for (const auto& pole : Tabulka)
-        if (pole.Nazev == nazev)
+        if (pole.Jmeno() == nazev)
             return &pole;
     return nullptr;
 }
 
-const TPoleNastaveni* NajitPodleOvladace(std::string_view ovladac)
+void NastavitHodnotu(TNastaveni& nastaveni, TVystupy& vystupy, const TPoleNastaveni& pole, std::string_view hodnota)
 {
-    for (const auto& pole : Tabulka)
-        if (!ovladac.empty() && pole.Ovladac == ovladac)
-            return &pole;
-    return nullptr;
-}
-
-void NastavitHodnotu(TNastaveni& nastaveni, const TPoleNastaveni& pole, std::string_view hodnota)
-{
+    if (const auto zaskrtnuti = std::get_if<bool TVystupy::*>(&pole.Clen)) {
+        if (hodnota != "1" && hodnota != "0")
+            Odmitnout(pole, "1 nebo 0", hodnota);
+        vystupy.**zaskrtnuti = hodnota == "1";
+        if (const auto* protejsek = NajitOvladac(pole.Protejsek))
+            vystupy.*std::get<bool TVystupy::*>(protejsek->Clen) = hodnota == "0";
+        return;
+    }
+    if (const auto text = std::get_if<std::string TVystupy::*>(&pole.Clen)) {
+        vystupy.**text = TextOvladace(pole.Jmeno(), hodnota, pole.MaxZnaku);
+        return;
+    }
     // The kind and its display name always change together, as the menu changes them.
     if (pole.Nazev == "DruhSite") {
         NastavitDruhSite(nastaveni, CeleVMezich(pole, hodnota));
@@ -153,6 +163,8 @@ void NastavitHodnotu(TNastaveni& nastaveni, const TPoleNastaveni& pole, std::str
         Odmitnout(pole, "CZ nebo SK", hodnota);
 
     switch (pole.Typ) {
+    case TypNastaveni::Zadny:
+        break;
     case TypNastaveni::Cele:
         nastaveni.*std::get<std::int32_t N::*>(pole.Clen) = CeleVMezich(pole, hodnota);
         break;

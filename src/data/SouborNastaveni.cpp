@@ -56,6 +56,8 @@ private:
             return !osoby;
         }
         switch (pole.Typ) {
+        case TypNastaveni::Zadny:
+            return true;
         case TypNastaveni::Cele:
             if (const auto cislo = cisla::CtiCele(CisloNaRadku(radek)); !cislo)
                 Oznamit(pole.Nazev, "„" + radek + "“ není celé číslo; platí výchozí hodnota.");
@@ -175,6 +177,8 @@ void UlozitNastaveni(const std::string& cesta, const TNastaveni& nastaveni)
     std::string text;
     for (const auto& pole : PoleNastaveni()) {
         switch (pole.Typ) {
+        case TypNastaveni::Zadny:
+            break;
         case TypNastaveni::Cele:
             text += std::to_string(nastaveni.*std::get<std::int32_t TNastaveni::*>(pole.Clen));
             break;

@@ -3,7 +3,6 @@
 #include "zaklad/Chyba.h"
 #include "zaklad/Kodovani.h"
 #include "zaklad/NazevSouboru.h"
-#include "prikazy/OvladaceVystupu.h"
 
 #include <algorithm>
 
@@ -11,37 +10,40 @@ namespace lineon {
 
 namespace {
 
-// Every mirrored control with the value it mirrors, in the order of the activation; `krok` copies
-// one way or the other.
-template <class Dialog, class Nastaveni, class Vystupy, class Krok>
-void ProZrcadlene(Dialog& d, Nastaveni& n, Vystupy& v, Krok krok)
+// The two objects a row's value can live in.
+template <class Nastaveni, class Vystupy>
+struct THodnoty {
+    Nastaveni& N;
+    Vystupy& V;
+
+    template <class X>
+    auto& operator[](X TNastaveni::*clen) const
+    {
+        return N.*clen;
+    }
+    template <class X>
+    auto& operator[](X TVystupy::*clen) const
+    {
+        return V.*clen;
+    }
+};
+
+using TZdroj = THodnoty<const TNastaveni, const TVystupy>;
+using TCil = THodnoty<TNastaveni, TVystupy>;
+
+void Kopirovat(const TPoleNastaveni& pole, TZdroj zdroj, TCil cil)
 {
-    krok(d.hydrantF, n.KodHydrant);
-    krok(d.soupeF, n.KodSoupe);
-    krok(d.dField, n.PrumerPriImportu);
-    krok(d.dmField, n.DelkoveMeritko);
-    krok(d.vmField, n.VyskoveMeritko);
-    krok(d.merfield, n.MeritkoSituace);
-    krok(d.vyskyField, n.VyskaKot);
-    krok(d.vypocField, n.VyskaPopisu);
-    krok(d.oznacField, n.VyskaOznaceni);
-    krok(d.posSRField, n.PosunSR);
-    krok(d.lhSRField, n.LimitSR);
-    krok(d.dxField, n.Dx);
-    krok(d.dyField, n.Dy);
-    krok(d.vsXField, n.UmisteniX);
-    krok(d.vsYField, n.UmisteniY);
-    krok(d.sitField, v.SouborSituace);
-    krok(d.profField, v.SouborProfilu);
-    krok(d.psanField, v.SouborPsanehoProfilu);
-    krok(d.FolderField, n.AdresarProjektu);
-    krok(d.popdelcheck, n.LegendaDelka);
-    krok(d.Stanbez, n.StaniceniDo100);
+    std::visit([&](auto clen) { cil[clen] = zdroj[clen]; }, pole.Clen);
 }
 
-int VRozsahu(int hodnota, int nejvic)
+bool& Zaskrtnuti(TVystupy& v, const TPoleNastaveni& pole)
 {
-    return hodnota >= 0 && hodnota <= nejvic ? hodnota : 0;
+    return v.*std::get<bool TVystupy::*>(pole.Clen);
+}
+
+std::size_t Index(const TPoleNastaveni& pole)
+{
+    return static_cast<std::size_t>(&pole - TabulkaNastaveni.data());
 }
 
 } // namespace
@@ -49,34 +51,50 @@ int VRozsahu(int hodnota, int nejvic)
 TDialogVystupu VytvoritDialogVystupu(TStav& stav)
 {
     const TVystupy vychozi;
-    stav.Vystupy.SouborSituace = vychozi.SouborSituace;
-    stav.Vystupy.SouborProfilu = vychozi.SouborProfilu;
-    stav.Vystupy.SouborPsanehoProfilu = vychozi.SouborPsanehoProfilu;
-    TDialogVystupu dialog;
-    dialog.Krytiradio = VRozsahu(stav.Nastaveni.ZobrazeniKryti, 2);
-    dialog.Delkaradio = VRozsahu(stav.Nastaveni.ZobrazeniDelek, 1);
+    for (const auto& pole : TabulkaNastaveni)
+        if (pole.Prevzeti == ZpusobPrevzeti::PriAktivaci && std::holds_alternative<std::string TVystupy::*>(pole.Clen))
+            Kopirovat(pole, {stav.Nastaveni, vychozi}, {stav.Nastaveni, stav.Vystupy});
+    TDialogVystupu dialog{stav.Nastaveni, stav.Vystupy};
+    for (const auto& pole : TabulkaNastaveni) {
+        dialog.Povoleno[Index(pole)] = pole.Povolen;
+        if (pole.Prevzeti == ZpusobPrevzeti::PriVytvoreni) {
+            std::int32_t& volba = dialog.Nastaveni.*std::get<std::int32_t TNastaveni::*>(pole.Clen);
+            if (!pole.Meze.Obsahuje(volba))
+                volba = static_cast<std::int32_t>(pole.Meze.Od);
+        }
+    }
     return dialog;
 }
 
 void AktivovatDialogVystupu(TDialogVystupu& dialog, const TStav& stav)
 {
-    ProZrcadlene(dialog, stav.Nastaveni, stav.Vystupy, [](auto& ovladac, const auto& hodnota) { ovladac = hodnota; });
+    for (const auto& pole : TabulkaNastaveni)
+        if (pole.Prevzeti == ZpusobPrevzeti::PriAktivaci)
+            Kopirovat(pole, {stav.Nastaveni, stav.Vystupy}, {dialog.Nastaveni, dialog.Vystupy});
 }
 
 std::optional<std::string> ZavritDialogVystupu(const TDialogVystupu& dialog, TStav& stav)
 {
     const std::string predchozi = stav.Nastaveni.AdresarProjektu;
-    ProZrcadlene(dialog, stav.Nastaveni, stav.Vystupy, [](const auto& ovladac, auto& hodnota) { hodnota = ovladac; });
-    stav.Nastaveni.AdresarProjektu = AdresarSLomitkem(dialog.FolderField);
-    stav.Nastaveni.ZobrazeniKryti = dialog.Krytiradio;
-    stav.Nastaveni.ZobrazeniDelek = dialog.Delkaradio;
+    for (const auto& pole : TabulkaNastaveni)
+        if (pole.Prevzeti != ZpusobPrevzeti::Hned)
+            Kopirovat(pole, {dialog.Nastaveni, dialog.Vystupy}, {stav.Nastaveni, stav.Vystupy});
+    const std::string& zvoleny = dialog.Nastaveni.AdresarProjektu;
+    stav.Nastaveni.AdresarProjektu = AdresarSLomitkem(zvoleny);
     // The settings file keeps the directory on one line in code page 1250; one it cannot hold
     // would keep every setting from being written at the end.
     if (const auto vada = VadaNazvuSouboru(stav.Nastaveni.AdresarProjektu)) {
         stav.Nastaveni.AdresarProjektu = predchozi;
-        return "Adresář „" + dialog.FolderField + "“ " + *vada + "; platí dál adresář „" + predchozi + "“.";
+        return "Adresář „" + zvoleny + "“ " + *vada + "; platí dál adresář „" + predchozi + "“.";
     }
     return std::nullopt;
+}
+
+TCilOvladace CilOvladace(TDialogVystupu& dialog, TStav& stav, const TPoleNastaveni& pole)
+{
+    const TCil cil = pole.Prevzeti == ZpusobPrevzeti::Hned ? TCil{stav.Nastaveni, stav.Vystupy}
+                                                     : TCil{dialog.Nastaveni, dialog.Vystupy};
+    return std::visit([&](auto clen) -> TCilOvladace { return &cil[clen]; }, pole.Clen);
 }
 
 std::string AdresarSLomitkem(std::string adresar)
@@ -86,34 +104,29 @@ std::string AdresarSLomitkem(std::string adresar)
     return adresar;
 }
 
-void PoKliknuti(TDialogVystupu& dialog, TVystupy& v, std::string_view ovladac)
+void PoKliknuti(TDialogVystupu& dialog, TVystupy& v, std::size_t i)
 {
-    TPovoleniVystupu& p = dialog.Povoleno;
-    if (ovladac == "profcheck") {
-        p.profobrcheck = p.profdxfcheck = p.profField = v.profcheck;
-    } else if (ovladac == "profobrcheck" || ovladac == "profdxfcheck") {
-        if (!v.profobrcheck && !v.profdxfcheck) {
-            v.profcheck = false;
-            PoKliknuti(dialog, v, "profcheck");
-        }
-    } else if (ovladac == "psancheck") {
-        p.psanobrcheck = p.psantxtcheck = p.psanField = v.psancheck;
-    } else if (ovladac == "psanobrcheck" || ovladac == "psantxtcheck") {
-        if (!v.psanobrcheck && !v.psantxtcheck) {
-            v.psancheck = false;
-            PoKliknuti(dialog, v, "psancheck");
-        }
-    } else if (ovladac == "stocKcheck") {
-        v.stocRcheck = !v.stocKcheck;
-    } else if (ovladac == "stocRcheck") {
-        v.stocKcheck = !v.stocRcheck;
-    } else if (ovladac == "RadioButton1" || ovladac == "RadioButton2") {
-        v.RadioButton1 = ovladac == "RadioButton1";
-        v.RadioButton2 = !v.RadioButton1;
-        p.dxField = p.dyField = v.RadioButton1;
-        p.vsXField = p.vsYField = v.RadioButton2;
-    } else if (ovladac == "tabcheck") {
-        p.datumEdit = p.zakEdit = p.mercombo = p.vypcombo = p.koncombo = p.soucombo = p.vyscombo = v.tabcheck;
+    const TPoleNastaveni& pole = TabulkaNastaveni[i];
+    if (!std::holds_alternative<bool TVystupy::*>(pole.Clen))
+        return;
+    if (pole.Druh == DruhOvladace::Prepinac)
+        Zaskrtnuti(v, pole) = true;
+    const TPoleNastaveni* protejsek = NajitOvladac(pole.Protejsek);
+    if (protejsek)
+        Zaskrtnuti(v, *protejsek) = !Zaskrtnuti(v, pole);
+    bool podrizenyZaskrtnut = false;
+    for (const auto& jine : TabulkaNastaveni) {
+        if (jine.Zavisi == pole.Ovladac)
+            dialog.Povoleno[Index(jine)] = Zaskrtnuti(v, pole);
+        else if (protejsek && jine.Zavisi == protejsek->Ovladac)
+            dialog.Povoleno[Index(jine)] = Zaskrtnuti(v, *protejsek);
+        else if (!pole.Zavisi.empty() && jine.Zavisi == pole.Zavisi && jine.Druh == DruhOvladace::Zaskrtavatko)
+            podrizenyZaskrtnut = podrizenyZaskrtnut || Zaskrtnuti(v, jine);
+    }
+    if (pole.Druh == DruhOvladace::Zaskrtavatko && !pole.Zavisi.empty() && !podrizenyZaskrtnut) {
+        const TPoleNastaveni& nadrazeny = *NajitOvladac(pole.Zavisi);
+        Zaskrtnuti(v, nadrazeny) = false;
+        PoKliknuti(dialog, v, Index(nadrazeny));
     }
 }
 
@@ -130,20 +143,6 @@ bool OpustitPoleOsoby(TNastaveni& nastaveni, const std::string& jmeno)
                     + "“, který kódová stránka 1250 nemá; do seznamu osob se nepřidá.");
     osoby.push_back(jmeno);
     return true;
-}
-
-TMeze MezeOvladace(std::string_view ovladac)
-{
-    const auto* pole = NajitPodleOvladace(ovladac);
-    return pole ? pole->Meze : TMeze();
-}
-
-int DelkaOvladace(std::string_view ovladac)
-{
-    if (const auto* pole = NajitPodleOvladace(ovladac))
-        return pole->MaxZnaku;
-    const auto* vlastni = NajitOvladacVystupu(ovladac);
-    return vlastni ? vlastni->MaxZnaku : 0;
 }
 
 } // namespace lineon

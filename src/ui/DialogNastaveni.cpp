@@ -2,7 +2,6 @@
 
 #include "ui/CiselnePole.h"
 #include "ui/PoleData.h"
-#include "ui/Rozlozeni.h"
 #include "ui/Text.h"
 #include "ui/Validator1250.h"
 
@@ -27,23 +26,6 @@ namespace lineon::ui {
 
 namespace {
 
-QGroupBox* Skupina(const char* nadpis, QLayout* obsah)
-{
-    auto* skupina = new QGroupBox(T(nadpis));
-    skupina->setLayout(obsah);
-    return skupina;
-}
-
-// A page of the dialog: its groups and rows from the top, the rest of the page empty.
-QWidget* Stranka(std::initializer_list<QObject*> obsah)
-{
-    auto* stranka = new QWidget;
-    auto* rozlozeni = new QVBoxLayout(stranka);
-    PridatDoRozlozeni(rozlozeni, obsah);
-    rozlozeni->addStretch();
-    return stranka;
-}
-
 // The directory and every directory above it, for the drop-down list of "Adresář: ".
 QStringList AdresareNad(const QString& adresar)
 {
@@ -62,213 +44,144 @@ DialogNastaveni::DialogNastaveni(TStav& stav, IZpravy& zpravy)
       stav_(stav), zpravy_(zpravy), hodnoty_(VytvoritDialogVystupu(stav)), stranky_(new QTabWidget)
 {
     setWindowTitle(T("Nastavení"));
-    stranky_->addTab(StrankaVystupy(), T("Výstupy"));
-    stranky_->addTab(StrankaSituace(), T("Situace"));
-    stranky_->addTab(StrankaProfil(), T("Podélný profil"));
-    stranky_->addTab(StrankaRovina(), T("Srovnávací rovina"));
-    stranky_->addTab(StrankaUmisteni(), T("Umístění"));
-    stranky_->addTab(StrankaObsah(), T("Obsah kresby"));
+    for (std::size_t s = 0; s < NazvyStranek.size(); ++s)
+        stranky_->addTab(Stranka(static_cast<StrankaVystupu>(s + 1)), T(NazvyStranek[s]));
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->addWidget(stranky_);
     NaplnitOsoby();
     AktivovatDialogVystupu(hodnoty_, stav_);
     Nacist();
     ObnovitPovoleni();
-    // Until a network kind is applied, the uniform diameter stays hidden.
-    findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->hide();
+    for (std::size_t i = 0; i < TabulkaNastaveni.size(); ++i)
+        if (TabulkaNastaveni[i].Skryty)
+            Ukazat(i, false);
     setFixedSize(sizeHint().expandedTo(QSize(640, 0)));
 }
 
-QWidget* DialogNastaveni::StrankaVystupy()
+QWidget* DialogNastaveni::Stranka(StrankaVystupu stranka)
 {
-    auto& v = stav_.Vystupy;
-    auto* mrizka = new QGridLayout;
-    auto* adresar = Kombo("FolderField", hodnoty_.FolderField);
-    auto* vybrat = new QPushButton(T("…"));
-    vybrat->setFixedWidth(32);
-    connect(vybrat, &QPushButton::clicked, this, [this, adresar] {
-        const QString zvoleny = QFileDialog::getExistingDirectory(this, T("Adresář"), adresar->currentText());
-        if (!zvoleny.isEmpty())
-            adresar->setCurrentText(zvoleny);
-    });
-    auto* radekAdresare = new QHBoxLayout;
-    radekAdresare->addWidget(Popis("Adresář: ", adresar));
-    radekAdresare->addWidget(adresar, 1);
-    radekAdresare->addWidget(vybrat);
-
-    mrizka->addWidget(Zaskrtavatko("Sitcheck", "Situace (do DXF)", v.Sitcheck), 0, 0, 1, 2);
-    mrizka->addWidget(Text("sitField", hodnoty_.sitField), 0, 2);
-    mrizka->addWidget(Zaskrtavatko("profcheck", "Podélný profil", v.profcheck), 1, 0, 1, 3);
-    mrizka->addWidget(Zaskrtavatko("profobrcheck", "na obrazovku", v.profobrcheck), 2, 1, 1, 2);
-    mrizka->addWidget(Zaskrtavatko("profdxfcheck", "do DXF", v.profdxfcheck), 3, 1);
-    mrizka->addWidget(Text("profField", hodnoty_.profField), 3, 2);
-    mrizka->addWidget(Zaskrtavatko("psancheck", "Psaný podélný profil", v.psancheck), 4, 0, 1, 3);
-    mrizka->addWidget(Zaskrtavatko("psanobrcheck", "na obrazovku", v.psanobrcheck), 5, 1, 1, 2);
-    mrizka->addWidget(Zaskrtavatko("psantxtcheck", "do textového souboru", v.psantxtcheck), 6, 1);
-    mrizka->addWidget(Text("psanField", hodnoty_.psanField), 6, 2);
-    mrizka->setColumnMinimumWidth(0, 24);
-    mrizka->setColumnStretch(2, 1);
-
-    return Stranka({radekAdresare, mrizka});
-}
-
-QWidget* DialogNastaveni::StrankaSituace()
-{
-    auto& v = stav_.Vystupy;
-    auto* meritko = new QGridLayout;
-    Radek(meritko, "Měřítko situace: 1:", Cislo("merfield", hodnoty_.merfield));
-    meritko->setColumnStretch(2, 1);
-
-    auto* vysky = new QGridLayout;
-    Radek(vysky, "Výškové kóty:", Cislo("vyskyField", hodnoty_.vyskyField));
-    Radek(vysky, "Označení šachty:", Cislo("oznacField", hodnoty_.oznacField));
-    Radek(vysky, "Vypočtené hodnoty a ostatní popisy (délka, spád, průměr potrubí, materiál):",
-          Cislo("vypocField", hodnoty_.vypocField));
-    popisy_[findChild<QWidget*>(QStringLiteral("vypocField"))]->setWordWrap(true);
-    vysky->setColumnStretch(0, 1);
-
-    auto* popisy = new QHBoxLayout;
-    popisy->addWidget(Zaskrtavatko("stocRcheck", "rovnoběžně", v.stocRcheck));
-    popisy->addWidget(Zaskrtavatko("stocKcheck", "kolmo", v.stocKcheck));
-    popisy->addStretch();
-
-    auto* kody = new QGridLayout;
-    Radek(kody, "Hydrant:", Text("hydrantF", hodnoty_.hydrantF));
-    Radek(kody, "Šoupě:", Text("soupeF", hodnoty_.soupeF));
-    kody->setColumnStretch(2, 1);
-
-    return Stranka({meritko, Skupina("Výšky textů (v mm):", vysky), Skupina("Popisy misťovat vzhledem k ose:", popisy),
-                    Skupina("Kody pro umístění značek (u vodovodu):", kody)});
-}
-
-QWidget* DialogNastaveni::StrankaProfil()
-{
-    auto& v = stav_.Vystupy;
-    auto* mrizka = new QGridLayout;
-    Radek(mrizka, "Délkové měřítko:  1 : ", Cislo("dmField", hodnoty_.dmField));
-    Radek(mrizka, "Výškové měřítko:  1 : ", Cislo("vmField", hodnoty_.vmField));
-    Radek(mrizka, "Průměr potrubí při importu (mm)", Cislo("dField", hodnoty_.dField));
-    popisy_[findChild<QWidget*>(QStringLiteral("dField"))]->setObjectName(QStringLiteral("Label1"));
-    Radek(mrizka, "Materiál:", Text("matField", v.matField));
-    mrizka->setColumnStretch(2, 1);
-
-    auto* jednotny = Zaskrtavatko("CheckBox1", "Jednotný průměr potrubí", v.CheckBox1);
-    // Shown for information only: the user never changes it.
-    jednotny->setEnabled(false);
-    auto* staniceni = new QHBoxLayout;
-    staniceni->addWidget(Zaskrtavatko("Stanbez", "Staničení uvádět jen do 100 ", hodnoty_.Stanbez));
-    staniceni->addWidget(new QLabel(T("(např. 256,23 uvádět jen 56,23)")));
-    staniceni->addStretch();
-
-    const auto skupinaVoleb = [this](const char* nazev, std::initializer_list<const char*> texty, int& cil) {
-        auto* volby = new QVBoxLayout;
-        auto* skupina = new QButtonGroup(this);
-        int i = 0;
-        for (const char* text : texty) {
-            auto* volba = new QRadioButton(T(text));
-            volba->setObjectName(QString::fromUtf8(nazev) + QString::number(i));
-            skupina->addButton(volba, i++);
-            volby->addWidget(volba);
+    auto* obsah = new QWidget;
+    auto* rozlozeni = new QVBoxLayout(obsah);
+    QGridLayout* mrizka = nullptr;
+    std::string_view skupina;
+    for (std::size_t i = 0; i < TabulkaNastaveni.size(); ++i) {
+        const TPoleNastaveni& pole = TabulkaNastaveni[i];
+        if (pole.Stranka != stranka)
+            continue;
+        if (!mrizka || pole.Skupina != skupina) {
+            skupina = pole.Skupina;
+            mrizka = new QGridLayout;
+            mrizka->setColumnStretch(3, 1);
+            if (skupina.empty()) {
+                rozlozeni->addLayout(mrizka);
+            } else {
+                auto* ramecek = new QGroupBox(T(skupina));
+                ramecek->setLayout(mrizka);
+                rozlozeni->addWidget(ramecek);
+            }
         }
-        connect(skupina, &QButtonGroup::idClicked, this, [&cil](int id) { cil = id; });
-        nacitace_.push_back([skupina, &cil] { skupina->button(cil)->setChecked(true); });
-        auto* ramecek = new QGroupBox;
-        ramecek->setObjectName(QString::fromUtf8(nazev));
-        ramecek->setLayout(volby);
-        return ramecek;
-    };
-
-    return Stranka({mrizka, staniceni, Zaskrtavatko("popdelcheck", "Legenda (+Délka)", hodnoty_.popdelcheck),
-                    skupinaVoleb("Krytiradio",
-                                 {"Zobrazovat krytí (měřit od vrchu potrubí)",
-                                  "Zobrazovat krytí (měřit od spodu potrubí)", "Nezobrazovat krytí"},
-                                 hodnoty_.Krytiradio),
-                    skupinaVoleb("Delkaradio", {"Délky - nahoře i dole", "Délky - pouze dole"}, hodnoty_.Delkaradio),
-                    jednotny});
-}
-
-QWidget* DialogNastaveni::StrankaRovina()
-{
-    auto* mrizka = new QGridLayout;
-    Radek(mrizka, "Posun srovnávací roviny (m) při výškovém měřítku 1:100", Cislo("posSRField", hodnoty_.posSRField));
-    Radek(mrizka, "Limitní hodnota - max. výška od srovn. rov.(mm)", Cislo("lhSRField", hodnoty_.lhSRField));
-    mrizka->setColumnStretch(2, 1);
-    return Stranka({mrizka});
-}
-
-QWidget* DialogNastaveni::StrankaUmisteni()
-{
-    auto& v = stav_.Vystupy;
-    auto* posun = new QGridLayout;
-    Radek(posun, "dX", Cislo("dxField", hodnoty_.dxField));
-    Radek(posun, "dY", Cislo("dyField", hodnoty_.dyField));
-    posun->setColumnStretch(2, 1);
-    posun->setContentsMargins(24, 0, 0, 0);
-    auto* vlastni = new QGridLayout;
-    Radek(vlastni, "X", Cislo("vsXField", hodnoty_.vsXField));
-    Radek(vlastni, "Y", Cislo("vsYField", hodnoty_.vsYField));
-    vlastni->setColumnStretch(2, 1);
-    vlastni->setContentsMargins(24, 0, 0, 0);
-
-    return Stranka({Prepinac("RadioButton1", "Souřadnice středu úseku posunuté o dX a dY", v.RadioButton1), posun,
-                    Prepinac("RadioButton2", "Vlastní souřadnice (X a Y)", v.RadioButton2), vlastni});
-}
-
-QWidget* DialogNastaveni::StrankaObsah()
-{
-    auto& v = stav_.Vystupy;
-    auto* datum = new PoleData;
-    datum->setObjectName(QStringLiteral("datumEdit"));
-    connect(datum, &PoleData::datumZmeneno, this, [&v](const QString& text) { v.datumEdit = text.toStdString(); });
-    nacitace_.push_back([datum, &v] { datum->Nacist(QString::fromStdString(v.datumEdit)); });
-
-    auto* mrizka = new QGridLayout;
-    Radek(mrizka, "Datum:", datum);
-    Radek(mrizka, "Zakázka č.", Text("zakEdit", v.zakEdit));
-    Radek(mrizka, "Měřil:", Kombo("mercombo", v.mercombo));
-    Radek(mrizka, "Vypracoval:", Kombo("vypcombo", v.vypcombo));
-    Radek(mrizka, "Kontroloval:", Kombo("koncombo", v.koncombo));
-    Radek(mrizka, "Souřadnicový systém:", Kombo("soucombo", v.soucombo));
-    Radek(mrizka, "Výškový systém:", Kombo("vyscombo", v.vyscombo));
-    mrizka->setColumnStretch(1, 1);
-    for (const char* nazev : {"mercombo", "vypcombo", "koncombo"}) {
-        auto* kombo = findChild<QComboBox*>(QString::fromUtf8(nazev));
-        osoby_.push_back(kombo);
-        kombo->installEventFilter(this);
+        Umistit(mrizka, i);
     }
-
-    return Stranka({Zaskrtavatko("ramcheck", "vytvořit okrajový rámeček", v.ramcheck),
-                    Zaskrtavatko("znakcheck", "umisťovat značky šachet", v.znakcheck),
-                    Zaskrtavatko("tabcheck", "vytvořit popisovou tabulku", v.tabcheck), mrizka});
+    rozlozeni->addStretch();
+    return obsah;
 }
 
-QCheckBox* DialogNastaveni::Zaskrtavatko(const char* nazev, const char* popis, bool& cil)
+// Columns of a page's grid: 0 the indentation, 0-1 the check boxes and captions, 2 the fields, 3 the rest.
+void DialogNastaveni::Umistit(QGridLayout* mrizka, std::size_t i)
 {
-    auto* pole = new QCheckBox(T(popis), this);
-    pole->setObjectName(QString::fromUtf8(nazev));
-    connect(pole, &QCheckBox::clicked, this, [this, nazev, &cil](bool zaskrtnuto) {
+    const TPoleNastaveni& pole = TabulkaNastaveni[i];
+    QWidget* ovladac = Vytvorit(i);
+    ovladace_[i] = ovladac;
+    if (pole.Vedle) {
+        mrizka->addWidget(ovladac, mrizka->rowCount() - 1, 2);
+        return;
+    }
+    const int radek = mrizka->rowCount();
+    const int sloupec = pole.Odsazeni;
+    if (sloupec > 0)
+        mrizka->setColumnMinimumWidth(0, 24);
+    const bool necoVedle = i + 1 < TabulkaNastaveni.size() && TabulkaNastaveni[i + 1].Vedle;
+    switch (pole.Druh) {
+    case DruhOvladace::Zaskrtavatko:
+    case DruhOvladace::Prepinac:
+        mrizka->addWidget(ovladac, radek, sloupec, 1, necoVedle || !pole.Poznamka.empty() ? 2 - sloupec : -1);
+        if (!pole.Poznamka.empty())
+            mrizka->addWidget(new QLabel(T(pole.Poznamka)), radek, 2, 1, -1);
+        return;
+    case DruhOvladace::Volby:
+        mrizka->addWidget(ovladac, radek, 0, 1, -1);
+        return;
+    case DruhOvladace::Adresar: {
+        auto* adresar = static_cast<QComboBox*>(ovladac);
+        auto* vybrat = new QPushButton(T("…"));
+        vybrat->setFixedWidth(32);
+        connect(vybrat, &QPushButton::clicked, this, [this, adresar] {
+            const QString zvoleny = QFileDialog::getExistingDirectory(this, T("Adresář"), adresar->currentText());
+            if (!zvoleny.isEmpty())
+                adresar->setCurrentText(zvoleny);
+        });
+        auto* radekAdresare = new QHBoxLayout;
+        radekAdresare->addWidget(Popis(i));
+        radekAdresare->addWidget(adresar, 1);
+        radekAdresare->addWidget(vybrat);
+        mrizka->addLayout(radekAdresare, radek, 0, 1, -1);
+        return;
+    }
+    default:
+        mrizka->addWidget(Popis(i), radek, sloupec, 1, 2 - sloupec);
+        mrizka->addWidget(ovladac, radek, 2);
+    }
+}
+
+QWidget* DialogNastaveni::Vytvorit(std::size_t i)
+{
+    const TPoleNastaveni& pole = TabulkaNastaveni[i];
+    const TCilOvladace cil = CilOvladace(hodnoty_, stav_, pole);
+    QWidget* ovladac = nullptr;
+    switch (pole.Druh) {
+    case DruhOvladace::Zaskrtavatko: ovladac = Zaskrtavatko(i, *std::get<bool*>(cil)); break;
+    case DruhOvladace::Prepinac: ovladac = Prepinac(i, *std::get<bool*>(cil)); break;
+    case DruhOvladace::Text: ovladac = Text(i, *std::get<std::string*>(cil)); break;
+    case DruhOvladace::Cislo:
+        if (const auto cele = std::get_if<std::int32_t*>(&cil))
+            ovladac = Cislo(i, **cele);
+        else
+            ovladac = Cislo(i, *std::get<double*>(cil));
+        break;
+    case DruhOvladace::Kombo:
+    case DruhOvladace::Adresar: ovladac = Kombo(i, *std::get<std::string*>(cil)); break;
+    case DruhOvladace::Datum: ovladac = Datum(*std::get<std::string*>(cil)); break;
+    case DruhOvladace::Volby: ovladac = Volby(i, *std::get<std::int32_t*>(cil)); break;
+    case DruhOvladace::Zadny: break;
+    }
+    ovladac->setObjectName(QString::fromUtf8(pole.Ovladac.data(), static_cast<qsizetype>(pole.Ovladac.size())));
+    return ovladac;
+}
+
+QCheckBox* DialogNastaveni::Zaskrtavatko(std::size_t i, bool& cil)
+{
+    auto* pole = new QCheckBox(T(TabulkaNastaveni[i].Popis), this);
+    connect(pole, &QCheckBox::clicked, this, [this, i, &cil](bool zaskrtnuto) {
         cil = zaskrtnuto;
-        PoKliknuti(nazev);
+        PoKliknuti(i);
     });
     zaskrtnuti_.push_back([pole, &cil] { pole->setChecked(cil); });
     return pole;
 }
 
-QRadioButton* DialogNastaveni::Prepinac(const char* nazev, const char* popis, bool& cil)
+QRadioButton* DialogNastaveni::Prepinac(std::size_t i, bool& cil)
 {
-    auto* pole = new QRadioButton(T(popis), this);
-    pole->setObjectName(QString::fromUtf8(nazev));
-    connect(pole, &QRadioButton::clicked, this, [this, nazev] { PoKliknuti(nazev); });
+    auto* pole = new QRadioButton(T(TabulkaNastaveni[i].Popis), this);
+    connect(pole, &QRadioButton::clicked, this, [this, i] { PoKliknuti(i); });
     zaskrtnuti_.push_back([pole, &cil] { pole->setChecked(cil); });
     return pole;
 }
 
-QLineEdit* DialogNastaveni::Text(const char* nazev, std::string& cil)
+QLineEdit* DialogNastaveni::Text(std::size_t i, std::string& cil)
 {
     auto* pole = new QLineEdit(this);
-    pole->setObjectName(QString::fromUtf8(nazev));
     pole->setMinimumWidth(220);
-    if (const int delka = DelkaOvladace(nazev))
+    if (const int delka = TabulkaNastaveni[i].MaxZnaku)
         pole->setMaxLength(delka);
     Validator1250::Hlidat(pole, zpravy_);
     connect(pole, &QLineEdit::textEdited, this, [&cil](const QString& text) { cil = text.toStdString(); });
@@ -277,49 +190,77 @@ QLineEdit* DialogNastaveni::Text(const char* nazev, std::string& cil)
 }
 
 template <class Hodnota>
-CiselnePole* DialogNastaveni::Cislo(const char* nazev, Hodnota& cil)
+CiselnePole* DialogNastaveni::Cislo(std::size_t i, Hodnota& cil)
 {
-    const TMeze meze = MezeOvladace(nazev);
+    const TMeze& meze = TabulkaNastaveni[i].Meze;
     auto* pole = new CiselnePole(meze.Od, meze.Do, meze.Desetin, this);
-    pole->setObjectName(QString::fromUtf8(nazev));
     pole->setFixedWidth(110);
     connect(pole, &CiselnePole::hodnotaZmenena, this, [&cil](double hodnota) { cil = static_cast<Hodnota>(hodnota); });
     nacitace_.push_back([pole, &cil] { pole->NastavitHodnotu(cil); });
     return pole;
 }
 
-QComboBox* DialogNastaveni::Kombo(const char* nazev, std::string& cil)
+QComboBox* DialogNastaveni::Kombo(std::size_t i, std::string& cil)
 {
+    const TPoleNastaveni& radek = TabulkaNastaveni[i];
     auto* pole = new QComboBox(this);
-    pole->setObjectName(QString::fromUtf8(nazev));
     pole->setEditable(true);
     pole->setInsertPolicy(QComboBox::NoInsert);
     Validator1250::Hlidat(pole, zpravy_);
     connect(pole, &QComboBox::currentTextChanged, this, [&cil](const QString& text) { cil = text.toStdString(); });
-    nacitace_.push_back([pole, &cil] {
+    const bool adresar = radek.Druh == DruhOvladace::Adresar;
+    nacitace_.push_back([pole, &cil, adresar] {
         const QString text = QString::fromStdString(cil);
-        if (pole->objectName() == QLatin1String("FolderField")) {
+        if (adresar) {
             pole->clear();
             pole->addItems(AdresareNad(text));
         }
         pole->setCurrentText(text);
     });
+    if (radek.SeznamOsob) {
+        osoby_.push_back(pole);
+        pole->installEventFilter(this);
+    }
     return pole;
 }
 
-QLabel* DialogNastaveni::Popis(const char* text, QWidget* pole)
+PoleData* DialogNastaveni::Datum(std::string& cil)
 {
-    auto* popis = new QLabel(T(text), this);
-    popis->setBuddy(pole);
-    popisy_[pole] = popis;
-    return popis;
+    auto* pole = new PoleData(this);
+    connect(pole, &PoleData::datumZmeneno, this, [&cil](const QString& text) { cil = text.toStdString(); });
+    nacitace_.push_back([pole, &cil] { pole->Nacist(QString::fromStdString(cil)); });
+    return pole;
 }
 
-void DialogNastaveni::Radek(QGridLayout* mrizka, const char* popis, QWidget* pole)
+QGroupBox* DialogNastaveni::Volby(std::size_t i, std::int32_t& cil)
 {
-    const int radek = mrizka->rowCount();
-    mrizka->addWidget(Popis(popis, pole), radek, 0);
-    mrizka->addWidget(pole, radek, 1);
+    const TPoleNastaveni& radek = TabulkaNastaveni[i];
+    auto* volby = new QVBoxLayout;
+    auto* skupina = new QButtonGroup(this);
+    const QStringList texty = T(radek.Popis).split(QLatin1Char('\n'));
+    for (int k = 0; k < texty.size(); ++k) {
+        auto* volba = new QRadioButton(texty[k]);
+        volba->setObjectName(QString::fromUtf8(radek.Ovladac.data(), static_cast<qsizetype>(radek.Ovladac.size()))
+                             + QString::number(k));
+        skupina->addButton(volba, k);
+        volby->addWidget(volba);
+    }
+    connect(skupina, &QButtonGroup::idClicked, this, [&cil](int id) { cil = id; });
+    nacitace_.push_back([skupina, &cil] { skupina->button(cil)->setChecked(true); });
+    auto* ramecek = new QGroupBox(this);
+    ramecek->setLayout(volby);
+    return ramecek;
+}
+
+QLabel* DialogNastaveni::Popis(std::size_t i)
+{
+    const TPoleNastaveni& pole = TabulkaNastaveni[i];
+    auto* popis = new QLabel(T(pole.Popis), this);
+    if (!pole.NazevPopisu.empty())
+        popis->setObjectName(T(pole.NazevPopisu));
+    popis->setBuddy(ovladace_[i]);
+    popisy_[i] = popis;
+    return popis;
 }
 
 void DialogNastaveni::NaplnitOsoby()
@@ -333,48 +274,40 @@ void DialogNastaveni::NaplnitOsoby()
     }
 }
 
-void DialogNastaveni::PoKliknuti(const char* nazev)
+void DialogNastaveni::PoKliknuti(std::size_t i)
 {
-    lineon::PoKliknuti(hodnoty_, stav_.Vystupy, nazev);
+    lineon::PoKliknuti(hodnoty_, stav_.Vystupy, i);
     for (const auto& obnovit : zaskrtnuti_)
         obnovit();
     ObnovitPovoleni();
 }
 
-void DialogNastaveni::Povolit(QWidget* pole, bool povoleno)
+void DialogNastaveni::Povolit(std::size_t i, bool povoleno)
 {
-    pole->setEnabled(povoleno);
-    if (const auto popis = popisy_.find(pole); popis != popisy_.end())
-        popis->second->setEnabled(povoleno);
+    ovladace_[i]->setEnabled(povoleno);
+    if (popisy_[i])
+        popisy_[i]->setEnabled(povoleno);
 }
 
-void DialogNastaveni::Zobrazit(QWidget* pole, bool viditelne)
+void DialogNastaveni::Ukazat(std::size_t i, bool viditelne)
 {
-    pole->setVisible(viditelne);
-    if (const auto popis = popisy_.find(pole); popis != popisy_.end())
-        popis->second->setVisible(viditelne);
+    ovladace_[i]->setVisible(viditelne);
+    if (popisy_[i])
+        popisy_[i]->setVisible(viditelne);
 }
 
 void DialogNastaveni::ObnovitPovoleni()
 {
-    const TPovoleniVystupu& p = hodnoty_.Povoleno;
-    const std::pair<const char*, bool> povoleni[] = {
-        {"profobrcheck", p.profobrcheck}, {"profdxfcheck", p.profdxfcheck}, {"profField", p.profField},
-        {"psanobrcheck", p.psanobrcheck}, {"psantxtcheck", p.psantxtcheck}, {"psanField", p.psanField},
-        {"dxField", p.dxField},           {"dyField", p.dyField},           {"vsXField", p.vsXField},
-        {"vsYField", p.vsYField},         {"datumEdit", p.datumEdit},       {"zakEdit", p.zakEdit},
-        {"mercombo", p.mercombo},         {"vypcombo", p.vypcombo},         {"koncombo", p.koncombo},
-        {"soucombo", p.soucombo},         {"vyscombo", p.vyscombo},
-    };
-    for (const auto& [nazev, povoleno] : povoleni)
-        Povolit(findChild<QWidget*>(QString::fromUtf8(nazev)), povoleno);
+    for (std::size_t i = 0; i < TabulkaNastaveni.size(); ++i)
+        if (ovladace_[i])
+            Povolit(i, hodnoty_.Povoleno[i]);
 }
 
 void DialogNastaveni::PouzitDruhSite(int druh)
 {
-    for (const char* nazev : {"CheckBox1", "dField"})
-        Zobrazit(findChild<QWidget*>(QString::fromUtf8(nazev)), druh == 1 || druh == 2);
-    findChild<QWidget*>(QStringLiteral("znakcheck"))->setVisible(druh == 1);
+    for (std::size_t i = 0; i < TabulkaNastaveni.size(); ++i)
+        if (ovladace_[i] && TabulkaNastaveni[i].Druhy != VsechnyDruhy)
+            Ukazat(i, (TabulkaNastaveni[i].Druhy >> (druh - 1)) & 1);
 }
 
 void DialogNastaveni::Nacist()

@@ -6,14 +6,17 @@
 
 #include <QDialog>
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -22,12 +25,14 @@ class QTabWidget;
 namespace lineon::ui {
 
 class CiselnePole;
+class PoleData;
 
 /// The outputs dialog "Nastavení": six pages holding every option of the outputs, no buttons,
 /// closed by its close box. Each activation copies the mirrored settings in and disables the
 /// windows registered with `PridatZakazaneOkno`; closing copies them back and enables those windows.
-/// The dialog-only options are written into `TVystupy` as the user changes them. Every control
-/// carries its name as its object name.
+/// The dialog-only options are written into `TVystupy` as the user changes them. The pages, their
+/// controls and the rules between them come from `TabulkaNastaveni`; every control carries its
+/// name as its object name.
 class DialogNastaveni : public QDialog {
     Q_OBJECT
 public:
@@ -40,7 +45,6 @@ public:
     /// Shows or hides the controls that depend on the network kind.
     void PouzitDruhSite(int druh);
 
-    const TDialogVystupu& Hodnoty() const { return hodnoty_; }
     QTabWidget& Stranky() const { return *stranky_; }
 
 public slots:
@@ -53,29 +57,29 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
-    QWidget* StrankaVystupy();
-    QWidget* StrankaSituace();
-    QWidget* StrankaProfil();
-    QWidget* StrankaRovina();
-    QWidget* StrankaUmisteni();
-    QWidget* StrankaObsah();
-
-    QCheckBox* Zaskrtavatko(const char* nazev, const char* popis, bool& cil);
-    QRadioButton* Prepinac(const char* nazev, const char* popis, bool& cil);
-    QLineEdit* Text(const char* nazev, std::string& cil);
+    /// A page: its rows of the table in order, a grid for each run of rows of one group.
+    QWidget* Stranka(StrankaVystupu stranka);
+    /// The control of row `i` in its place of the grid.
+    void Umistit(QGridLayout* mrizka, std::size_t i);
+    /// The control of row `i`, bound to its value.
+    QWidget* Vytvorit(std::size_t i);
+    QCheckBox* Zaskrtavatko(std::size_t i, bool& cil);
+    QRadioButton* Prepinac(std::size_t i, bool& cil);
+    QLineEdit* Text(std::size_t i, std::string& cil);
     template <class Hodnota>
-    CiselnePole* Cislo(const char* nazev, Hodnota& cil);
-    QComboBox* Kombo(const char* nazev, std::string& cil);
-    /// A caption that is enabled and shown with its field.
-    QLabel* Popis(const char* text, QWidget* pole);
-    /// Adds a row "caption field" to a grid.
-    void Radek(QGridLayout* mrizka, const char* popis, QWidget* pole);
+    CiselnePole* Cislo(std::size_t i, Hodnota& cil);
+    QComboBox* Kombo(std::size_t i, std::string& cil);
+    PoleData* Datum(std::string& cil);
+    QGroupBox* Volby(std::size_t i, std::int32_t& cil);
+    /// The caption of the field of row `i`, enabled and shown with its field.
+    QLabel* Popis(std::size_t i);
     void NaplnitOsoby();
     /// The rules that follow a click, then every check mark and enabling as they now stand.
-    void PoKliknuti(const char* nazev);
+    void PoKliknuti(std::size_t i);
     void ObnovitPovoleni();
-    void Povolit(QWidget* pole, bool povoleno);
-    void Zobrazit(QWidget* pole, bool viditelne);
+    /// Enables or shows the control of row `i` with its caption.
+    void Povolit(std::size_t i, bool povoleno);
+    void Ukazat(std::size_t i, bool viditelne);
     /// Copies the values into every control.
     void Nacist();
 
@@ -85,7 +89,8 @@ private:
     QTabWidget* stranky_;
     std::vector<std::function<void()>> nacitace_;
     std::vector<std::function<void()>> zaskrtnuti_;
-    std::map<QWidget*, QLabel*> popisy_;
+    std::array<QWidget*, TabulkaNastaveni.size()> ovladace_{}; ///< by row; nullptr for rows of other windows
+    std::array<QLabel*, TabulkaNastaveni.size()> popisy_{};
     std::vector<QComboBox*> osoby_;
     std::vector<QWidget*> zakazanaOkna_;
     /// The dialog lost the focus to a message of its own: coming back is no new activation.

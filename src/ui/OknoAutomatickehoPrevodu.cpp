@@ -1,6 +1,5 @@
 #include "ui/OknoAutomatickehoPrevodu.h"
 
-#include "data/PoleNastaveni.h"
 #include "ui/SkupinaPrepinacu.h"
 #include "ui/Text.h"
 #include "ui/Validator1250.h"
@@ -52,16 +51,22 @@ OknoAutomatickehoPrevodu::OknoAutomatickehoPrevodu(TStav& stav, IZpravy& zpravy)
     const int sirkaVlevo = NejsirsiText(metriky, {"[index] --> X, Y", "[index] --> Z poklopu", "[index] --> Z terénu",
                                                   "[index] --> Z dna", "[index] --> Z potrubí", "[index] --> Z vtoku",
                                                   "[index] --> Z odtoku", "Označení šachty"});
-    Pole("AsField", "[index] --> X, Y", "Label2", x0, sirkaVlevo, 0);
-    Pole("ApField", "[index] --> Z poklopu", "Label1", x0, sirkaVlevo, 1);
-    Pole("AdField", "[index] --> Z dna", "Label3", x0, sirkaVlevo, 2);
-    Pole("AvField", "[index] --> Z vtoku", "Label4", x0, sirkaVlevo, 3);
-    Pole("AoField", "[index] --> Z odtoku", "Label5", x0, sirkaVlevo, 4);
-    Pole("AcField", "Označení šachty", "Label6", x0, sirkaVlevo, 5);
+    Pole(PoleOvladace("AsField"), "[index] --> X, Y", x0, sirkaVlevo, 0)->setObjectName(QStringLiteral("Label2"));
+    zPoklopu_ = Pole(PoleOvladace("ApField"), "[index] --> Z poklopu", x0, sirkaVlevo, 1);
+    zPoklopu_->setObjectName(QStringLiteral("Label1"));
+    zDna_ = Pole(PoleOvladace("AdField"), "[index] --> Z dna", x0, sirkaVlevo, 2);
+    zDna_->setObjectName(QStringLiteral("Label3"));
+    QLabel* vtok = Pole(PoleOvladace("AvField"), "[index] --> Z vtoku", x0, sirkaVlevo, 3);
+    vtok->setObjectName(QStringLiteral("Label4"));
+    QLabel* odtok = Pole(PoleOvladace("AoField"), "[index] --> Z odtoku", x0, sirkaVlevo, 4);
+    odtok->setObjectName(QStringLiteral("Label5"));
+    QLabel* oznaceni = Pole(PoleOvladace("AcField"), "Označení šachty", x0, sirkaVlevo, 5);
+    oznaceni->setObjectName(QStringLiteral("Label6"));
     const int xBoxu = x0 + sirkaVlevo + SirkaPole + Okraj;
     TAutomatickyPrevod& v = stav_.AutomatickyPrevod;
-    Zaskrtavatko("AvBox", "Z dna --> Z vtoku", v.AvBox, xBoxu, 3);
-    Zaskrtavatko("AoBox", "Z dna --> Z odtoku", v.AoBox, xBoxu, 4);
+    QCheckBox* doVtoku = Zaskrtavatko("AvBox", "Z dna --> Z vtoku", v.AvBox, xBoxu, 3);
+    QCheckBox* doOdtoku = Zaskrtavatko("AoBox", "Z dna --> Z odtoku", v.AoBox, xBoxu, 4);
+    jenKanalizace_ = {vtok, vtok->buddy(), odtok, odtok->buddy(), oznaceni, oznaceni->buddy(), doVtoku, doOdtoku};
     const int sirkaBoxu = NejsirsiText(metriky, {"Z dna --> Z vtoku", "Z dna --> Z odtoku"}) + 24;
     const int sirkaOznaceni = std::max(xBoxu + sirkaBoxu - x0, oznaceni_->sizeHint().width());
     oznaceni_->resize(sirkaOznaceni, oznaceni_->sizeHint().height());
@@ -69,22 +74,25 @@ OknoAutomatickehoPrevodu::OknoAutomatickehoPrevodu(TStav& stav, IZpravy& zpravy)
     // Crossings, then connections and house manholes.
     const int x1 = x0 + sirkaOznaceni + Mezera;
     const int sirkaKrizeni = NejsirsiText(metriky, {"Křížení - 1"});
-    const char* krizeni[][2] = {{"AprField1", "Křížení - 1"}, {"AprField2", "Křížení - 2"}, {"AprField3", "Křížení - 3"},
-                                {"AprField4", "Křížení - 4"}, {"AprField5", "Křížení - 5"}};
+    const std::pair<const TPoleNastaveni*, const char*> krizeni[] = {
+        {&PoleOvladace("AprField1"), "Křížení - 1"}, {&PoleOvladace("AprField2"), "Křížení - 2"},
+        {&PoleOvladace("AprField3"), "Křížení - 3"}, {&PoleOvladace("AprField4"), "Křížení - 4"},
+        {&PoleOvladace("AprField5"), "Křížení - 5"}};
     for (int i = 0; i < 5; ++i)
-        Pole(krizeni[i][0], krizeni[i][1], nullptr, x1, sirkaKrizeni, i);
+        Pole(*krizeni[i].first, krizeni[i].second, x1, sirkaKrizeni, i);
     const int x2 = x1 + sirkaKrizeni + SirkaPole + Mezera;
-    const char* pripojky[][2] = {{"AprField6", "[index] --> X, Y přípojky"},
-                                 {"AprField7", "[index] --> X, Y domovní šachty"},
-                                 {"AprField8", "[index] --> Z poklopu d. š."},
-                                 {"AprField9", "[index] --> Z dna d. š."},
-                                 {"AprField10", "Označení domovní šachty"},
-                                 {"AprField11", "Označení přípojky"}};
+    const std::pair<const TPoleNastaveni*, const char*> pripojky[] = {
+        {&PoleOvladace("AprField6"), "[index] --> X, Y přípojky"},
+        {&PoleOvladace("AprField7"), "[index] --> X, Y domovní šachty"},
+        {&PoleOvladace("AprField8"), "[index] --> Z poklopu d. š."},
+        {&PoleOvladace("AprField9"), "[index] --> Z dna d. š."},
+        {&PoleOvladace("AprField10"), "Označení domovní šachty"},
+        {&PoleOvladace("AprField11"), "Označení přípojky"}};
     int sirkaPripojek = 0;
     for (const auto& pripojka : pripojky)
-        sirkaPripojek = std::max(sirkaPripojek, NejsirsiText(metriky, {pripojka[1]}));
+        sirkaPripojek = std::max(sirkaPripojek, NejsirsiText(metriky, {pripojka.second}));
     for (int i = 0; i < 6; ++i)
-        Pole(pripojky[i][0], pripojky[i][1], nullptr, x2, sirkaPripojek, i);
+        Pole(*pripojky[i].first, pripojky[i].second, x2, sirkaPripojek, i);
     sirka_ = x2 + sirkaPripojek + SirkaPole + Okraj;
 
     connect(oznaceni_, &SkupinaPrepinacu::vybrano, this, [this](int i) {
@@ -95,15 +103,14 @@ OknoAutomatickehoPrevodu::OknoAutomatickehoPrevodu(TStav& stav, IZpravy& zpravy)
     PouzitDruhSite(1);
 }
 
-void OknoAutomatickehoPrevodu::Pole(const char* nazev, const char* popis, const char* nazevPopisu, int x,
-                                    int sirkaPopisu, int radek)
+QLabel* OknoAutomatickehoPrevodu::Pole(const TPoleNastaveni& nastaveni, const char* popis, int x, int sirkaPopisu,
+                                       int radek)
 {
-    const TPoleNastaveni& nastaveni = *NajitPodleOvladace(nazev);
     std::string& cil = stav_.Nastaveni.*std::get<std::string TNastaveni::*>(nastaveni.Clen);
     const int y = Okraj + radek * Roztec;
 
     auto* pole = new QLineEdit(this);
-    pole->setObjectName(QString::fromUtf8(nazev));
+    pole->setObjectName(T(nastaveni.Ovladac));
     pole->setMaxLength(nastaveni.MaxZnaku);
     pole->setGeometry(x + sirkaPopisu, y, SirkaPole, VyskaPole);
     Validator1250::Hlidat(pole, zpravy_);
@@ -115,10 +122,9 @@ void OknoAutomatickehoPrevodu::Pole(const char* nazev, const char* popis, const 
     });
 
     auto* text = new QLabel(T(popis), this);
-    if (nazevPopisu)
-        text->setObjectName(QString::fromUtf8(nazevPopisu));
     text->setBuddy(pole);
     text->setGeometry(x, y, sirkaPopisu, VyskaPole);
+    return text;
 }
 
 QCheckBox* OknoAutomatickehoPrevodu::Zaskrtavatko(const char* nazev, const char* popis, bool& cil, int x, int radek)
@@ -139,15 +145,13 @@ void OknoAutomatickehoPrevodu::PouzitDruhSite(int druh)
 {
     if (druh < 1 || druh > 3)
         return;
-    const auto zobrazit = [this](std::initializer_list<const char*> nazvy, bool viditelne) {
-        for (const char* nazev : nazvy)
-            findChild<QWidget*>(QString::fromUtf8(nazev))->setVisible(viditelne);
-    };
-    zobrazit({"AdField", "Label3"}, druh != 3);
-    zobrazit({"AvField", "AoField", "AcField", "AvBox", "AoBox", "Label4", "Label5", "Label6"}, druh == 1);
-    findChild<QLabel*>(QStringLiteral("Label1"))->setText(T(druh == 1 ? "[index] --> Z poklopu" : "[index] --> Z terénu"));
+    zDna_->setVisible(druh != 3);
+    zDna_->buddy()->setVisible(druh != 3);
+    for (QWidget* ovladac : jenKanalizace_)
+        ovladac->setVisible(druh == 1);
+    zPoklopu_->setText(T(druh == 1 ? "[index] --> Z poklopu" : "[index] --> Z terénu"));
     if (druh != 3)
-        findChild<QLabel*>(QStringLiteral("Label3"))->setText(T(druh == 1 ? "[index] --> Z dna" : "[index] --> Z potrubí"));
+        zDna_->setText(T(druh == 1 ? "[index] --> Z dna" : "[index] --> Z potrubí"));
     oznaceni_->setTitle(T(druh == 1 ? "Označení šachty" : "Označení bodu"));
     oznaceni_->move(Okraj, HorniOkrajOznaceni[druh - 1]);
     setFixedSize(sirka_, Vysky[druh - 1]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/PoleNastaveni.h"
 #include "data/Stav.h"
 #include "zaklad/Zpravy.h"
 
@@ -40,14 +41,17 @@ protected:
     void changeEvent(QEvent* udalost) override;
 
 private:
-    /// A code field with its caption at a place of the window.
-    void Pole(const char* nazev, const char* popis, const char* nazevPopisu, int x, int sirkaPopisu, int radek);
+    /// A code field with its caption at a place of the window; returns the caption.
+    QLabel* Pole(const TPoleNastaveni& nastaveni, const char* popis, int x, int sirkaPopisu, int radek);
     QCheckBox* Zaskrtavatko(const char* nazev, const char* popis, bool& cil, int x, int radek);
 
     TStav& stav_;
     IZpravy& zpravy_;
     std::vector<std::function<void()>> nacitace_;
     SkupinaPrepinacu* oznaceni_;
+    QLabel* zPoklopu_ = nullptr;          ///< caption of the cover (or terrain) code
+    QLabel* zDna_ = nullptr;              ///< caption of the bottom (or pipe) code, gone for a road axis
+    std::vector<QWidget*> jenKanalizace_; ///< inlet, outlet and label fields with their captions and boxes
     int sirka_ = 0;
 };
 

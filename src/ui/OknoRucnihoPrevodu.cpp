@@ -29,17 +29,24 @@ OknoRucnihoPrevodu::OknoRucnihoPrevodu(TStav& stav)
     setWindowTitle(T("Ruční převod"));
     TRucniPrevod& v = stav_.RucniPrevod;
     auto* sloupec = new QVBoxLayout;
-    PridatDoRozlozeni(sloupec, {Zaskrtavatko("Ycheck", "Y --> Y", v.Ycheck), Zaskrtavatko("Xcheck", "X --> X", v.Xcheck),
-                                Zaskrtavatko("Zdcheck", "Z --> Z dna", v.Zdcheck),
-                                Zaskrtavatko("Zpcheck", "Z --> Z poklopu", v.Zpcheck),
-                                Zaskrtavatko("Zvcheck", "Z --> Z vtoku", v.Zvcheck),
-                                Zaskrtavatko("Zocheck", "Z --> Z odtoku", v.Zocheck)});
+    QCheckBox* y = Zaskrtavatko("Ycheck", "Y --> Y", v.Ycheck);
+    QCheckBox* x = Zaskrtavatko("Xcheck", "X --> X", v.Xcheck);
+    zDna_ = Zaskrtavatko("Zdcheck", "Z --> Z dna", v.Zdcheck);
+    zPoklopu_ = Zaskrtavatko("Zpcheck", "Z --> Z poklopu", v.Zpcheck);
+    jenKanalizace_ = {Zaskrtavatko("Zvcheck", "Z --> Z vtoku", v.Zvcheck),
+                      Zaskrtavatko("Zocheck", "Z --> Z odtoku", v.Zocheck)};
+    sachta_ = {y, x, zDna_, zPoklopu_, jenKanalizace_[0], jenKanalizace_[1]};
+    pripojka_ = Zaskrtavatko("pripcheck", "přípojka, křížení - Y, X --> Y, X", v.pripcheck);
+    domovniSachta_ = {Zaskrtavatko("dscheck", "domovní šachta - Y, X --> Y, X", v.dscheck),
+                      Zaskrtavatko("dspcheck", "domovní šachta - Z --> Z poklopu", v.dspcheck),
+                      Zaskrtavatko("dsdcheck", "domovní šachta - Z --> Z dna", v.dsdcheck)};
+    for (QWidget* pole : sachta_)
+        sloupec->addWidget(pole);
     sloupec->addSpacing(12);
-    sloupec->addWidget(Zaskrtavatko("pripcheck", "přípojka, křížení - Y, X --> Y, X", v.pripcheck));
+    sloupec->addWidget(pripojka_);
     sloupec->addSpacing(12);
-    PridatDoRozlozeni(sloupec, {Zaskrtavatko("dscheck", "domovní šachta - Y, X --> Y, X", v.dscheck),
-                                Zaskrtavatko("dspcheck", "domovní šachta - Z --> Z poklopu", v.dspcheck),
-                                Zaskrtavatko("dsdcheck", "domovní šachta - Z --> Z dna", v.dsdcheck)});
+    for (QWidget* pole : domovniSachta_)
+        sloupec->addWidget(pole);
     sloupec->addStretch();
 
     auto* skupiny = new QVBoxLayout;
@@ -83,23 +90,22 @@ void OknoRucnihoPrevodu::Nacist()
 void OknoRucnihoPrevodu::PovolitPodleTypu()
 {
     const int typ = stav_.RucniPrevod.RadioGroup3;
-    for (const char* nazev : {"Ycheck", "Xcheck", "Zdcheck", "Zpcheck", "Zvcheck", "Zocheck"})
-        findChild<QWidget*>(QString::fromUtf8(nazev))->setEnabled(typ == Sachta);
-    findChild<QWidget*>(QStringLiteral("pripcheck"))->setEnabled(typ == PripojkaKrizeni);
-    for (const char* nazev : {"dscheck", "dspcheck", "dsdcheck"})
-        findChild<QWidget*>(QString::fromUtf8(nazev))->setEnabled(typ == DomovniSachta);
+    for (QWidget* pole : sachta_)
+        pole->setEnabled(typ == Sachta);
+    pripojka_->setEnabled(typ == PripojkaKrizeni);
+    for (QWidget* pole : domovniSachta_)
+        pole->setEnabled(typ == DomovniSachta);
     oznaceni_->setEnabled(typ == Sachta || typ == DomovniSachta);
 }
 
 void OknoRucnihoPrevodu::PouzitDruhSite(int druh)
 {
-    auto* zDna = findChild<QCheckBox*>(QStringLiteral("Zdcheck"));
-    zDna->setVisible(druh != 3);
+    zDna_->setVisible(druh != 3);
     if (druh != 3)
-        zDna->setText(T(druh == 1 ? "Z --> Z dna" : "Z --> Z potrubí"));
-    for (const char* nazev : {"Zvcheck", "Zocheck"})
-        findChild<QWidget*>(QString::fromUtf8(nazev))->setVisible(druh == 1);
-    findChild<QCheckBox*>(QStringLiteral("Zpcheck"))->setText(T(druh == 1 ? "Z --> Z poklopu" : "Z --> Z terénu"));
+        zDna_->setText(T(druh == 1 ? "Z --> Z dna" : "Z --> Z potrubí"));
+    for (QWidget* pole : jenKanalizace_)
+        pole->setVisible(druh == 1);
+    zPoklopu_->setText(T(druh == 1 ? "Z --> Z poklopu" : "Z --> Z terénu"));
     oznaceni_->setTitle(T(druh == 1 ? "Označení šachty" : "Označení bodu"));
 }
 

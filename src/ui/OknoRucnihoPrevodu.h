@@ -45,6 +45,12 @@ private:
     SkupinaPrepinacu* vkladatNa_;
     SkupinaPrepinacu* oznaceni_;
     SkupinaPrepinacu* typ_;
+    QCheckBox* zDna_ = nullptr;             ///< "Z --> Z dna", gone for a road axis
+    QCheckBox* zPoklopu_ = nullptr;         ///< "Z --> Z poklopu"
+    std::vector<QWidget*> jenKanalizace_;   ///< inlet and outlet, for a sewer only
+    std::vector<QWidget*> sachta_;          ///< the check boxes of a manhole
+    QCheckBox* pripojka_ = nullptr;         ///< the check box of a connection or crossing
+    std::vector<QWidget*> domovniSachta_;   ///< the check boxes of a house manhole
 };
 
 } // namespace lineon::ui

@@ -1,5 +1,4 @@
 #include "zaklad/Chyba.h"
-#include "prikazy/OvladaceVystupu.h"
 #include "data/PoleNastaveni.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +11,8 @@ void Nastavit(TNastaveni& nastaveni, std::string_view nazev, std::string_view ho
 {
     const auto* pole = NajitPoleNastaveni(nazev);
     ASSERT_NE(pole, nullptr) << nazev;
-    NastavitHodnotu(nastaveni, *pole, hodnota);
+    TVystupy vystupy;
+    NastavitHodnotu(nastaveni, vystupy, *pole, hodnota);
 }
 
 } // namespace
@@ -22,12 +22,14 @@ TEST(PoleNastaveni, ListsEverySettingInFileOrder)
     const auto pole = PoleNastaveni();
     ASSERT_EQ(pole.size(), 43u);
     EXPECT_EQ(pole.front().Nazev, "DelkoveMeritko");
+    EXPECT_EQ(pole[4].Nazev, "VyskaPopisu");
     EXPECT_EQ(pole[23].Nazev, "PocetOsob");
     EXPECT_EQ(pole[24].Nazev, "Jazyk");
     EXPECT_EQ(pole.back().Nazev, "KodSoupe");
     EXPECT_EQ(NajitPoleNastaveni("Neexistuje"), nullptr);
-    EXPECT_EQ(NajitPodleOvladace("dmField")->Nazev, "DelkoveMeritko");
-    EXPECT_EQ(NajitPodleOvladace(""), nullptr);
+    EXPECT_EQ(PoleOvladace("dmField").Nazev, "DelkoveMeritko");
+    EXPECT_EQ(NajitOvladac(""), nullptr);
+    EXPECT_EQ(NajitPoleNastaveni("sitField")->Ovladac, "sitField");
 }
 
 TEST(PoleNastaveni, NumbersAreCheckedAgainstTheRangesOfTheirControls)
@@ -98,11 +100,12 @@ TEST(OvladaceVystupu, CheckBoxesTakeOneOrZeroAndPairsStayExclusive)
 {
     TVystupy v;
     auto nastavit = [&](std::string_view nazev, std::string_view hodnota) {
-        const auto* ovladac = NajitOvladacVystupu(nazev);
+        const auto* ovladac = NajitPoleNastaveni(nazev);
         ASSERT_NE(ovladac, nullptr) << nazev;
-        NastavitOvladac(v, *ovladac, hodnota);
+        TNastaveni n;
+        NastavitHodnotu(n, v, *ovladac, hodnota);
     };
-    EXPECT_EQ(OvladaceVystupu().size(), 26u);
+    EXPECT_EQ(TabulkaNastaveni.size(), 43u + 26u);
     nastavit("Sitcheck", "0");
     EXPECT_FALSE(v.Sitcheck);
     nastavit("stocRcheck", "1");
@@ -125,5 +128,5 @@ TEST(OvladaceVystupu, CheckBoxesTakeOneOrZeroAndPairsStayExclusive)
     EXPECT_THROW(nastavit("sitField", "situace-řeka1.dxf"), Chyba);
     EXPECT_THROW(nastavit("matField", std::string(31, 'm')), Chyba);
     EXPECT_THROW(nastavit("mercombo", "李"), Chyba);
-    EXPECT_EQ(NajitOvladacVystupu("AvBox"), nullptr);
+    EXPECT_EQ(NajitPoleNastaveni("AvBox"), nullptr);
 }

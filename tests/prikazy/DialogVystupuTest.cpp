@@ -5,6 +5,15 @@
 
 using namespace lineon;
 
+namespace {
+
+bool P(const TDialogVystupu& dialog, std::string_view ovladac)
+{
+    return dialog.Povoleno[static_cast<std::size_t>(NajitOvladac(ovladac) - TabulkaNastaveni.data())];
+}
+
+} // namespace
+
 TEST(DialogVystupu, CreationResetsTheFileNamesAndTakesTheRadioGroupsWhenInRange)
 {
     TStav stav;
@@ -13,17 +22,16 @@ TEST(DialogVystupu, CreationResetsTheFileNamesAndTakesTheRadioGroupsWhenInRange)
     stav.Nastaveni.ZobrazeniDelek = 0;
     TDialogVystupu dialog = VytvoritDialogVystupu(stav);
     EXPECT_EQ(stav.Vystupy.SouborSituace, "situace.dxf");
-    EXPECT_EQ(dialog.Krytiradio, 2);
-    EXPECT_EQ(dialog.Delkaradio, 0);
+    EXPECT_EQ(dialog.Nastaveni.ZobrazeniKryti, 2);
+    EXPECT_EQ(dialog.Nastaveni.ZobrazeniDelek, 0);
 
     stav.Nastaveni.ZobrazeniKryti = 3;
     stav.Nastaveni.ZobrazeniDelek = -1;
     dialog = VytvoritDialogVystupu(stav);
-    EXPECT_EQ(dialog.Krytiradio, 0);
-    EXPECT_EQ(dialog.Delkaradio, 0);
-    EXPECT_EQ(dialog.Povoleno, TPovoleniVystupu());
-    EXPECT_FALSE(dialog.Povoleno.vsXField);
-    EXPECT_TRUE(dialog.Povoleno.datumEdit);
+    EXPECT_EQ(dialog.Nastaveni.ZobrazeniKryti, 0);
+    EXPECT_EQ(dialog.Nastaveni.ZobrazeniDelek, 0);
+    EXPECT_FALSE(P(dialog, "vsXField"));
+    EXPECT_TRUE(P(dialog, "datumEdit"));
 }
 
 TEST(DialogVystupu, ClosingStoresTheControlsAndActivationShowsThemAgain)
@@ -31,19 +39,19 @@ TEST(DialogVystupu, ClosingStoresTheControlsAndActivationShowsThemAgain)
     TStav stav;
     TDialogVystupu dialog = VytvoritDialogVystupu(stav);
     AktivovatDialogVystupu(dialog, stav);
-    EXPECT_EQ(dialog.merfield, 100);
-    EXPECT_EQ(dialog.oznacField, 2.0);
-    EXPECT_EQ(dialog.psanField, "podprof.csv");
-    EXPECT_EQ(dialog.FolderField, stav.Nastaveni.AdresarProjektu);
+    EXPECT_EQ(dialog.Nastaveni.MeritkoSituace, 100);
+    EXPECT_EQ(dialog.Nastaveni.VyskaOznaceni, 2.0);
+    EXPECT_EQ(dialog.Vystupy.SouborPsanehoProfilu, "podprof.csv");
+    EXPECT_EQ(dialog.Nastaveni.AdresarProjektu, stav.Nastaveni.AdresarProjektu);
 
-    dialog.merfield = 500;
-    dialog.vsYField = 1200;
-    dialog.hydrantF = "hydr";
-    dialog.profField = "řez.dxf";
-    dialog.Stanbez = true;
-    dialog.Krytiradio = 1;
-    dialog.Delkaradio = 0;
-    dialog.FolderField = "/home/inženýr/stoky";
+    dialog.Nastaveni.MeritkoSituace = 500;
+    dialog.Nastaveni.UmisteniY = 1200;
+    dialog.Nastaveni.KodHydrant = "hydr";
+    dialog.Vystupy.SouborProfilu = "řez.dxf";
+    dialog.Nastaveni.StaniceniDo100 = true;
+    dialog.Nastaveni.ZobrazeniKryti = 1;
+    dialog.Nastaveni.ZobrazeniDelek = 0;
+    dialog.Nastaveni.AdresarProjektu = "/home/inženýr/stoky";
     EXPECT_EQ(ZavritDialogVystupu(dialog, stav), std::nullopt);
     EXPECT_EQ(stav.Nastaveni.MeritkoSituace, 500);
     EXPECT_EQ(stav.Nastaveni.UmisteniY, 1200);
@@ -56,8 +64,8 @@ TEST(DialogVystupu, ClosingStoresTheControlsAndActivationShowsThemAgain)
 
     TDialogVystupu znovu;
     AktivovatDialogVystupu(znovu, stav);
-    EXPECT_EQ(znovu.merfield, 500);
-    EXPECT_EQ(znovu.Krytiradio, 0); // the radio groups are not reloaded on activation
+    EXPECT_EQ(znovu.Nastaveni.MeritkoSituace, 500);
+    EXPECT_EQ(znovu.Nastaveni.ZobrazeniKryti, 0); // the radio groups are not reloaded on activation
 }
 
 TEST(DialogVystupu, ActivatingAgainDropsUnclosedEdits)
@@ -65,9 +73,9 @@ TEST(DialogVystupu, ActivatingAgainDropsUnclosedEdits)
     TStav stav;
     TDialogVystupu dialog = VytvoritDialogVystupu(stav);
     AktivovatDialogVystupu(dialog, stav);
-    dialog.dmField = 1000;
+    dialog.Nastaveni.DelkoveMeritko = 1000;
     AktivovatDialogVystupu(dialog, stav);
-    EXPECT_EQ(dialog.dmField, 200);
+    EXPECT_EQ(dialog.Nastaveni.DelkoveMeritko, 200);
 }
 
 TEST(DialogVystupu, TheDirectoryGetsATrailingSlash)
@@ -82,18 +90,18 @@ TEST(DialogVystupu, UncheckingBothProfileOutputsUnchecksTheProfile)
     TStav stav;
     TDialogVystupu dialog = VytvoritDialogVystupu(stav);
     stav.Vystupy.profobrcheck = false;
-    PoKliknuti(dialog, stav.Vystupy, "profobrcheck");
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("profobrcheck"));
     EXPECT_TRUE(stav.Vystupy.profcheck);
     stav.Vystupy.profdxfcheck = false;
-    PoKliknuti(dialog, stav.Vystupy, "profdxfcheck");
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("profdxfcheck"));
     EXPECT_FALSE(stav.Vystupy.profcheck);
-    EXPECT_FALSE(dialog.Povoleno.profobrcheck);
-    EXPECT_FALSE(dialog.Povoleno.profdxfcheck);
-    EXPECT_FALSE(dialog.Povoleno.profField);
+    EXPECT_FALSE(P(dialog, "profobrcheck"));
+    EXPECT_FALSE(P(dialog, "profdxfcheck"));
+    EXPECT_FALSE(P(dialog, "profField"));
 
     stav.Vystupy.profcheck = true;
-    PoKliknuti(dialog, stav.Vystupy, "profcheck");
-    EXPECT_TRUE(dialog.Povoleno.profobrcheck && dialog.Povoleno.profdxfcheck && dialog.Povoleno.profField);
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("profcheck"));
+    EXPECT_TRUE(P(dialog, "profobrcheck") && P(dialog, "profdxfcheck") && P(dialog, "profField"));
     EXPECT_FALSE(stav.Vystupy.profobrcheck || stav.Vystupy.profdxfcheck);
 }
 
@@ -102,12 +110,12 @@ TEST(DialogVystupu, UncheckingBothWrittenProfileOutputsUnchecksIt)
     TStav stav;
     TDialogVystupu dialog = VytvoritDialogVystupu(stav);
     stav.Vystupy.psantxtcheck = false; // psanobrcheck is unchecked at start
-    PoKliknuti(dialog, stav.Vystupy, "psantxtcheck");
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("psantxtcheck"));
     EXPECT_FALSE(stav.Vystupy.psancheck);
-    EXPECT_FALSE(dialog.Povoleno.psanobrcheck || dialog.Povoleno.psantxtcheck || dialog.Povoleno.psanField);
+    EXPECT_FALSE(P(dialog, "psanobrcheck") || P(dialog, "psantxtcheck") || P(dialog, "psanField"));
     stav.Vystupy.psancheck = true;
-    PoKliknuti(dialog, stav.Vystupy, "psancheck");
-    EXPECT_TRUE(dialog.Povoleno.psanField);
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("psancheck"));
+    EXPECT_TRUE(P(dialog, "psanField"));
 }
 
 TEST(DialogVystupu, ExactlyOneOfParallelAndPerpendicularIsChecked)
@@ -115,10 +123,10 @@ TEST(DialogVystupu, ExactlyOneOfParallelAndPerpendicularIsChecked)
     TStav stav;
     TDialogVystupu dialog = VytvoritDialogVystupu(stav);
     stav.Vystupy.stocKcheck = false; // clicking "kolmo" while it is checked
-    PoKliknuti(dialog, stav.Vystupy, "stocKcheck");
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("stocKcheck"));
     EXPECT_TRUE(stav.Vystupy.stocRcheck);
     stav.Vystupy.stocRcheck = false;
-    PoKliknuti(dialog, stav.Vystupy, "stocRcheck");
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("stocRcheck"));
     EXPECT_TRUE(stav.Vystupy.stocKcheck);
 }
 
@@ -126,15 +134,15 @@ TEST(DialogVystupu, ThePlacementRadioButtonsEnableTheirFields)
 {
     TStav stav;
     TDialogVystupu dialog = VytvoritDialogVystupu(stav);
-    PoKliknuti(dialog, stav.Vystupy, "RadioButton2");
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("RadioButton2"));
     EXPECT_TRUE(stav.Vystupy.RadioButton2);
     EXPECT_FALSE(stav.Vystupy.RadioButton1);
-    EXPECT_TRUE(dialog.Povoleno.vsXField && dialog.Povoleno.vsYField);
-    EXPECT_FALSE(dialog.Povoleno.dxField || dialog.Povoleno.dyField);
-    PoKliknuti(dialog, stav.Vystupy, "RadioButton1");
+    EXPECT_TRUE(P(dialog, "vsXField") && P(dialog, "vsYField"));
+    EXPECT_FALSE(P(dialog, "dxField") || P(dialog, "dyField"));
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("RadioButton1"));
     EXPECT_TRUE(stav.Vystupy.RadioButton1);
-    EXPECT_TRUE(dialog.Povoleno.dxField && dialog.Povoleno.dyField);
-    EXPECT_FALSE(dialog.Povoleno.vsXField || dialog.Povoleno.vsYField);
+    EXPECT_TRUE(P(dialog, "dxField") && P(dialog, "dyField"));
+    EXPECT_FALSE(P(dialog, "vsXField") || P(dialog, "vsYField"));
 }
 
 TEST(DialogVystupu, TheTitleBlockFollowsItsCheckBoxFromTheFirstClickOn)
@@ -142,12 +150,12 @@ TEST(DialogVystupu, TheTitleBlockFollowsItsCheckBoxFromTheFirstClickOn)
     TStav stav;
     TDialogVystupu dialog = VytvoritDialogVystupu(stav);
     stav.Vystupy.tabcheck = true;
-    PoKliknuti(dialog, stav.Vystupy, "tabcheck");
-    EXPECT_TRUE(dialog.Povoleno.mercombo && dialog.Povoleno.vyscombo);
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("tabcheck"));
+    EXPECT_TRUE(P(dialog, "mercombo") && P(dialog, "vyscombo"));
     stav.Vystupy.tabcheck = false;
-    PoKliknuti(dialog, stav.Vystupy, "tabcheck");
-    const auto& p = dialog.Povoleno;
-    EXPECT_FALSE(p.datumEdit || p.zakEdit || p.mercombo || p.vypcombo || p.koncombo || p.soucombo || p.vyscombo);
+    PoKliknuti(dialog, stav.Vystupy, IndexOvladace("tabcheck"));
+    for (const char* nazev : {"datumEdit", "zakEdit", "mercombo", "vypcombo", "koncombo", "soucombo", "vyscombo"})
+        EXPECT_FALSE(P(dialog, nazev)) << nazev;
 }
 
 TEST(DialogVystupu, ANewPersonNameJoinsTheListOnce)
@@ -180,22 +188,22 @@ TEST(DialogVystupu, AFiftyFirstNameIsRefused)
 
 TEST(DialogVystupu, KnowsTheRangesAndLengthsOfItsFields)
 {
-    EXPECT_EQ(MezeOvladace("merfield").Od, 11);
-    EXPECT_EQ(MezeOvladace("merfield").Do, 10000);
-    EXPECT_EQ(MezeOvladace("vmField").Do, 2000);
-    EXPECT_EQ(MezeOvladace("dField").Do, 5000);
-    EXPECT_EQ(MezeOvladace("posSRField").Do, 100);
-    EXPECT_EQ(MezeOvladace("lhSRField").Do, 1000);
-    EXPECT_EQ(MezeOvladace("dxField").Od, -32768);
-    EXPECT_EQ(MezeOvladace("vsXField").Do, 2147483647);
-    EXPECT_EQ(MezeOvladace("oznacField").Od, 0.1);
-    EXPECT_EQ(MezeOvladace("oznacField").Do, 99.9);
-    EXPECT_EQ(MezeOvladace("oznacField").Desetin, 1);
-    EXPECT_FALSE(MezeOvladace("Sitcheck").Plati());
-    EXPECT_EQ(DelkaOvladace("sitField"), 16);
-    EXPECT_EQ(DelkaOvladace("matField"), 30);
-    EXPECT_EQ(DelkaOvladace("soupeF"), 12);
-    EXPECT_EQ(DelkaOvladace("zakEdit"), 0);
+    EXPECT_EQ(PoleOvladace("merfield").Meze.Od, 11);
+    EXPECT_EQ(PoleOvladace("merfield").Meze.Do, 10000);
+    EXPECT_EQ(PoleOvladace("vmField").Meze.Do, 2000);
+    EXPECT_EQ(PoleOvladace("dField").Meze.Do, 5000);
+    EXPECT_EQ(PoleOvladace("posSRField").Meze.Do, 100);
+    EXPECT_EQ(PoleOvladace("lhSRField").Meze.Do, 1000);
+    EXPECT_EQ(PoleOvladace("dxField").Meze.Od, -32768);
+    EXPECT_EQ(PoleOvladace("vsXField").Meze.Do, 2147483647);
+    EXPECT_EQ(PoleOvladace("oznacField").Meze.Od, 0.1);
+    EXPECT_EQ(PoleOvladace("oznacField").Meze.Do, 99.9);
+    EXPECT_EQ(PoleOvladace("oznacField").Meze.Desetin, 1);
+    EXPECT_FALSE(PoleOvladace("Sitcheck").Meze.Plati());
+    EXPECT_EQ(PoleOvladace("sitField").MaxZnaku, 16);
+    EXPECT_EQ(PoleOvladace("matField").MaxZnaku, 30);
+    EXPECT_EQ(PoleOvladace("soupeF").MaxZnaku, 12);
+    EXPECT_EQ(PoleOvladace("zakEdit").MaxZnaku, 0);
 }
 
 TEST(DialogVystupu, ADirectoryTheSettingsFileCannotHoldIsNotTaken)
@@ -204,8 +212,8 @@ TEST(DialogVystupu, ADirectoryTheSettingsFileCannotHoldIsNotTaken)
     stav.Nastaveni.AdresarProjektu = "/home/inženýr/";
     TDialogVystupu dialog = VytvoritDialogVystupu(stav);
     AktivovatDialogVystupu(dialog, stav);
-    dialog.merfield = 250;
-    dialog.FolderField = "/home/用户";
+    dialog.Nastaveni.MeritkoSituace = 250;
+    dialog.Nastaveni.AdresarProjektu = "/home/用户";
     const auto zprava = ZavritDialogVystupu(dialog, stav);
     ASSERT_TRUE(zprava);
     EXPECT_EQ(*zprava, "Adresář „/home/用户“ obsahuje znak „用“, který kódová stránka 1250 nemá; platí dál adresář "
