@@ -83,7 +83,7 @@ TEST(Soubor, ALongTextGoesOutInPiecesWithEveryCharacterWhole)
             std::size_t konec = std::min(text.size(), od + 333'333);
             while (konec < text.size() && (static_cast<unsigned char>(text[konec]) & 0xC0) == 0x80)
                 ++konec;
-            zapis.Pripsat(std::string_view(text).substr(od, konec - od));
+            zapis.Text(std::string_view(text).substr(od, konec - od));
             od = konec - 333'333;
         }
         zapis.Dokoncit();
@@ -229,4 +229,15 @@ TEST(Soubor, SavingThroughALinkReplacesTheFileItPointsTo)
     }
     EXPECT_EQ(test::PrecistBajty(adr / "skutecny/p.csv"), "novy\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(adr / "skutecny"), {}), 2);
+}
+
+TEST(ZapisTextu, ASecondDokoncitLeavesTheFileJustWritten)
+{
+    test::DocasnyAdresar adr;
+    soubor::ZapisTextu zapis(adr / "p.csv");
+    zapis.Radek("Šachta");
+    zapis.Dokoncit();
+    zapis.Dokoncit();
+    EXPECT_EQ(test::PrecistBajty(adr / "p.csv"), "\x8A" "achta\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(adr.Cesta()), std::filesystem::directory_iterator()), 1);
 }
