@@ -12,6 +12,7 @@
 #include "data/ProjektovySoubor.h"
 #include "prikazy/InformaceORovine.h"
 #include "profile/NahledProfilu.h"
+#include "zaklad/CteniRadku.h"
 
 #include <array>
 #include <cmath>
@@ -81,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     auto stav = std::make_unique<TStav>();
     const FormatProjektu format = Nastavit(*stav, data[0], data[1]);
-    const std::string projekt = fuzz::ZapsatVstup(data + 2, size - 2, "projekt");
+    soubor::CteniRadku projekt(fuzz::Vstup(data + 2, size - 2), fuzz::Adresar() + "projekt");
     fuzz::BezUzivatele zpravy;
     try {
         if (!OtevritProjekt(*stav, projekt, format, zpravy))

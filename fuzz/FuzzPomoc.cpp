@@ -37,25 +37,15 @@ const std::string& Adresar()
     return adresar;
 }
 
-std::string ZapsatVstup(const std::uint8_t* data, std::size_t size, const std::string& nazev)
-{
-    const std::string cesta = Adresar() + nazev;
-    std::ofstream soubor(cesta, std::ios::binary | std::ios::trunc);
-    soubor.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    if (!soubor)
-        Selhani("nelze zapsat vstup do " + cesta);
-    return cesta;
-}
-
 std::string Obsah(const std::string& cesta)
 {
     std::ifstream soubor(cesta, std::ios::binary);
     return {std::istreambuf_iterator<char>(soubor), std::istreambuf_iterator<char>()};
 }
 
-bool CteSeJakoUtf8(const std::string& cesta)
+bool CteSeJakoUtf8(std::string_view bajty)
 {
-    soubor::CteniRadku cteni(cesta);
+    soubor::CteniRadku cteni(bajty, "");
     return cteni.Utf8();
 }
 

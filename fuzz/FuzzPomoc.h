@@ -5,23 +5,28 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-// What every fuzz target shares: the readers take file paths, so each input goes through a real
-// file of the file layer, in a directory of this process on a memory file system where there is one.
+// What every fuzz target shares: the readers and writers work on lines in memory, so an input is
+// read where it stands and a saved file is kept as its bytes; only the whole run writes files, in a
+// directory of this process on a memory file system where there is one.
 namespace lineon::fuzz {
 
 /// The directory of this process (ending with "/"), created on first use and removed at exit.
 const std::string& Adresar();
 
-/// Writes the input bytes as they are to the file `nazev` of that directory; returns its path.
-std::string ZapsatVstup(const std::uint8_t* data, std::size_t size, const std::string& nazev);
+/// The input bytes as they are.
+inline std::string_view Vstup(const std::uint8_t* data, std::size_t size)
+{
+    return {reinterpret_cast<const char*>(data), size};
+}
 
 /// The bytes of a file as they stand.
 std::string Obsah(const std::string& cesta);
 
-/// Whether a file the program wrote in code page 1250 reads back as UTF-8: a text such as "Ă©"
-/// has the bytes of "é" in UTF-8, and a file that starts so is taken for UTF-8 when read again.
-bool CteSeJakoUtf8(const std::string& cesta);
+/// Whether the bytes of a file the program wrote in code page 1250 read back as UTF-8: a text such
+/// as "Ă©" has the bytes of "é" in UTF-8, and a file that starts so is taken for UTF-8 when read again.
+bool CteSeJakoUtf8(std::string_view bajty);
 
 /// Messages go nowhere; questions get the answers that let a command go on without saving.
 class BezUzivatele : public IZpravy {

@@ -8,6 +8,7 @@
 #include "zaklad/Chyba.h"
 #include "data/ImportZamereni.h"
 #include "data/ProjektovySoubor.h"
+#include "zaklad/Soubor.h"
 
 #include <algorithm>
 #include <memory>
@@ -40,20 +41,21 @@ void Prevest(TStav& stav)
 
 void UlozitAOtevrit(const TStav& stav, FormatProjektu format)
 {
-    const std::string cesta = fuzz::Adresar() + (format == FormatProjektu::Tabulka ? "p.csv" : "p.dat");
+    soubor::PametovyVystup vystup(format == FormatProjektu::Tabulka ? "p.csv" : "p.dat");
     try {
-        ZapsatProjekt(stav.Projekt, cesta, format);
+        ZapsatProjekt(stav.Projekt, vystup, format);
     } catch (const Chyba&) {
         return; // a text this format cannot hold, refused before writing
     }
     // A file that reads back as UTF-8 (see `CteSeJakoUtf8`) is read differently by design.
-    if (fuzz::CteSeJakoUtf8(cesta))
+    if (fuzz::CteSeJakoUtf8(vystup.Bajty()))
         return;
+    soubor::CteniRadku cteni(vystup.Bajty(), vystup.Nazev());
     auto znovu = std::make_unique<TStav>();
     fuzz::BezUzivatele zpravy;
     bool otevren = false;
     try {
-        otevren = OtevritProjekt(*znovu, cesta, format, zpravy);
+        otevren = OtevritProjekt(*znovu, cteni, format, zpravy);
     } catch (const Chyba& chyba) {
         fuzz::Selhani(std::string("uložený projekt se nedá otevřít: ") + chyba.what());
     }
@@ -66,7 +68,7 @@ void UlozitAOtevrit(const TStav& stav, FormatProjektu format)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string vstup = fuzz::ZapsatVstup(data, size, "zamereni.txt");
+    soubor::CteniRadku vstup(fuzz::Vstup(data, size), "zamereni.txt");
     auto stav = std::make_unique<TStav>();
     // The size of the input picks the network kind and the label mode, for variety.
     NastavitDruhSite(stav->Nastaveni, static_cast<int>(size % 3) + 1);

@@ -5,6 +5,7 @@
 
 #include "zaklad/Chyba.h"
 #include "data/ProjektovySoubor.h"
+#include "zaklad/Soubor.h"
 
 #include <memory>
 #include <optional>
@@ -25,23 +26,26 @@ constexpr FormatProjektu Format = FormatProjektu::Tabulka;
 /// three decimals hold.
 std::optional<std::string> UlozitAOtevrit(TStav& stav, const std::string& nazev)
 {
-    const std::string cesta = fuzz::Adresar() + nazev;
+    soubor::PametovyVystup vystup(nazev);
     fuzz::BezUzivatele zpravy;
     try {
-        ZapsatProjekt(stav.Projekt, cesta, Format);
-        if (fuzz::CteSeJakoUtf8(cesta) || !OtevritProjekt(stav, cesta, Format, zpravy))
+        ZapsatProjekt(stav.Projekt, vystup, Format);
+        if (fuzz::CteSeJakoUtf8(vystup.Bajty()))
+            return std::nullopt;
+        soubor::CteniRadku cteni(vystup.Bajty(), nazev);
+        if (!OtevritProjekt(stav, cteni, Format, zpravy))
             return std::nullopt;
     } catch (const Chyba& chyba) {
         fuzz::Selhani(std::string("uložený projekt se nedá znovu otevřít: ") + chyba.what());
     }
-    return fuzz::Obsah(cesta);
+    return vystup.Bajty();
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string vstup = fuzz::ZapsatVstup(data, size, "vstup");
+    soubor::CteniRadku vstup(fuzz::Vstup(data, size), "vstup");
     auto stav = std::make_unique<TStav>();
     fuzz::BezUzivatele zpravy;
     try {

@@ -4,6 +4,7 @@
 
 #include "zaklad/Chyba.h"
 #include "data/SouborNastaveni.h"
+#include "zaklad/Soubor.h"
 
 using namespace lineon;
 
@@ -11,20 +12,20 @@ namespace {
 
 std::string Zapsat(const TNastaveni& nastaveni, const std::string& nazev)
 {
-    const std::string cesta = fuzz::Adresar() + nazev;
+    soubor::PametovyVystup vystup(nazev);
     try {
-        UlozitNastaveni(cesta, nastaveni);
+        UlozitNastaveni(vystup, nastaveni);
     } catch (const Chyba& chyba) {
         fuzz::Selhani(std::string("přečtená nastavení nelze zapsat: ") + chyba.what());
     }
-    return cesta;
+    return vystup.Bajty();
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string vstup = fuzz::ZapsatVstup(data, size, "$nastav");
+    soubor::CteniRadku vstup(fuzz::Vstup(data, size), "$nastav");
     TNastaveni nastaveni;
     try {
         NacistNastaveni(vstup, nastaveni);
@@ -36,11 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (fuzz::CteSeJakoUtf8(a))
         return 0;
     TNastaveni znovu;
-    const auto zpravy = NacistNastaveni(a, znovu);
+    soubor::CteniRadku cteni(a, "a");
+    const auto zpravy = NacistNastaveni(cteni, znovu);
     if (!zpravy.empty())
         fuzz::Selhani("zapsaná nastavení se nečtou bez hlášení: " + zpravy.front().Text);
     const std::string b = Zapsat(znovu, "b");
-    if (fuzz::Obsah(a) != fuzz::Obsah(b))
-        fuzz::Selhani("nastavení zapsaná podruhé se liší:\n" + fuzz::Obsah(a) + "----\n" + fuzz::Obsah(b));
+    if (a != b)
+        fuzz::Selhani("nastavení zapsaná podruhé se liší:\n" + a + "----\n" + b);
     return 0;
 }

@@ -98,12 +98,10 @@ int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std:
             InformaceORovine dialog;
             dialog.Naplnit(*stav);
             UplatnitVolbyRoviny(argumentyCompute.Rovina, dialog);
-            // No screen shows the preview here; the file is drawn the same without it (with "do DXF"
-            // off, "na obrazovku" alone still writes the file without entities, so it stays).
-            if (stav->Vystupy.profdxfcheck)
-                stav->Vystupy.profobrcheck = false;
-            BezNahledu bezNahledu;
-            dialog.Potvrdit(*stav, bezNahledu);
+            // No screen shows the preview here (with "do DXF" off, "na obrazovku" alone still
+            // writes the file without entities).
+            BezObrazovky bezObrazovky;
+            dialog.Potvrdit(*stav, bezObrazovky);
         }
         return Uspech;
     } catch (const ChybaVypoctu& chyba) {

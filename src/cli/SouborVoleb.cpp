@@ -48,6 +48,12 @@ std::string_view BezMezer(std::string_view text)
 void NacistVolby(const std::string& cesta, TStav& stav)
 {
     soubor::CteniRadku cteni(cesta, soubor::CteniRadku::Kodovani::Utf8);
+    NacistVolby(cteni, stav);
+}
+
+void NacistVolby(soubor::CteniRadku& cteni, TStav& stav)
+{
+    const std::string& cesta = cteni.Cesta();
     TMenene menene{stav.Nastaveni, stav.Vystupy, stav.AutomatickyPrevod};
     soubor::TRadekSouboru radek;
     while (cteni.Dalsi(radek)) {

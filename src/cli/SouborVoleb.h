@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Stav.h"
+#include "zaklad/CteniRadku.h"
 
 #include <string>
 
@@ -17,5 +18,8 @@ namespace lineon::cli {
 /// set here. An unknown name or a bad value throws Chyba naming the file and the line, and then
 /// nothing of the state has changed.
 void NacistVolby(const std::string& cesta, TStav& stav);
+
+/// The same over lines of a file or of memory (read as UTF-8: `CteniRadku::Kodovani::Utf8`).
+void NacistVolby(soubor::CteniRadku& cteni, TStav& stav);
 
 } // namespace lineon::cli

@@ -175,6 +175,12 @@ bool Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy&
     if (!VadaNazvuSouboru(adresar))
         stav.Nastaveni.AdresarProjektu = adresar;
     soubor::CteniRadku cteni(cesta);
+    return Importovat(stav, cteni, typ, zpravy);
+}
+
+bool Importovat(TStav& stav, soubor::CteniRadku& cteni, TypZamereni typ, IZpravy& zpravy)
+{
+    const std::string& cesta = cteni.Cesta();
     SestaveniSeznamu sestaveni(typ);
     soubor::TRadekSouboru radek;
     while (cteni.Dalsi(radek)) {

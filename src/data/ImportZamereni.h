@@ -73,4 +73,8 @@ private:
 /// and gives false. A file that cannot be read throws Chyba and leaves the old list.
 bool Importovat(TStav& stav, const std::string& cesta, TypZamereni typ, IZpravy& zpravy);
 
+/// The coordinate list rebuilt from lines of a file or of memory, as `Importovat` does after it
+/// set the directory.
+bool Importovat(TStav& stav, soubor::CteniRadku& cteni, TypZamereni typ, IZpravy& zpravy);
+
 } // namespace lineon

@@ -88,6 +88,12 @@ bool OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format
 {
     OveritNazevProjektu(cesta);
     soubor::CteniRadku cteni(cesta);
+    return OtevritProjekt(stav, cteni, format, zpravy);
+}
+
+bool OtevritProjekt(TStav& stav, soubor::CteniRadku& cteni, FormatProjektu format, IZpravy& zpravy)
+{
+    const std::string& cesta = cteni.Cesta();
     TProjekt novy;
     novy.Body.NastavitPocet(0);
     TPrehledProjektu prehled;
@@ -116,6 +122,13 @@ bool OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format
 void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProjektu format)
 {
     OveritNazevProjektu(cesta);
+    soubor::ZapisTextu zapis(cesta);
+    ZapsatProjekt(projekt, zapis, format);
+}
+
+void ZapsatProjekt(const TProjekt& projekt, RadkovyVystup& vystup, FormatProjektu format)
+{
+    const std::string& cesta = vystup.Nazev();
     OveritTexty(projekt, cesta, format);
     const bool tabulka = format == FormatProjektu::Tabulka;
     std::string text;
@@ -130,7 +143,8 @@ void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProj
     text += "#\n";
     for (int i = 1; i <= projekt.PocetPripojek(); ++i)
         pridat(PolePripojky(projekt.Pripojky[i]));
-    soubor::ZapsatText(cesta, text);
+    vystup.Text(text);
+    vystup.Dokoncit();
 }
 
 } // namespace lineon

@@ -2,6 +2,8 @@
 
 #include "data/Projekt.h"
 #include "data/Stav.h"
+#include "zaklad/CteniRadku.h"
+#include "zaklad/RadkovyVystup.h"
 #include "zaklad/Zpravy.h"
 
 #include <string>
@@ -37,11 +39,17 @@ void OveritNazevProjektu(const std::string& cesta);
 /// project stays as it was and the result is false.
 bool OtevritProjekt(TStav& stav, const std::string& cesta, FormatProjektu format, IZpravy& zpravy);
 
+/// The same over lines of a file or of memory, whose name stands for the path.
+bool OtevritProjekt(TStav& stav, soubor::CteniRadku& cteni, FormatProjektu format, IZpravy& zpravy);
+
 /// Writes the project's tables in the format (through a temporary file renamed over the target).
 /// A name the program could not open again is refused first, as `OveritNazevProjektu` does.
 /// A text that the format would read back as something else (a ";" in the table format, a point
 /// label "#" in the line format, a line break in either) throws Chyba naming the file, the row and
 /// the text, and nothing is written.
 void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProjektu format);
+
+/// The same into an output (its name stands for the path), which it ends.
+void ZapsatProjekt(const TProjekt& projekt, RadkovyVystup& vystup, FormatProjektu format);
 
 } // namespace lineon

@@ -28,7 +28,7 @@ std::string_view CisloNaRadku(std::string_view radek)
 
 class CteniNastaveni {
 public:
-    CteniNastaveni(const std::string& cesta, TNastaveni& nastaveni) : cteni_(cesta), nastaveni_(nastaveni) {}
+    CteniNastaveni(soubor::CteniRadku& cteni, TNastaveni& nastaveni) : cteni_(cteni), nastaveni_(nastaveni) {}
 
     std::vector<TZprava> Precist()
     {
@@ -149,7 +149,7 @@ private:
                                                      + "): " + text});
     }
 
-    soubor::CteniRadku cteni_;
+    soubor::CteniRadku& cteni_;
     soubor::TRadekSouboru radek_;
     TNastaveni& nastaveni_;
     std::size_t cisloRadku_ = 0; ///< number (from 1) of the line that messages name
@@ -169,11 +169,24 @@ const std::string& JedenRadek(const std::string& cesta, std::string_view nazev, 
 
 std::vector<TZprava> NacistNastaveni(const std::string& cesta, TNastaveni& nastaveni)
 {
-    return CteniNastaveni(cesta, nastaveni).Precist();
+    soubor::CteniRadku cteni(cesta);
+    return NacistNastaveni(cteni, nastaveni);
+}
+
+std::vector<TZprava> NacistNastaveni(soubor::CteniRadku& cteni, TNastaveni& nastaveni)
+{
+    return CteniNastaveni(cteni, nastaveni).Precist();
 }
 
 void UlozitNastaveni(const std::string& cesta, const TNastaveni& nastaveni)
 {
+    soubor::ZapisTextu zapis(cesta);
+    UlozitNastaveni(zapis, nastaveni);
+}
+
+void UlozitNastaveni(RadkovyVystup& vystup, const TNastaveni& nastaveni)
+{
+    const std::string& cesta = vystup.Nazev();
     std::string text;
     for (const auto& pole : PoleNastaveni()) {
         switch (pole.Typ) {
@@ -201,7 +214,8 @@ void UlozitNastaveni(const std::string& cesta, const TNastaveni& nastaveni)
         }
         text += "\n";
     }
-    soubor::ZapsatText(cesta, text);
+    vystup.Text(text);
+    vystup.Dokoncit();
 }
 
 } // namespace lineon

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "data/Nastaveni.h"
+#include "zaklad/CteniRadku.h"
+#include "zaklad/RadkovyVystup.h"
 #include "zaklad/Zpravy.h"
 
 #include <string>
@@ -18,8 +20,14 @@ namespace lineon {
 /// characters code page 1250 cannot hold.
 std::vector<TZprava> NacistNastaveni(const std::string& cesta, TNastaveni& nastaveni);
 
+/// The same over lines of a file or of memory.
+std::vector<TZprava> NacistNastaveni(soubor::CteniRadku& cteni, TNastaveni& nastaveni);
+
 /// Writes every setting in the file's order and line formats (46 lines with three person names).
 /// A text with a line break throws Chyba naming the setting, and nothing is written.
 void UlozitNastaveni(const std::string& cesta, const TNastaveni& nastaveni);
+
+/// The same into an output (its name stands for the path), which it ends.
+void UlozitNastaveni(RadkovyVystup& vystup, const TNastaveni& nastaveni);
 
 } // namespace lineon

@@ -1,63 +1,42 @@
 #pragma once
 
+#include "data/PlatnoProfilu.h"
 #include "dxf/DxfZapis.h"
-#include "data/KresData.h"
 #include "dxf/VrstvyProfilu.h"
+#include "zaklad/RadkovyVystup.h"
 
+#include <memory>
 #include <string>
 
 namespace lineon {
 
-struct TStav;
-
-/// The writer of the longitudinal profile. The drawing calls `DxfHlavicka`, `DxfRozsah`,
-/// `DxfTabulky`, then any entities, then `DxfKonec`, which puts the file `AdresarProjektu` +
-/// `SouborProfilu` in place (the lines go out as they are written). Layers are indices into the operation's list (`VrstvaCaryProfilu`,
-/// `VrstvaTextuProfilu`, `VrstvaCislaProfilu`). Each entity reaches the file only with "do DXF"
-/// (`profdxfcheck`) and is added to the preview list `SeznamKresby` with "na obrazovku"
-/// (`profobrcheck`); both are read at each call.
-class DxfProfilu {
+/// The longitudinal profile as a DXF file at the length scale 1:H. `Zahajit` writes the header,
+/// the extents and the tables, `Ukoncit` ends the entities and the output (a file is put in place
+/// of a previous one; the lines go out as they are written). Without "do DXF" the entities stay
+/// out and the file holds the rest.
+class DxfProfilu final : public IPlatnoProfilu {
 public:
-    explicit DxfProfilu(TStav& stav);
+    DxfProfilu(RadkovyVystup& vystup, double H, bool doDxf);
+    /// Into the file of that path.
+    DxfProfilu(const std::string& cesta, double H, bool doDxf);
+    ~DxfProfilu() override;
 
-    void DxfHlavicka();
-
-    /// Extents and limits; the larger internal coordinates come first, because they are written
-    /// negated. The four values also set the preview units.
-    void DxfRozsah(double x1, double y1, double x2, double y2);
-
-    void DxfTabulky();
-
-    void DxfCara(int vrstva, double x1, double y1, double x2, double y2);
-
-    /// A text of the height `DelkoveMeritko` × 0.002 (× 0.0025 on the layer "ROVINA").
-    void DxfText(const std::string& text, int zarovnani, int vrstva, double x, double y);
-
-    /// A number with `desetin` decimals, turned by `uhel` degrees, of the height
-    /// `DelkoveMeritko` × `faktorVysky`; only upright numbers go to the preview.
-    void DxfCislo(int uhel, int desetin, int zarovnani, double x, double y, double hodnota, double faktorVysky,
-                  int vrstva);
-
-    /// A circle on the layer "SIPKA".
-    void DxfKruh(double x, double y, double polomer);
-
-    /// Ends the entities and the file and writes it; throws Chyba naming the file when that fails,
-    /// leaving a previous file of that name as it was.
-    void DxfKonec();
+    void Zahajit(double x1, double y1, double x2, double y2) override;
+    void Cara(int vrstva, double x1, double y1, double x2, double y2) override;
+    /// Of the height H × 0.002 (× 0.0025 on the layer "ROVINA").
+    void Text(const std::string& text, int zarovnani, int vrstva, double x, double y) override;
+    void Cislo(int uhel, int desetin, int zarovnani, double x, double y, double hodnota, double vyska,
+               int vrstva) override;
+    void Kruh(double x, double y, double polomer) override;
+    /// Throws Chyba naming the file when it cannot be written, leaving a previous file of that
+    /// name as it was.
+    void Ukoncit() override;
 
 private:
-    bool DoDxf() const;
-    /// The preview item to append, or nothing when the preview is off.
-    KresData* NovaPolozkaNahledu();
-    double NahledX(double x) const;
-    double NahledY(double y) const;
-    double NahledDelka(double r) const;
-
-    TStav& stav_;
+    std::unique_ptr<RadkovyVystup> soubor_;
     DxfZapis zapis_;
-    double rozsahX1_ = 0;
-    double rozsahY2_ = 0;
-    double sirka_ = 1; ///< W = x1 − x2 of the extents
+    double H_;
+    bool doDxf_;
 };
 
 } // namespace lineon

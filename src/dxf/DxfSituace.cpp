@@ -1,15 +1,14 @@
 #include "dxf/DxfSituace.h"
 
 #include "zaklad/Cisla.h"
-#include "data/Stav.h"
 #include "dxf/DxfDokument.h"
 #include "dxf/DxfEntity.h"
 
 namespace lineon {
 
-DxfSituace::DxfSituace(const TStav& stav)
-    : meritkoSituace_(stav.Nastaveni.MeritkoSituace)
-    , zapis_(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborSituace)
+DxfSituace::DxfSituace(RadkovyVystup& vystup, double meritkoSituace)
+    : meritkoSituace_(meritkoSituace)
+    , zapis_(vystup)
 {
 }
 

@@ -1,22 +1,20 @@
 #pragma once
 
 #include "dxf/DxfZapis.h"
+#include "zaklad/RadkovyVystup.h"
 #include "dxf/VrstvySituace.h"
 
 #include <string>
 
 namespace lineon {
 
-struct TStav;
-
 /// The writer of the site plan. The drawing calls `DxfHlavicka`, `DxfRozsah`, `DxfTabulky`, then
-/// any entities, then `DxfKonec`, which writes the file `AdresarProjektu` + `SouborSituace` as a
-/// whole. Layers are indices into the operation's list (`VrstvaCarySituace`, `VrstvaTextuSituace`,
+/// any entities, then `DxfKonec`, which ends the output (a file is put in place). Layers are indices into the operation's list (`VrstvaCarySituace`, `VrstvaTextuSituace`,
 /// `VrstvaKruhuSituace`), symbols into `ZnackySituace`. Text heights are given in metres of paper
 /// and written multiplied by `MeritkoSituace`.
 class DxfSituace {
 public:
-    explicit DxfSituace(const TStav& stav);
+    DxfSituace(RadkovyVystup& vystup, double meritkoSituace);
 
     void DxfHlavicka();
 
@@ -33,7 +31,7 @@ public:
     void DxfKruh(int vrstva, double x, double y, double polomer);
     void DxfZnacka(int druh, double x, double y, double meritko);
 
-    /// Ends the entities and the file and writes it; throws Chyba naming the file when that fails,
+    /// Ends the entities and the output; throws Chyba naming the file when that fails,
     /// leaving a previous file of that name as it was.
     void DxfKonec();
 

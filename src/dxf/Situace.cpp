@@ -4,6 +4,7 @@
 #include "data/Stav.h"
 #include "dxf/DxfSituace.h"
 #include "dxf/UzlySituace.h"
+#include "zaklad/Soubor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,9 +47,9 @@ std::string Orezat(const std::string& text)
 /// What every step of the drawing reads: the rows, the results, the sizes and the writer.
 class KresbaSituace {
 public:
-    explicit KresbaSituace(const TStav& stav)
+    KresbaSituace(const TStav& stav, RadkovyVystup& vystup)
         : stav_(stav)
-        , dxf_(stav)
+        , dxf_(vystup, stav.Nastaveni.MeritkoSituace)
         , N(stav.Projekt.PocetBodu())
         , M(stav.Nastaveni.MeritkoSituace)
         , hK(stav.Nastaveni.VyskaKot / 1000)
@@ -282,7 +283,13 @@ void VytvoritSituaci(const TStav& stav)
 {
     if (!stav.Vystupy.Sitcheck)
         return;
-    KresbaSituace(stav).Kreslit();
+    soubor::ZapisTextu soubor(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborSituace);
+    VytvoritSituaci(stav, soubor);
+}
+
+void VytvoritSituaci(const TStav& stav, RadkovyVystup& vystup)
+{
+    KresbaSituace(stav, vystup).Kreslit();
 }
 
 } // namespace lineon

@@ -2,11 +2,15 @@
 
 namespace lineon {
 
+class RadkovyVystup;
 struct TStav;
 
 /// Writes the site plan of the computed line into `AdresarProjektu` + `SouborSituace` when
 /// "Situace (do DXF)" (`Sitcheck`) is on; otherwise touches nothing. Throws Chyba when the file
 /// cannot be written (a previous file of that name stays as it was).
 void VytvoritSituaci(const TStav& stav);
+
+/// The site plan into an output, whatever the switch.
+void VytvoritSituaci(const TStav& stav, RadkovyVystup& vystup);
 
 } // namespace lineon

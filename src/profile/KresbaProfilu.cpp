@@ -3,12 +3,13 @@
 #include "zaklad/Cisla.h"
 
 #include <cmath>
+#include <utility>
 
 namespace lineon {
 
-KresbaProfilu::KresbaProfilu(TStav& stav)
+KresbaProfilu::KresbaProfilu(TStav& stav, std::vector<IPlatnoProfilu*> platna)
     : stav_(stav)
-    , dxf_(stav)
+    , platna_(std::move(platna))
     , n_(stav.Projekt.PocetBodu())
     , H_(stav.Nastaveni.DelkoveMeritko)
     , pomerMeritek_(stav.Rovina.PomerMeritek)
@@ -46,36 +47,40 @@ double KresbaProfilu::ZobrazeneStaniceni(double staniceni) const
 
 void KresbaProfilu::Zahajit(const TRozsahProfilu& rozsah)
 {
-    dxf_.DxfHlavicka();
-    // The writer negates its coordinates, so the lower left corner has the larger x and y.
-    dxf_.DxfRozsah(X(rozsah.Vlevo), Y(rozsah.Dole), X(rozsah.Vpravo), Y(rozsah.Nahore));
-    dxf_.DxfTabulky();
+    // The file negates its coordinates, so the lower left corner has the larger x and y.
+    for (IPlatnoProfilu* platno : platna_)
+        platno->Zahajit(X(rozsah.Vlevo), Y(rozsah.Dole), X(rozsah.Vpravo), Y(rozsah.Nahore));
 }
 
 void KresbaProfilu::Cara(int vrstva, double u1, double v1, double u2, double v2)
 {
-    dxf_.DxfCara(vrstva, X(u1), Y(v1), X(u2), Y(v2));
+    for (IPlatnoProfilu* platno : platna_)
+        platno->Cara(vrstva, X(u1), Y(v1), X(u2), Y(v2));
 }
 
 void KresbaProfilu::Text(const std::string& text, int zarovnani, int vrstva, double u, double v)
 {
-    dxf_.DxfText(text, zarovnani, vrstva, X(u), Y(v));
+    for (IPlatnoProfilu* platno : platna_)
+        platno->Text(text, zarovnani, vrstva, X(u), Y(v));
 }
 
 void KresbaProfilu::Cislo(int uhel, int desetin, int zarovnani, double u, double v, double hodnota,
                           double faktorVysky, int vrstva)
 {
-    dxf_.DxfCislo(uhel, desetin, zarovnani, X(u), Y(v), hodnota, faktorVysky, vrstva);
+    for (IPlatnoProfilu* platno : platna_)
+        platno->Cislo(uhel, desetin, zarovnani, X(u), Y(v), hodnota, H_ * faktorVysky, vrstva);
 }
 
 void KresbaProfilu::Kruh(double u, double v, double polomer)
 {
-    dxf_.DxfKruh(X(u), Y(v), polomer);
+    for (IPlatnoProfilu* platno : platna_)
+        platno->Kruh(X(u), Y(v), polomer);
 }
 
 void KresbaProfilu::Ukoncit()
 {
-    dxf_.DxfKonec();
+    for (IPlatnoProfilu* platno : platna_)
+        platno->Ukoncit();
 }
 
 } // namespace lineon

@@ -1,20 +1,22 @@
 #pragma once
 
 #include "data/Stav.h"
-#include "dxf/DxfProfilu.h"
+#include "data/PlatnoProfilu.h"
 #include "data/RozsahProfilu.h"
+#include "dxf/VrstvyProfilu.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lineon {
 
 /// What every part of the profile drawing works with: the rows and results of the line, the
-/// scales, the base point and the writer, reached through profile coordinates (u, v).
+/// scales, the base point and the surfaces drawn on, reached through profile coordinates (u, v).
 ///
 /// u is a stationing in metres plus paper millimetres to the right; v is a level under a plane
 /// times `PomerMeritek`, or paper millimetres above the plane line. A paper millimetre is H/1000
-/// drawing units at the length scale 1:H. The writer gets x = BY − u, y = BX − v and negates both,
+/// drawing units at the length scale 1:H. The surfaces get x = BY − u, y = BX − v; the file negates both,
 /// so the profile stands upright with its plane line starting at (−BY, −BX).
 class KresbaProfilu {
 public:
@@ -22,8 +24,9 @@ public:
     static constexpr int Vodovod = 2;
     static constexpr int OsaKomunikace = 3;
 
-    /// Takes the base point from the placement chosen in the outputs dialog.
-    explicit KresbaProfilu(TStav& stav);
+    /// Takes the base point from the placement chosen in the outputs dialog; every item goes to
+    /// each of `platna` in turn.
+    KresbaProfilu(TStav& stav, std::vector<IPlatnoProfilu*> platna);
 
     const TStav& Stav() const { return stav_; }
     const TNastaveni& Nastaveni() const { return stav_.Nastaveni; }
@@ -52,7 +55,7 @@ public:
     /// below 100 (256.23 shows as 56.23).
     double ZobrazeneStaniceni(double staniceni) const;
 
-    /// Header, extents and tables of the file.
+    /// The extents, before anything is drawn.
     void Zahajit(const TRozsahProfilu& rozsah);
     void Cara(int vrstva, double u1, double v1, double u2, double v2);
     void Text(const std::string& text, int zarovnani, int vrstva, double u, double v);
@@ -67,7 +70,7 @@ private:
     double Y(double v) const { return bx_ - v; }
 
     TStav& stav_;
-    DxfProfilu dxf_;
+    std::vector<IPlatnoProfilu*> platna_;
     const int n_;
     const double H_;
     const double pomerMeritek_;

@@ -2,6 +2,7 @@
 
 #include "zaklad/Chyba.h"
 #include "data/Stav.h"
+#include "dxf/DxfProfilu.h"
 #include "profile/BodyProfilu.h"
 #include "profile/CislaPasu.h"
 #include "profile/KresbaProfilu.h"
@@ -13,6 +14,9 @@
 #include "profile/RamProfilu.h"
 #include "profile/UsekyProfilu.h"
 #include "profile/ZnackyProfilu.h"
+
+#include <utility>
+#include <vector>
 
 namespace lineon {
 
@@ -36,7 +40,13 @@ void KreslitProfil(TStav& stav, INahledProfilu& nahled)
     nahled.Zobrazit(volby.profobrcheck);
     if (!volby.profobrcheck && !volby.profdxfcheck)
         return;
-    KresbaProfilu k(stav);
+    const double H = stav.Nastaveni.DelkoveMeritko;
+    DxfProfilu dxf(stav.Nastaveni.AdresarProjektu + volby.SouborProfilu, H, volby.profdxfcheck);
+    SeznamNahledu seznam(stav.SeznamKresby, H);
+    std::vector<IPlatnoProfilu*> platna{&dxf};
+    if (volby.profobrcheck && nahled.PlnitSeznam())
+        platna.push_back(&seznam);
+    KresbaProfilu k(stav, std::move(platna));
     const RamProfilu ram(k);
     OveritVelikostListu(ram, stav.Nastaveni.DelkoveMeritko);
     // Items of an earlier drawing were placed in that drawing's extents; painted beside this one

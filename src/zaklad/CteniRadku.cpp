@@ -29,22 +29,36 @@ std::string TVadaRadku::Popis() const
 }
 
 CteniRadku::CteniRadku(std::string cesta, Kodovani kodovani)
-    : soubor_(std::move(cesta)), kodovani_(kodovani), buffer_(new char[VelikostBufferu])
+    : nazev_(cesta), soubor_(std::in_place, std::move(cesta)), kodovani_(kodovani), buffer_(new char[VelikostBufferu])
 {
+    data_ = buffer_.get();
     while (konec_ < VelikostBufferu) {
-        const std::size_t n = soubor_.Cist(buffer_.get() + konec_, VelikostBufferu - konec_);
+        const std::size_t n = soubor_->Cist(buffer_.get() + konec_, VelikostBufferu - konec_);
         if (n == 0) {
             konecSouboru_ = true;
             break;
         }
         konec_ += n;
     }
-    const std::string_view zacatek(buffer_.get(), konec_);
+    ZjistitKodovani();
+}
+
+CteniRadku::CteniRadku(std::string_view bajty, std::string nazev, Kodovani kodovani)
+    : nazev_(std::move(nazev)), kodovani_(kodovani), data_(bajty.data()), konec_(bajty.size()), konecSouboru_(true)
+{
+    ZjistitKodovani();
+}
+
+void CteniRadku::ZjistitKodovani()
+{
+    // The start a file's first read holds; whether more follows, as that read would tell.
+    const std::string_view zacatek(data_, std::min(konec_, VelikostBufferu));
+    const bool dalsi = soubor_ ? !konecSouboru_ : konec_ >= VelikostBufferu;
     if (zacatek.starts_with(ZnackaPoradiBajtu)) {
         utf8_ = true;
         zacatek_ = ZnackaPoradiBajtu.size();
     } else {
-        utf8_ = kodovani_ == Kodovani::Utf8 || kodovani::VypadaJakoUtf8(zacatek, !konecSouboru_);
+        utf8_ = kodovani_ == Kodovani::Utf8 || kodovani::VypadaJakoUtf8(zacatek, dalsi);
     }
 }
 
@@ -55,7 +69,7 @@ bool CteniRadku::Doplnit()
     if (konecSouboru_)
         return false;
     zacatek_ = 0;
-    konec_ = soubor_.Cist(buffer_.get(), VelikostBufferu);
+    konec_ = soubor_->Cist(buffer_.get(), VelikostBufferu);
     konecSouboru_ = konec_ == 0;
     return !konecSouboru_;
 }
@@ -69,7 +83,7 @@ bool CteniRadku::DalsiBajty(bool ponechat)
     // One byte more than a line may have, for the CR before its LF.
     constexpr std::size_t Misto = NejdelsiRadek + 1;
     for (;;) {
-        const char* const z = buffer_.get() + zacatek_;
+        const char* const z = data_ + zacatek_;
         const auto* const lf = static_cast<const char*>(std::memchr(z, '\n', konec_ - zacatek_));
         const std::size_t n = lf ? static_cast<std::size_t>(lf - z) : konec_ - zacatek_;
         if (ponechat) {

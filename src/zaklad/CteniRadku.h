@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Text files read line by line: whatever the size of a file, a reader holds one buffer of it and
@@ -51,6 +52,9 @@ public:
     };
 
     explicit CteniRadku(std::string cesta, Kodovani kodovani = Kodovani::Zjistit);
+    /// The lines of bytes in memory, as a file of the name `nazev` with those bytes would give
+    /// them; the bytes must outlive the reader.
+    CteniRadku(std::string_view bajty, std::string nazev, Kodovani kodovani = Kodovani::Zjistit);
     ~CteniRadku();
     CteniRadku(const CteniRadku&) = delete;
     CteniRadku& operator=(const CteniRadku&) = delete;
@@ -64,16 +68,20 @@ public:
     /// The lines read or read past so far; after the end, the file's number of lines.
     std::size_t PocetRadku() const { return pocet_; }
     bool Utf8() const { return utf8_; }
-    const std::string& Cesta() const { return soubor_.Cesta(); }
+    /// The path of the file, or the name of the bytes in memory.
+    const std::string& Cesta() const { return nazev_; }
 
 private:
+    void ZjistitKodovani();
     bool Doplnit();
     /// The bytes of the next line into `bajty_`; false at the end of the file.
     bool DalsiBajty(bool ponechat);
 
-    VstupniSoubor soubor_;
+    std::string nazev_;
+    std::optional<VstupniSoubor> soubor_; ///< none for bytes in memory
     Kodovani kodovani_;
     std::unique_ptr<char[]> buffer_;
+    const char* data_ = nullptr; ///< the buffer, or the bytes in memory
     std::size_t zacatek_ = 0; ///< the unread bytes of the buffer
     std::size_t konec_ = 0;
     bool konecSouboru_ = false;

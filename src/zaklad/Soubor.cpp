@@ -124,7 +124,7 @@ std::size_t VstupniSoubor::Cist(char* cil, std::size_t n)
 void ZapsatText(const std::string& cesta, std::string_view utf8)
 {
     ZapisTextu zapis(cesta);
-    zapis.Pripsat(utf8);
+    zapis.Text(utf8);
     zapis.Dokoncit();
 }
 
@@ -154,19 +154,19 @@ std::size_t DelkaCistehoAscii(std::string_view radek)
     return i;
 }
 
-} // namespace
-
-ZapisTextu::ZapisTextu(std::string cesta) : cesta_(std::move(cesta)), buffer_(new char[VelikostBufferu]) {}
-
-ZapisTextu::~ZapisTextu()
+/// The one rule for a line break inside a line: it becomes a blank.
+char BezZalomeni(char c)
 {
-    if (fd_ >= 0)
-        ::close(fd_);
-    if (!docasny_.empty())
-        ::unlink(docasny_.c_str());
+    return c == '\r' || c == '\n' ? ' ' : c;
 }
 
-void ZapisTextu::Pripsat(std::string_view utf8)
+} // namespace
+
+VystupCp1250::VystupCp1250(std::string nazev) : nazev_(std::move(nazev)), buffer_(new char[VelikostBufferu]) {}
+
+VystupCp1250::~VystupCp1250() = default;
+
+void VystupCp1250::Text(std::string_view utf8)
 {
     while (!utf8.empty()) {
         const std::string_view kus = utf8.substr(0, utf8.size() <= Davka ? utf8.size() : kodovani::DelkaCelychZnaku(utf8.substr(0, Davka)));
@@ -175,7 +175,7 @@ void ZapisTextu::Pripsat(std::string_view utf8)
         try {
             vBufferu_ += kodovani::DoCp1250SCrLf(kus, buffer_.get() + vBufferu_);
         } catch (const Chyba& chyba) {
-            throw Chyba("Soubor „" + cesta_ + "“ nelze zapsat: " + chyba.what());
+            throw Chyba("Soubor „" + nazev_ + "“ nelze zapsat: " + chyba.what());
         }
         utf8.remove_prefix(kus.size());
         if (vBufferu_ >= Davka)
@@ -183,7 +183,7 @@ void ZapisTextu::Pripsat(std::string_view utf8)
     }
 }
 
-void ZapisTextu::PripsatRadek(std::string_view radek)
+void VystupCp1250::Radek(std::string_view radek)
 {
     if (vBufferu_ + radek.size() + 2 <= VelikostBufferu) {
         // ASCII is the same in code page 1250: it is copied as it goes, until a character that is
@@ -198,7 +198,7 @@ void ZapisTextu::PripsatRadek(std::string_view radek)
                 ascii = false;
                 break;
             }
-            *cil++ = c == '\r' || c == '\n' ? ' ' : c;
+            *cil++ = BezZalomeni(c);
         }
         if (ascii) {
             *cil++ = '\r';
@@ -209,49 +209,74 @@ void ZapisTextu::PripsatRadek(std::string_view radek)
             return;
         }
     }
-    std::string bezZalomeni(radek);
-    std::replace_if(bezZalomeni.begin(), bezZalomeni.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    Pripsat(bezZalomeni);
-    Pripsat("\n");
+    std::string bezZalomeni(radek.size() + 1, '\n');
+    std::transform(radek.begin(), radek.end(), bezZalomeni.begin(), BezZalomeni);
+    Text(bezZalomeni);
 }
 
-void ZapisTextu::Vyprazdnit()
+void VystupCp1250::Vyprazdnit()
 {
+    Odeslat(std::string_view(buffer_.get(), vBufferu_));
+    vBufferu_ = 0;
+}
+
+void VystupCp1250::Dokoncit()
+{
+    // Once only: a second round would put an empty file in place of the one just written.
+    if (dokonceno_)
+        return;
+    dokonceno_ = true;
+    Vyprazdnit();
+    Uzavrit();
+}
+
+ZapisTextu::ZapisTextu(std::string cesta) : VystupCp1250(std::move(cesta)) {}
+
+ZapisTextu::~ZapisTextu()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!docasny_.empty())
+        ::unlink(docasny_.c_str());
+}
+
+void ZapisTextu::Odeslat(std::string_view bajty)
+{
+    const std::string& cesta = Nazev();
     if (fd_ < 0 && docasny_.empty()) {
-        if (cesta_.empty() || cesta_.back() == '/' || JeAdresar(cesta_))
-            Selhat("zapsat", cesta_, EISDIR);
+        if (cesta.empty() || cesta.back() == '/' || JeAdresar(cesta))
+            Selhat("zapsat", cesta, EISDIR);
         if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Otevreni)
-            Selhat("vytvořit", cesta_, EACCES);
+            Selhat("vytvořit", cesta, EACCES);
         // Through a symbolic link the file it points to is replaced, in that file's directory, and
         // the link stays.
-        cil_ = CilOdkazu(cesta_);
+        cil_ = CilOdkazu(cesta);
         static unsigned pocitadlo = 0;
         const std::string adresar = Adresar(cil_);
         const std::string docasny = adresar + ".~" + cil_.substr(adresar.size()) + "."
                                     + std::to_string(::getpid()) + "." + std::to_string(++pocitadlo);
         fd_ = ::open(docasny.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0)
-            Selhat("vytvořit", cesta_, errno);
+            Selhat("vytvořit", cesta, errno);
         docasny_ = docasny;
     }
-    ZapsatVse(fd_, std::string_view(buffer_.get(), vBufferu_), zapsano_, cesta_);
+    ZapsatVse(fd_, bajty, zapsano_, cesta);
     // The disk starts on this part while the text goes on, so the sync at the end waits for little.
-    ::sync_file_range(fd_, static_cast<off_t>(zapsano_), static_cast<off_t>(vBufferu_), SYNC_FILE_RANGE_WRITE);
-    zapsano_ += vBufferu_;
-    vBufferu_ = 0;
+    ::sync_file_range(fd_, static_cast<off_t>(zapsano_), static_cast<off_t>(bajty.size()), SYNC_FILE_RANGE_WRITE);
+    zapsano_ += bajty.size();
 }
 
-void ZapisTextu::Dokoncit()
+void ZapisTextu::Uzavrit()
 {
-    Vyprazdnit();
+    const std::string& cesta = Nazev();
     if (::fsync(fd_) != 0 && errno != EINVAL)
-        Selhat("zapsat", cesta_, errno);
+        Selhat("zapsat", cesta, errno);
     const int zavreni = ::close(fd_);
     fd_ = -1;
     if (zavreni != 0)
-        Selhat("zapsat", cesta_, errno);
+        Selhat("zapsat", cesta, errno);
     if (::rename(docasny_.c_str(), cil_.c_str()) != 0)
-        Selhat("zapsat", cesta_, errno);
+        Selhat("zapsat", cesta, errno);
     docasny_.clear();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "zaklad/RadkovyVystup.h"
+
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The file layer: every file of the program is read and written here, as code page 1250 with
@@ -34,36 +37,71 @@ private:
 /// one piece.
 void ZapsatText(const std::string& cesta, std::string_view utf8);
 
-/// A text file written piece by piece: text whose lines end with "\n" is converted to code page
-/// 1250 with CR LF into one buffer, which goes out to a temporary file in the target's directory
-/// whenever it holds a quarter of a megabyte; `Dokoncit` writes the rest and renames the temporary file
-/// over the target. The temporary file is created with the first buffer that goes out, so a text
-/// shorter than that is checked whole before any file is touched. A writer that ends without
-/// `Dokoncit` (a failure, an exception of its caller) removes its temporary file, so the previous
-/// file stays as it was. Throws Chyba naming the file.
-class ZapisTextu {
+/// The conversion both outputs share: text whose lines end with "\n" is converted to code page
+/// 1250 with CR LF into one buffer, which goes out (`Odeslat`) whenever it holds a quarter of a
+/// megabyte, and once more at the end. Throws Chyba naming the output when a text has a character
+/// code page 1250 lacks.
+class VystupCp1250 : public RadkovyVystup {
 public:
-    explicit ZapisTextu(std::string cesta);
-    ~ZapisTextu();
-    ZapisTextu(const ZapisTextu&) = delete;
-    ZapisTextu& operator=(const ZapisTextu&) = delete;
+    explicit VystupCp1250(std::string nazev);
+    VystupCp1250(const VystupCp1250&) = delete;
+    VystupCp1250& operator=(const VystupCp1250&) = delete;
 
-    void Pripsat(std::string_view utf8);
-    /// One line and its line end; a CR or LF inside the line becomes a blank, so that the line
-    /// stays one. The writers of millions of short lines use it.
-    void PripsatRadek(std::string_view radek);
-    void Dokoncit();
+    void Text(std::string_view utf8) override;
+    /// The writers of millions of short lines use it.
+    void Radek(std::string_view radek) override;
+    void Dokoncit() override;
+    const std::string& Nazev() const override { return nazev_; }
+
+protected:
+    ~VystupCp1250() override;
+    /// The bytes of the buffer go out.
+    virtual void Odeslat(std::string_view bajty) = 0;
+    /// After the last bytes went out.
+    virtual void Uzavrit() {}
 
 private:
     void Vyprazdnit();
 
-    std::string cesta_;
-    std::string cil_;     ///< the file replaced: `cesta_`, or the file a link there points to
-    std::string docasny_; ///< the temporary file, once created
-    int fd_ = -1;
+    std::string nazev_;
     std::unique_ptr<char[]> buffer_;
     std::size_t vBufferu_ = 0;
+    bool dokonceno_ = false;
+};
+
+/// A text file written piece by piece: the buffer goes out to a temporary file in the target's
+/// directory, and `Dokoncit` renames it over the target. The temporary file is created with the
+/// first buffer that goes out, so a text shorter than that is checked whole before any file is
+/// touched. A writer that ends without `Dokoncit` (a failure, an exception of its caller) removes
+/// its temporary file, so the previous file stays as it was. Throws Chyba naming the file.
+class ZapisTextu final : public VystupCp1250 {
+public:
+    explicit ZapisTextu(std::string cesta);
+    ~ZapisTextu() override;
+
+private:
+    void Odeslat(std::string_view bajty) override;
+    void Uzavrit() override;
+
+    std::string cil_;     ///< the file replaced: the path, or the file a link there points to
+    std::string docasny_; ///< the temporary file, once created
+    int fd_ = -1;
     std::size_t zapsano_ = 0; ///< bytes of the file written so far
+};
+
+/// The bytes a file would get, kept in memory.
+class PametovyVystup final : public VystupCp1250 {
+public:
+    explicit PametovyVystup(std::string nazev = "") : VystupCp1250(std::move(nazev)) {}
+    ~PametovyVystup() override = default;
+
+    /// What was written so far and went out: everything once `Dokoncit` was called.
+    const std::string& Bajty() const { return bajty_; }
+
+private:
+    void Odeslat(std::string_view bajty) override { bajty_ += bajty; }
+
+    std::string bajty_;
 };
 
 /// The file a path names once symbolic links are followed: a save replaces that file and keeps

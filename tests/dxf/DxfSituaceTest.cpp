@@ -1,24 +1,14 @@
 #include "DxfPomoc.h"
 #include "TestPomoc.h"
-#include "data/Stav.h"
 #include "dxf/DxfSituace.h"
+#include "zaklad/Soubor.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 
 using namespace lineon;
 
 namespace {
-
-std::unique_ptr<TStav> Stav(const std::string& adresar, const std::string& soubor, int meritko)
-{
-    auto stav = std::make_unique<TStav>();
-    stav->Nastaveni.AdresarProjektu = adresar;
-    stav->Vystupy.SouborSituace = soubor;
-    stav->Nastaveni.MeritkoSituace = meritko;
-    return stav;
-}
 
 void Zahlavi(DxfSituace& dxf)
 {
@@ -40,21 +30,19 @@ const std::string KonecSouboru = test::Radky({"0", "ENDSEC", "0", "EOF"});
 
 TEST(DxfSituace, HeaderTablesWithTwelveLayersAndBlocks)
 {
-    test::DocasnyAdresar adr;
-    auto stav = Stav(adr.Cesta(), "situace.dxf", 500);
-    DxfSituace dxf(*stav);
+    soubor::PametovyVystup vystup;
+    DxfSituace dxf(vystup, 500);
     Zahlavi(dxf);
     dxf.DxfKonec();
-    const std::string text = test::PrecistBajty(adr / "situace.dxf");
+    const std::string text = vystup.Bajty();
     EXPECT_EQ(text, OcekavaneZahlavi() + KonecSouboru);
     EXPECT_EQ(test::PocetVyskytu(text, "  0\r\nLAYER\r\n"), 12u);
 }
 
 TEST(DxfSituace, EntitiesUseTheSitePlanFormats)
 {
-    test::DocasnyAdresar adr;
-    auto stav = Stav(adr.Cesta(), "situace.dxf", 500);
-    DxfSituace dxf(*stav);
+    soubor::PametovyVystup vystup;
+    DxfSituace dxf(vystup, 500);
     Zahlavi(dxf);
     dxf.DxfCara(VrstvaCarySituace::Stoka, 745.456, 963.5, 1.5, 0);
     dxf.DxfText("Kř1", 0, VrstvaTextuSituace::Oznaceni, 745.456, 963.5, 0, 0.001);
@@ -65,7 +53,7 @@ TEST(DxfSituace, EntitiesUseTheSitePlanFormats)
     dxf.DxfKruh(VrstvaKruhuSituace::DSachta, 1000, 5000, 1);
     dxf.DxfZnacka(ZnackaSituace::Hydrant, 1000, 5000, 0.05);
     dxf.DxfKonec();
-    EXPECT_EQ(test::PrecistBajty(adr / "situace.dxf"),
+    EXPECT_EQ(vystup.Bajty(),
               OcekavaneZahlavi()
                   + test::Radky({
                       "0", "LINE", "8", "STOKA", "6", "CONTINUOUS",
@@ -94,8 +82,8 @@ TEST(DxfSituace, EntitiesUseTheSitePlanFormats)
 TEST(DxfSituace, EverySymbolHasItsLayerAndBlock)
 {
     test::DocasnyAdresar adr;
-    auto stav = Stav(adr.Cesta(), "situace.dxf", 500);
-    DxfSituace dxf(*stav);
+    soubor::ZapisTextu vystup(adr / "situace.dxf");
+    DxfSituace dxf(vystup, 500);
     Zahlavi(dxf);
     for (int druh = ZnackaSituace::Sachta; druh <= ZnackaSituace::Soupe; ++druh)
         dxf.DxfZnacka(druh, 0, 0, 1);

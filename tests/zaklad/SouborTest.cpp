@@ -83,7 +83,7 @@ TEST(Soubor, ALongTextGoesOutInPiecesWithEveryCharacterWhole)
             std::size_t konec = std::min(text.size(), od + 333'333);
             while (konec < text.size() && (static_cast<unsigned char>(text[konec]) & 0xC0) == 0x80)
                 ++konec;
-            zapis.Pripsat(std::string_view(text).substr(od, konec - od));
+            zapis.Text(std::string_view(text).substr(od, konec - od));
             od = konec - 333'333;
         }
         zapis.Dokoncit();
@@ -229,4 +229,37 @@ TEST(Soubor, SavingThroughALinkReplacesTheFileItPointsTo)
     }
     EXPECT_EQ(test::PrecistBajty(adr / "skutecny/p.csv"), "novy\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(adr / "skutecny"), {}), 2);
+}
+
+TEST(ZapisTextu, ASecondDokoncitLeavesTheFileJustWritten)
+{
+    test::DocasnyAdresar adr;
+    soubor::ZapisTextu zapis(adr / "p.csv");
+    zapis.Radek("Šachta");
+    zapis.Dokoncit();
+    zapis.Dokoncit();
+    EXPECT_EQ(test::PrecistBajty(adr / "p.csv"), "\x8A" "achta\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(adr.Cesta()), std::filesystem::directory_iterator()), 1);
+}
+
+TEST(CteniRadku, BytesInMemoryReadAsTheSameBytesInAFile)
+{
+    test::DocasnyAdresar adr;
+    using K = soubor::CteniRadku::Kodovani;
+    for (const std::string& bajty : {std::string("\xEF\xBB\xBF" "a\r\n\xC5\xA0\n"), std::string("\x8A" "a\r\nb\x98\r\nc"),
+                                    std::string(70000, 'x') + "\n\xC3\xA9\n", std::string()}) {
+        test::ZapsatBajty(adr / "f.txt", bajty);
+        for (const K kodovani : {K::Zjistit, K::Utf8}) {
+            bool utf8Souboru = false;
+            const auto zeSouboru = Radky(adr / "f.txt", kodovani, &utf8Souboru);
+            soubor::CteniRadku cteni(bajty, "f.txt", kodovani);
+            std::vector<std::string> zPameti;
+            soubor::TRadekSouboru radek;
+            while (cteni.Dalsi(radek))
+                zPameti.push_back(radek.Vada ? "!" + radek.Vada->Popis() : radek.Text);
+            EXPECT_EQ(zPameti, zeSouboru);
+            EXPECT_EQ(cteni.Utf8(), utf8Souboru);
+            EXPECT_EQ(cteni.Cesta(), "f.txt");
+        }
+    }
 }
