@@ -17,6 +17,7 @@ class BezVystupu : public IVystupyVypoctu {
 public:
     void PsanyProfil() override {}
     void Situace() override {}
+    void Gis() override {}
     void OtevritRovinu() override {}
 };
 
