@@ -2,6 +2,8 @@
 
 #include "data/Stav.h"
 
+#include <cmath>
+
 namespace lineon {
 
 namespace {
@@ -10,6 +12,13 @@ using T = TypPoleGis;
 
 constexpr int Kanalizace = 1;
 constexpr int OsaKomunikace = 3;
+
+/// A computed length, cover or level to the millimetre of the survey: a difference of levels
+/// would otherwise carry the remainder of binary fractions (2.37999999999998 for 2.38).
+double NaMilimetry(double metru)
+{
+    return std::round(metru * 1000) / 1000;
+}
 
 /// A value that only some network kinds have.
 template <class Hodnota> HodnotaGis Kde(bool plati, Hodnota hodnota)
@@ -71,7 +80,7 @@ private:
             vrstva.Prvky.push_back({{{bod.Y, bod.X}},
                                     {std::int32_t{i}, bod.Oznaceni, VysledekBodu(i).Staniceni, Kde(potrubi_, bod.ZDna),
                                      bod.ZPoklopu, Kde(kanalizace_, bod.ZVtoku), Kde(kanalizace_, bod.ZOdtoku),
-                                     Kde(potrubi_, VysledekBodu(i).Kryti), Kde(kanalizace_, bod.Dno),
+                                     Kde(potrubi_, NaMilimetry(VysledekBodu(i).Kryti)), Kde(kanalizace_, bod.Dno),
                                      stav_.Nastaveni.NazevSite}});
         }
         return vrstva;
@@ -93,7 +102,7 @@ private:
             const TBod& b = Bod(i + 1);
             vrstva.Prvky.push_back({{{a.Y, a.X}, {b.Y, b.X}},
                                     {a.Oznaceni, b.Oznaceni, Kde(potrubi_, a.Prumer),
-                                     Kde(potrubi_, stav_.Vystupy.matField), VysledekBodu(i).Delka,
+                                     Kde(potrubi_, stav_.Vystupy.matField), NaMilimetry(VysledekBodu(i).Delka),
                                      VysledekBodu(i).Spad}});
         }
         return vrstva;
@@ -135,8 +144,9 @@ private:
         const TVysledekPripojky& v = VysledekPripojky(j);
         return {{{p.Y, p.X}, {p.YDS, p.XDS}},
                 {p.Typ, p.OznaceniPripojky, p.OznaceniDS,
-                 Kde(potrubi_, v.Staniceni), Kde(potrubi_, v.ZPotrubi), Kde(potrubi_, v.ZTerenu),
-                 Kde(potrubi_, v.Kryti), p.ZPoklopuDS, Kde(potrubi_, p.ZDnaDS), Kde(potrubi_, v.DelkaPripojky)}};
+                 Kde(potrubi_, v.Staniceni), Kde(potrubi_, NaMilimetry(v.ZPotrubi)), Kde(potrubi_, v.ZTerenu),
+                 Kde(potrubi_, NaMilimetry(v.Kryti)), p.ZPoklopuDS, Kde(potrubi_, p.ZDnaDS),
+                 Kde(potrubi_, NaMilimetry(v.DelkaPripojky))}};
     }
 
     TPrvekGis PrvekKrizeni(int j) const
@@ -145,7 +155,7 @@ private:
         const TVysledekPripojky& v = VysledekPripojky(j);
         return {{{p.Y, p.X}},
                 {p.Typ, p.OznaceniPripojky, Kde(potrubi_, v.Staniceni),
-                 Kde(potrubi_, v.ZPotrubi), Kde(potrubi_, v.ZTerenu)}};
+                 Kde(potrubi_, NaMilimetry(v.ZPotrubi)), Kde(potrubi_, v.ZTerenu)}};
     }
 
     const TStav& stav_;
