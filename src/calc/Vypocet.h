@@ -11,6 +11,7 @@ public:
     virtual ~IVystupyVypoctu() = default;
     virtual void PsanyProfil() = 0;   ///< when psancheck is on
     virtual void Situace() = 0;       ///< when Sitcheck is on
+    virtual void Gis() = 0;           ///< when gpkgcheck is on: the GeoPackage
     virtual void OtevritRovinu() = 0; ///< when profcheck is on: the comparison-plane dialog
 };
 

@@ -8,7 +8,7 @@ namespace {
 constexpr const char* Pouziti =
     "usage: lineon-cli convert IN OUT [--in-format csv|dat] [--out-format csv|dat] [--settings FILE]\n"
     "       lineon-cli compute PROJECT [--format csv|dat] [--settings FILE] [--options FILE]\n"
-    "                          [--kind 1|2|3] [--lang CZ|SK] [--out DIR]\n"
+    "                          [--kind 1|2|3] [--lang CZ|SK] [--out DIR] [--gpkg [FILE.gpkg]]\n"
     "                          [--plane R0] [--plane-shift DR] [--shift-points P1,P2,...]\n"
     "       lineon-cli import SURVEY [--type 1|2] [--settings FILE] [--options FILE] [--kind 1|2|3]\n"
     "                         [--list] [--save PROJECT] [--format csv|dat]\n";

@@ -13,9 +13,11 @@ namespace {
 
 // Every mirrored control with the value it mirrors, in the order of the activation; `krok` copies
 // one way or the other.
-template <class Dialog, class Nastaveni, class Vystupy, class Krok>
-void ProZrcadlene(Dialog& d, Nastaveni& n, Vystupy& v, Krok krok)
+template <class Dialog, class Stav, class Krok>
+void ProZrcadlene(Dialog& d, Stav& stav, Krok krok)
 {
+    auto& n = stav.Nastaveni;
+    auto& v = stav.Vystupy;
     krok(d.hydrantF, n.KodHydrant);
     krok(d.soupeF, n.KodSoupe);
     krok(d.dField, n.PrumerPriImportu);
@@ -32,6 +34,7 @@ void ProZrcadlene(Dialog& d, Nastaveni& n, Vystupy& v, Krok krok)
     krok(d.vsXField, n.UmisteniX);
     krok(d.vsYField, n.UmisteniY);
     krok(d.sitField, v.SouborSituace);
+    krok(d.gpkgField, stav.Doplnky.SouborGpkg);
     krok(d.profField, v.SouborProfilu);
     krok(d.psanField, v.SouborPsanehoProfilu);
     krok(d.FolderField, n.AdresarProjektu);
@@ -60,13 +63,13 @@ TDialogVystupu VytvoritDialogVystupu(TStav& stav)
 
 void AktivovatDialogVystupu(TDialogVystupu& dialog, const TStav& stav)
 {
-    ProZrcadlene(dialog, stav.Nastaveni, stav.Vystupy, [](auto& ovladac, const auto& hodnota) { ovladac = hodnota; });
+    ProZrcadlene(dialog, stav, [](auto& ovladac, const auto& hodnota) { ovladac = hodnota; });
 }
 
 std::optional<std::string> ZavritDialogVystupu(const TDialogVystupu& dialog, TStav& stav)
 {
     const std::string predchozi = stav.Nastaveni.AdresarProjektu;
-    ProZrcadlene(dialog, stav.Nastaveni, stav.Vystupy, [](const auto& ovladac, auto& hodnota) { hodnota = ovladac; });
+    ProZrcadlene(dialog, stav, [](const auto& ovladac, auto& hodnota) { hodnota = ovladac; });
     stav.Nastaveni.AdresarProjektu = AdresarSLomitkem(dialog.FolderField);
     stav.Nastaveni.ZobrazeniKryti = dialog.Krytiradio;
     stav.Nastaveni.ZobrazeniDelek = dialog.Delkaradio;

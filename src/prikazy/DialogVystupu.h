@@ -42,6 +42,7 @@ struct TDialogVystupu {
     // page "Výstupy"
     std::string FolderField; ///< "Adresář: "
     std::string sitField;
+    std::string gpkgField; ///< the GeoPackage's file name, kept in "$doplnky"
     std::string profField;
     std::string psanField;
     // page "Situace"

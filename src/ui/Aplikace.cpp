@@ -1,7 +1,9 @@
 #include "ui/Aplikace.h"
 
 #include "zaklad/Soubor.h"
+#include "data/SouborDoplnku.h"
 #include "data/SouborNastaveni.h"
+#include "data/UmisteniNastaveni.h"
 #include "calc/Vypocet.h"
 #include "ui/DialogBodu.h"
 #include "ui/DialogNastaveni.h"
@@ -23,7 +25,7 @@ namespace lineon::ui {
 
 Aplikace::Aplikace(IZpravy& zpravy, VolbaSouboru& volbaSouboru, std::string souborNastaveni)
     : zpravy_(zpravy), volbaSouboru_(volbaSouboru), souborNastaveni_(std::move(souborNastaveni)),
-      stav_(std::make_unique<TStav>())
+      souborDoplnku_(SouborDoplnkuBehu(souborNastaveni_)), stav_(std::make_unique<TStav>())
 {
 }
 
@@ -56,22 +58,34 @@ void Aplikace::Spustit()
 
 TZprava Aplikace::NacistNastaveni()
 {
-    if (!soubor::Existuje(souborNastaveni_))
-        return {DruhZpravy::Informace, ""};
-    try {
-        // One box for all of them: a warning when there is one, else the information.
-        TZprava zprava{DruhZpravy::Informace, ""};
-        for (const TZprava& radek : lineon::NacistNastaveni(souborNastaveni_, stav_->Nastaveni)) {
-            zprava.Text += (zprava.Text.empty() ? "" : "\n") + radek.Text;
-            if (radek.Druh == DruhZpravy::Varovani)
-                zprava.Druh = DruhZpravy::Varovani;
+    // One box for all of them: a warning when there is one, else the information.
+    TZprava zprava{DruhZpravy::Informace, ""};
+    const auto pridat = [&zprava](const TZprava& radek) {
+        zprava.Text += (zprava.Text.empty() ? "" : "\n") + radek.Text;
+        if (radek.Druh == DruhZpravy::Varovani)
+            zprava.Druh = DruhZpravy::Varovani;
+    };
+    if (soubor::Existuje(souborNastaveni_)) {
+        try {
+            for (const TZprava& radek : lineon::NacistNastaveni(souborNastaveni_, stav_->Nastaveni))
+                pridat(radek);
+        } catch (const Chyba& chyba) {
+            stav_->Nastaveni = TNastaveni();
+            pridat({DruhZpravy::Varovani, std::string(chyba.what())
+                                              + "\nPlatí výchozí nastavení; při ukončení programu se jimi soubor přepíše."});
         }
-        return zprava;
-    } catch (const Chyba& chyba) {
-        stav_->Nastaveni = TNastaveni();
-        return {DruhZpravy::Varovani, std::string(chyba.what())
-                                          + "\nPlatí výchozí nastavení; při ukončení programu se jimi soubor přepíše."};
     }
+    if (soubor::Existuje(souborDoplnku_)) {
+        try {
+            for (const TZprava& radek : NacistDoplnky(souborDoplnku_, stav_->Doplnky))
+                pridat(radek);
+        } catch (const Chyba& chyba) {
+            // The file is read again before it is written, so it stays as it is.
+            stav_->Doplnky = TDoplnky();
+            pridat({DruhZpravy::Varovani, std::string(chyba.what()) + "\nPlatí výchozí hodnoty."});
+        }
+    }
+    return zprava;
 }
 
 void Aplikace::PripojitPrikazy()
@@ -153,6 +167,7 @@ void Aplikace::Ukoncit()
 {
     try {
         UlozitNastaveni(souborNastaveni_, stav_->Nastaveni);
+        UlozitDoplnky(souborDoplnku_, stav_->Doplnky);
     } catch (const Chyba& chyba) {
         zpravy_.Oznamit(DruhZpravy::Chyba, "Nastavení se nepodařilo uložit.\n" + std::string(chyba.what()));
     }

@@ -29,7 +29,8 @@ class VystupyOken;
 class Aplikace : public QObject {
     Q_OBJECT
 public:
-    /// `souborNastaveni` is read at start (when it exists) and written at the end.
+    /// `souborNastaveni` and "$doplnky" beside it are read at start (when they exist) and written
+    /// at the end.
     Aplikace(IZpravy& zpravy, VolbaSouboru& volbaSouboru, std::string souborNastaveni);
     ~Aplikace() override;
 
@@ -56,7 +57,7 @@ public:
     OknoNahledu& Nahled() { return *nahled_; }
 
 private:
-    /// Reads the settings file; returns what is to be reported about it ("" for nothing).
+    /// Reads the settings files; returns what is to be reported about them ("" for nothing).
     TZprava NacistNastaveni();
     /// Shutdown: the settings are written back; a failure is reported and the program still ends.
     void Ukoncit();
@@ -68,6 +69,7 @@ private:
     IZpravy& zpravy_;
     VolbaSouboru& volbaSouboru_;
     std::string souborNastaveni_;
+    std::string souborDoplnku_;
     std::unique_ptr<TStav> stav_;
     std::unique_ptr<HlavniOkno> okno_;
     // The other windows are windows of their own, not children of the main window: the main

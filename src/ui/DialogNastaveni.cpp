@@ -98,14 +98,16 @@ QWidget* DialogNastaveni::StrankaVystupy()
 
     mrizka->addWidget(Zaskrtavatko("Sitcheck", "Situace (do DXF)", v.Sitcheck), 0, 0, 1, 2);
     mrizka->addWidget(Text("sitField", hodnoty_.sitField), 0, 2);
-    mrizka->addWidget(Zaskrtavatko("profcheck", "Podélný profil", v.profcheck), 1, 0, 1, 3);
-    mrizka->addWidget(Zaskrtavatko("profobrcheck", "na obrazovku", v.profobrcheck), 2, 1, 1, 2);
-    mrizka->addWidget(Zaskrtavatko("profdxfcheck", "do DXF", v.profdxfcheck), 3, 1);
-    mrizka->addWidget(Text("profField", hodnoty_.profField), 3, 2);
-    mrizka->addWidget(Zaskrtavatko("psancheck", "Psaný podélný profil", v.psancheck), 4, 0, 1, 3);
-    mrizka->addWidget(Zaskrtavatko("psanobrcheck", "na obrazovku", v.psanobrcheck), 5, 1, 1, 2);
-    mrizka->addWidget(Zaskrtavatko("psantxtcheck", "do textového souboru", v.psantxtcheck), 6, 1);
-    mrizka->addWidget(Text("psanField", hodnoty_.psanField), 6, 2);
+    mrizka->addWidget(Zaskrtavatko("gpkgcheck", "do GIS (GeoPackage)", stav_.Doplnky.gpkgcheck), 1, 0, 1, 2);
+    mrizka->addWidget(Text("gpkgField", hodnoty_.gpkgField), 1, 2);
+    mrizka->addWidget(Zaskrtavatko("profcheck", "Podélný profil", v.profcheck), 2, 0, 1, 3);
+    mrizka->addWidget(Zaskrtavatko("profobrcheck", "na obrazovku", v.profobrcheck), 3, 1, 1, 2);
+    mrizka->addWidget(Zaskrtavatko("profdxfcheck", "do DXF", v.profdxfcheck), 4, 1);
+    mrizka->addWidget(Text("profField", hodnoty_.profField), 4, 2);
+    mrizka->addWidget(Zaskrtavatko("psancheck", "Psaný podélný profil", v.psancheck), 5, 0, 1, 3);
+    mrizka->addWidget(Zaskrtavatko("psanobrcheck", "na obrazovku", v.psanobrcheck), 6, 1, 1, 2);
+    mrizka->addWidget(Zaskrtavatko("psantxtcheck", "do textového souboru", v.psantxtcheck), 7, 1);
+    mrizka->addWidget(Text("psanField", hodnoty_.psanField), 7, 2);
     mrizka->setColumnMinimumWidth(0, 24);
     mrizka->setColumnStretch(2, 1);
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace lineon {
+
+/// The settings beyond "$nastav", kept in the file "$doplnky" beside it.
+struct TDoplnky {
+    bool gpkgcheck = false;                  ///< "do GIS (GeoPackage)"
+    std::string SouborGpkg = "situace.gpkg"; ///< the GeoPackage, in the output directory
+};
+
+} // namespace lineon
