@@ -15,6 +15,15 @@ public:
     virtual void OtevritRovinu() = 0; ///< when profcheck is on: the comparison-plane dialog
 };
 
+/// For a run that needs the calculated rows only.
+class ZadneVystupy final : public IVystupyVypoctu {
+public:
+    void PsanyProfil() override {}
+    void Situace() override {}
+    void Gis() override {}
+    void OtevritRovinu() override {}
+};
+
 /// "Výpočet": checks the rows, computes stationing, lengths, slopes and covers, proposes the
 /// comparison plane, projects the connections onto the line and starts the chosen outputs.
 /// True when it ran to its end (messages about single connections included); false when a check

@@ -5,6 +5,7 @@
 #include "data/SouborNastaveni.h"
 #include "data/UmisteniNastaveni.h"
 #include "calc/Vypocet.h"
+#include "kontrola/KontrolaLinie.h"
 #include "ui/DialogBodu.h"
 #include "ui/DialogNastaveni.h"
 #include "ui/DialogPripojky.h"
@@ -12,9 +13,11 @@
 #include "ui/HlavniOkno.h"
 #include "ui/OknoAutomatickehoPrevodu.h"
 #include "ui/OknoNahledu.h"
+#include "ui/OknoKontroly.h"
 #include "ui/OknoPsanehoProfilu.h"
 #include "ui/OknoRucnihoPrevodu.h"
 #include "ui/OknoSeznamuSouradnic.h"
+#include "ui/TabulkaRadku.h"
 #include "ui/VedlejsiOkna.h"
 #include "ui/VystupyOken.h"
 
@@ -48,6 +51,7 @@ void Aplikace::Spustit()
     nahled_ = std::make_unique<OknoNahledu>(*stav_);
     dialogPripojky_ = std::make_unique<DialogPripojky>(*stav_, zpravy_, *okno_);
     vystupy_ = std::make_unique<VystupyOken>(*stav_, *psany_, *rovina_, *nahled_);
+    kontrola_ = std::make_unique<OknoKontroly>();
     PripojitPrikazy();
     PripojitOkna();
     okno_->show();
@@ -113,13 +117,19 @@ void Aplikace::PripojitOkna()
     for (QWidget* okno : {static_cast<QWidget*>(seznam_.get()), static_cast<QWidget*>(rucniPrevod_.get()),
                           static_cast<QWidget*>(automatickyPrevod_.get()), static_cast<QWidget*>(rovina_.get()),
                           static_cast<QWidget*>(dialogNastaveni_.get()), static_cast<QWidget*>(nahled_.get()),
-                          static_cast<QWidget*>(psany_.get())})
+                          static_cast<QWidget*>(psany_.get()), static_cast<QWidget*>(kontrola_.get())})
         vedlejsi_->PridatVedle(*okno);
     vedlejsi_->PridatNad(*dialogBodu_);
     vedlejsi_->PridatNad(*dialogPripojky_);
     // The written profile shows what the last calculation computed for each point row: rows put
     // in other places take it away.
     connect(okno_.get(), &HlavniOkno::tabulkyPrekresleny, psany_.get(), &OknoPsanehoProfilu::SledovatRadky);
+    connect(kontrola_.get(), &OknoKontroly::ukazatRadek, this, [this](bool pripojka, int radek) {
+        TabulkaRadku& tabulka = pripojka ? okno_->TabulkaPripojek() : okno_->TabulkaBodu();
+        tabulka.NastavitKurzor(radek, 0);
+        okno_->activateWindow();
+        tabulka.setFocus();
+    });
 
     for (QWidget* okno : {static_cast<QWidget*>(seznam_.get()), static_cast<QWidget*>(rucniPrevod_.get()),
                           static_cast<QWidget*>(automatickyPrevod_.get())})
@@ -153,14 +163,17 @@ void Aplikace::Vypocet()
 {
     okno_->PotvrditDno();
     vystupy_->ZacitVypocet();
+    bool spocteno = false;
     try {
-        lineon::Vypocet(*stav_, zpravy_, *vystupy_);
+        spocteno = lineon::Vypocet(*stav_, zpravy_, *vystupy_);
     } catch (const Chyba& chyba) {
         zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
     }
     vystupy_->DokoncitVypocet();
     // The calculation rounds levels and moves connections onto the line.
     okno_->PrekreslitTabulky();
+    if (spocteno)
+        kontrola_->Ukazat(ZkontrolovatLinii(*stav_, stav_->LimityKontroly));
 }
 
 void Aplikace::Ukoncit()

@@ -16,6 +16,7 @@ class DialogPripojky;
 class DialogRoviny;
 class HlavniOkno;
 class OknoAutomatickehoPrevodu;
+class OknoKontroly;
 class OknoNahledu;
 class OknoPsanehoProfilu;
 class OknoRucnihoPrevodu;
@@ -55,6 +56,7 @@ public:
     OknoAutomatickehoPrevodu& AutomatickyPrevod() { return *automatickyPrevod_; }
     DialogRoviny& Rovina() { return *rovina_; }
     OknoNahledu& Nahled() { return *nahled_; }
+    OknoKontroly& Kontrola() { return *kontrola_; }
 
 private:
     /// Reads the settings files; returns what is to be reported about them ("" for nothing).
@@ -85,6 +87,7 @@ private:
     std::unique_ptr<OknoNahledu> nahled_;
     std::unique_ptr<DialogPripojky> dialogPripojky_;
     std::unique_ptr<VystupyOken> vystupy_;
+    std::unique_ptr<OknoKontroly> kontrola_;
 };
 
 } // namespace lineon::ui

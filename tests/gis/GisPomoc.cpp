@@ -13,14 +13,6 @@ namespace lineon::test {
 
 namespace {
 
-class BezVystupu : public IVystupyVypoctu {
-public:
-    void PsanyProfil() override {}
-    void Situace() override {}
-    void Gis() override {}
-    void OtevritRovinu() override {}
-};
-
 TypPoleGis TypPole(OGRFieldDefnH pole)
 {
     switch (OGR_Fld_GetType(pole)) {
@@ -77,7 +69,7 @@ std::unique_ptr<TStav> SpocitanyPriklad(const std::string& nazev, int druh)
     NastavitDruhSite(stav->Nastaveni, druh);
     Otevrit(*stav, ZdrojovyAdresar() + "examples/" + nazev, FormatProjektu::Tabulka);
     ZaznamZprav zpravy;
-    BezVystupu vystupy;
+    ZadneVystupy vystupy;
     if (!Vypocet(*stav, zpravy, vystupy))
         throw std::runtime_error("the calculation of " + nazev + " stopped");
     return stav;
