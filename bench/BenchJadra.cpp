@@ -135,7 +135,7 @@ void BM_Kontrola(benchmark::State& state)
 {
     const auto stav = Spocteny(PodleDruhu(static_cast<int>(state.range(0))));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ZkontrolovatLinii(*stav, stav->LimityKontroly));
+        benchmark::DoNotOptimize(ZkontrolovatLinii(*stav, stav->Doplnky.Kontrola));
 }
 BENCHMARK(BM_Kontrola)->ArgName("druh")->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 

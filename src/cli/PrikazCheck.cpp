@@ -2,6 +2,7 @@
 #include "cli/Cli.h"
 #include "cli/SpolecneVolby.h"
 #include "data/ProjektovySoubor.h"
+#include "data/SouborDoplnku.h"
 #include "kontrola/KontrolaLinie.h"
 #include "zaklad/Chyba.h"
 #include "zaklad/ZpravyNaVystup.h"
@@ -19,6 +20,7 @@ constexpr const char* PouzitiCheck =
 struct TArgumentyCheck {
     std::string Projekt;
     std::optional<FormatProjektu> Format;
+    std::optional<std::string> Limity; ///< --limits FILE, in the form of "$doplnky"
     TSpolecneVolby Spolecne;
 };
 
@@ -32,6 +34,8 @@ TArgumentyCheck PrecistArgumenty(const std::vector<std::string>& argumenty)
             continue;
         if (argument == "--format")
             vysledek.Format = FormatZVolby(argument, HodnotaVolby(argumenty, i));
+        else if (argument == "--limits")
+            vysledek.Limity = HodnotaVolby(argumenty, i);
         else if (argument.starts_with("--"))
             throw Chyba("Neznámá volba „" + argument + "“.");
         else
@@ -54,13 +58,16 @@ int PrikazCheck(const std::vector<std::string>& argumenty, std::ostream& vystup,
         auto stav = std::make_unique<TStav>();
         UplatnitSpolecneVolby(argumentyCheck.Spolecne, *stav, chyby);
         ZpravyNaVystup zpravy(chyby);
+        if (argumentyCheck.Limity)
+            for (const TZprava& zprava : NacistDoplnky(*argumentyCheck.Limity, stav->Doplnky))
+                zpravy.Oznamit(zprava.Druh, zprava.Text);
         const std::string& projekt = argumentyCheck.Projekt;
         if (!OtevritProjekt(*stav, projekt, argumentyCheck.Format.value_or(FormatPodleNazvu(projekt)), zpravy))
             return VypocetZastaven;
         ZadneVystupy zadneVystupy;
         if (!Vypocet(*stav, zpravy, zadneVystupy))
             return VypocetZastaven;
-        const std::vector<TNalez> nalezy = ZkontrolovatLinii(*stav, stav->LimityKontroly);
+        const std::vector<TNalez> nalezy = ZkontrolovatLinii(*stav, stav->Doplnky.Kontrola);
         for (const TNalez& nalez : nalezy)
             vystup << NazevDruhu(nalez.Druh) << ": " << nalez.Text << '\n';
         return ObsahujeChybu(nalezy) ? VypocetZastaven : Uspech;

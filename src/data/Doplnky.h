@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/LimityKontroly.h"
+
 #include <string>
 
 namespace lineon {
@@ -8,6 +10,7 @@ namespace lineon {
 struct TDoplnky {
     bool gpkgcheck = false;                  ///< "do GIS (GeoPackage)"
     std::string SouborGpkg = "situace.gpkg"; ///< the GeoPackage, in the output directory
+    TLimityKontroly Kontrola;                ///< what the checks of the line hold it to
 };
 
 } // namespace lineon

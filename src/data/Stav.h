@@ -9,7 +9,6 @@
 #include "data/Vystupy.h"
 #include "data/ZamerenyBod.h"
 #include "data/KresData.h"
-#include "data/LimityKontroly.h"
 #include "data/RozsahProfilu.h"
 
 #include <cstdint>
@@ -31,7 +30,6 @@ struct TStav {
     TAutomatickyPrevod AutomatickyPrevod;
     TSeznamKresby SeznamKresby;            ///< the profile preview list
     TRozsahProfilu RozsahProfilu;          ///< the extents of the last profile drawing, for the preview
-    TLimityKontroly LimityKontroly;        ///< what the checks of the line hold it to
     std::optional<TBod> SchrankaRadku;     ///< the row clipboard; empty until the first copy or cut
 };
 

@@ -173,7 +173,7 @@ void Aplikace::Vypocet()
     // The calculation rounds levels and moves connections onto the line.
     okno_->PrekreslitTabulky();
     if (spocteno)
-        kontrola_->Ukazat(ZkontrolovatLinii(*stav_, stav_->LimityKontroly));
+        kontrola_->Ukazat(ZkontrolovatLinii(*stav_, stav_->Doplnky.Kontrola));
 }
 
 void Aplikace::Ukoncit()

@@ -31,6 +31,21 @@ TEST(PrikazCheck, TheExamplesFindingsInStationingOrderAndTheirStatus)
     }
 }
 
+TEST(PrikazCheck, LimitsFromAFileOfTheFormOfDoplnky)
+{
+    DocasnyAdresar adresar;
+    const std::string limity = adresar / "limity";
+    ZapsatBajty(limity, "KontrolaMinSpadStoky=300:1.5\r\nKontrolaVzdalenostSachet=20\r\nKontrolaMaxSpadStoky=x\r\n");
+    const VysledekCli stoka = SpustitCli({"check", Priklad("kanalizace.csv"), "--limits", limity});
+    EXPECT_EQ(stoka.status, cli::VypocetZastaven);
+    EXPECT_NE(stoka.chyby.find("warning: Soubor nastavení „" + limity + "“, řádek 3 (KontrolaMaxSpadStoky): „x“ není"),
+              std::string::npos) << stoka.chyby;
+    // 1.59 ‰ passes the minimum of 1.5 ‰; sections over 20 m are reported.
+    EXPECT_EQ(stoka.vystup.find("Š6–Š7-Dvůr: spád"), std::string::npos);
+    EXPECT_NE(stoka.vystup.find("vzdálenost šachet 20.00 m."), std::string::npos);
+    EXPECT_EQ(SpustitCli({"check", Priklad("kanalizace.csv"), "--limits", adresar / "neni"}).status, cli::ChybaPouziti);
+}
+
 TEST(PrikazCheck, UsageAndFileErrorsEndWithTwo)
 {
     EXPECT_EQ(SpustitCli({"check"}).status, cli::ChybaPouziti);

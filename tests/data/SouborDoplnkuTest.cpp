@@ -8,6 +8,20 @@
 
 using namespace lineon;
 
+// The limits of the checks of the line, as their defaults are written.
+const std::vector<std::string> RadkyKontroly = {
+    "KontrolaMinSpadStoky=", "KontrolaMaxSpadStoky=100", "KontrolaMinKrytiStoky=1", "KontrolaMinKrytiVodovodu=1.2",
+    "KontrolaVzdalenostSachet=50", "KontrolaLimitSpadiste=0.5", "KontrolaMinSpadPripojky=20",
+    "KontrolaMaxSpadPripojky=400", "KontrolaMinSklonKomunikace=5", "KontrolaMaxSklonKomunikace=120"};
+
+std::string BajtyKontroly()
+{
+    std::string bajty;
+    for (const std::string& radek : RadkyKontroly)
+        bajty += radek + "\r\n";
+    return bajty;
+}
+
 TEST(SouborDoplnku, DefaultsAreWrittenInCodePage1250WithCrLf)
 {
     test::DocasnyAdresar adresar;
@@ -16,12 +30,12 @@ TEST(SouborDoplnku, DefaultsAreWrittenInCodePage1250WithCrLf)
     EXPECT_FALSE(doplnky.gpkgcheck);
     EXPECT_EQ(doplnky.SouborGpkg, "situace.gpkg");
     UlozitDoplnky(cesta, doplnky);
-    EXPECT_EQ(test::PrecistBajty(cesta), "gpkgcheck=0\r\nSouborGpkg=situace.gpkg\r\n");
+    EXPECT_EQ(test::PrecistBajty(cesta), "gpkgcheck=0\r\nSouborGpkg=situace.gpkg\r\n" + BajtyKontroly());
 
     doplnky.gpkgcheck = true;
     doplnky.SouborGpkg = "stoka ř.gpkg";
     UlozitDoplnky(cesta, doplnky);
-    EXPECT_EQ(test::PrecistBajty(cesta), "gpkgcheck=1\r\nSouborGpkg=stoka \xF8.gpkg\r\n");
+    EXPECT_EQ(test::PrecistBajty(cesta), "gpkgcheck=1\r\nSouborGpkg=stoka \xF8.gpkg\r\n" + BajtyKontroly());
     TDoplnky prectene;
     EXPECT_TRUE(NacistDoplnky(cesta, prectene).empty());
     EXPECT_TRUE(prectene.gpkgcheck);
@@ -37,8 +51,35 @@ TEST(SouborDoplnku, OtherLinesStayInTheirPlacesAndMissingNamesFollow)
     EXPECT_TRUE(NacistDoplnky(cesta, doplnky).empty());
     doplnky.gpkgcheck = true;
     UlozitDoplnky(cesta, doplnky);
-    EXPECT_EQ(soubor::PrecistRadky(cesta), (std::vector<std::string>{"# poznámka", "MinSpad300=3.33", "gpkgcheck=1",
-                                                                     "bez rovnítka", "SouborGpkg=situace.gpkg"}));
+    std::vector<std::string> ocekavane{"# poznámka", "MinSpad300=3.33", "gpkgcheck=1", "bez rovnítka", "SouborGpkg=situace.gpkg"};
+    ocekavane.insert(ocekavane.end(), RadkyKontroly.begin(), RadkyKontroly.end());
+    EXPECT_EQ(soubor::PrecistRadky(cesta), ocekavane);
+}
+
+TEST(SouborDoplnku, TheLimitsOfTheChecksReadBackAndBadOnesKeepTheirDefaults)
+{
+    test::DocasnyAdresar adresar;
+    const std::string cesta = adresar / "$doplnky";
+    test::ZapsatBajty(cesta, "KontrolaMinSpadStoky=300:3.33;400:2.5\r\nKontrolaMinKrytiStoky=0.85\r\n"
+                             "KontrolaMaxSpadStoky=-1\r\nKontrolaLimitSpadiste=1e3\r\nKontrolaMinSpadPripojky=200:\r\n");
+    TDoplnky doplnky;
+    const auto zpravy = NacistDoplnky(cesta, doplnky);
+    EXPECT_EQ(doplnky.Kontrola.MinSpadStoky, (std::vector<TMinimalniSpad>{{300, 3.33}, {400, 2.5}}));
+    EXPECT_EQ(doplnky.Kontrola.MinKrytiStoky, 0.85);
+    EXPECT_EQ(doplnky.Kontrola.MaxSpadStoky, 100);
+    EXPECT_EQ(doplnky.Kontrola.LimitSpadiste, 0.5);
+    ASSERT_EQ(zpravy.size(), 3u);
+    EXPECT_NE(zpravy[0].Text.find("řádek 3 (KontrolaMaxSpadStoky): „-1“ není nezáporné desetinné číslo"), std::string::npos);
+
+    UlozitDoplnky(cesta, doplnky);
+    TDoplnky prectene;
+    EXPECT_TRUE(NacistDoplnky(cesta, prectene).empty());
+    EXPECT_EQ(prectene.Kontrola, doplnky.Kontrola);
+    for (const std::string spatna : {"300", "0:2", "300:x", "300:2;;"}) {
+        test::ZapsatBajty(cesta, "KontrolaMinSpadStoky=" + spatna + "\r\n");
+        EXPECT_EQ(NacistDoplnky(cesta, prectene).size(), 1u) << spatna;
+        EXPECT_TRUE(prectene.Kontrola.MinSpadStoky.empty()) << spatna;
+    }
 }
 
 TEST(SouborDoplnku, AnUnreadableValueKeepsItsDefaultAndIsNamed)
