@@ -71,10 +71,10 @@ def layers(summary):
 def validator():
     """GDAL's validate_gpkg.py of this interpreter's GDAL bindings, or None."""
     try:
-        spec = importlib.util.find_spec("osgeo_utils.samples.validate_gpkg")
+        modul = importlib.util.find_spec("osgeo_utils.samples.validate_gpkg")
     except ModuleNotFoundError:
         return None
-    return spec.origin if spec else None
+    return modul.origin if modul else None
 
 
 def check(cli, project, workdir):
