@@ -11,6 +11,7 @@
 #include "zaklad/Soubor.h"
 #include "prikazy/UpravyRadku.h"
 #include "dxf/Situace.h"
+#include "kontrola/KontrolaLinie.h"
 #include "prikazy/InformaceORovine.h"
 #include "profile/NahledProfilu.h"
 #include "written/PsanyProfil.h"
@@ -75,19 +76,12 @@ public:
     bool DotazAnoNe(const std::string&) override { return true; }
 };
 
-class BezVystupu final : public IVystupyVypoctu {
-public:
-    void PsanyProfil() override {}
-    void Situace() override {}
-    void OtevritRovinu() override {}
-};
-
 /// A state computed without outputs, whose outputs go into the data directory.
 std::unique_ptr<TStav> Spocteny(std::unique_ptr<TStav> stav)
 {
     stav->Nastaveni.AdresarProjektu = Data().Cesta();
     BezZprav zpravy;
-    BezVystupu vystupy;
+    ZadneVystupy vystupy;
     if (!Vypocet(*stav, zpravy, vystupy))
         std::abort();
     return stav;
@@ -124,7 +118,7 @@ void BM_Vypocet(benchmark::State& state)
     const auto zdroj = PodleDruhu(static_cast<int>(state.range(0)));
     auto stav = std::make_unique<TStav>();
     BezZprav zpravy;
-    BezVystupu vystupy;
+    ZadneVystupy vystupy;
     for (auto _ : state) {
         state.PauseTiming();
         stav->Projekt.Body = zdroj->Projekt.Body;
@@ -135,6 +129,15 @@ void BM_Vypocet(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Vypocet)->ArgName("druh")->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+
+// The checks of the line on the computed rows; the target is 10 ms for the sewer.
+void BM_Kontrola(benchmark::State& state)
+{
+    const auto stav = Spocteny(PodleDruhu(static_cast<int>(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ZkontrolovatLinii(*stav, stav->Doplnky.Kontrola));
+}
+BENCHMARK(BM_Kontrola)->ArgName("druh")->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 
 void BM_PsanyProfil(benchmark::State& state)
 {

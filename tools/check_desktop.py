@@ -270,8 +270,9 @@ class Kontrola:
             # The outputs dialog ("Nastavení", "Nastavení"): the written profile goes on screen too.
             nastaveni = self.z_hlavniho("^Nastaven.+$", "alt+n", "n")
             self.vedle(nastaveni, "the outputs dialog")
-            # From the tab bar to "na obrazovku" of "Psaný podélný profil".
-            p.klavesy(*(["Tab"] * 10), "space")
+            # From the tab bar to "na obrazovku" of "Psaný podélný profil", past the GeoPackage's
+            # check box and file name.
+            p.klavesy(*(["Tab"] * 12), "space")
             self.obrazek("plocha-nastaveni.png")
             self.zrusit(nastaveni)
             postranni = [seznam, rucni, automaticky]

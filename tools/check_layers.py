@@ -2,7 +2,7 @@
 """Fails when an include in src/ runs upward or sideways between the layers.
 
 A folder may include its own headers and those of the folders below it. The computing folders
-of one level (calc, convert, dxf, written) do not include each other; the two programs (ui, cli)
+of one level (calc, convert, dxf, written, gis, kontrola) do not include each other; the two programs (ui, cli)
 do not include each other either. Prints every folder with the folders it includes."""
 import pathlib
 import re
@@ -11,7 +11,7 @@ import sys
 VRSTVY = {
     'zaklad': 0,
     'data': 1,
-    'calc': 2, 'convert': 2, 'dxf': 2, 'written': 2,
+    'calc': 2, 'convert': 2, 'dxf': 2, 'written': 2, 'gis': 2, 'kontrola': 2,
     'profile': 3,
     'prikazy': 4,
     'ui': 5, 'cli': 5,

@@ -12,12 +12,15 @@ namespace lineon {
 
 namespace {
 
-void SpustitVystupy(const TVystupy& volby, IVystupyVypoctu& vystupy)
+void SpustitVystupy(const TStav& stav, IVystupyVypoctu& vystupy)
 {
+    const TVystupy& volby = stav.Vystupy;
     if (volby.psancheck)
         vystupy.PsanyProfil();
     if (volby.Sitcheck)
         vystupy.Situace();
+    if (stav.Doplnky.gpkgcheck)
+        vystupy.Gis();
     if (volby.profcheck)
         vystupy.OtevritRovinu();
 }
@@ -51,7 +54,7 @@ bool Vypocet(TStav& stav, IZpravy& zpravy, IVystupyVypoctu& vystupy)
         // reach its outputs, so every run on the same rows gives the same drawings.
         std::fill_n(stav.Vysledky.Pripojky.begin(), stav.Projekt.PocetPripojek() + 1, TVysledekPripojky());
 
-    SpustitVystupy(stav.Vystupy, vystupy);
+    SpustitVystupy(stav, vystupy);
     // A road axis has no pipe to cover: its profile, drawn later from the plane dialog, shows none.
     if (stav.Nastaveni.DruhSite == 3)
         stav.Nastaveni.ZobrazeniKryti = 2;

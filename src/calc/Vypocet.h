@@ -11,7 +11,17 @@ public:
     virtual ~IVystupyVypoctu() = default;
     virtual void PsanyProfil() = 0;   ///< when psancheck is on
     virtual void Situace() = 0;       ///< when Sitcheck is on
+    virtual void Gis() = 0;           ///< when gpkgcheck is on: the GeoPackage
     virtual void OtevritRovinu() = 0; ///< when profcheck is on: the comparison-plane dialog
+};
+
+/// For a run that needs the calculated rows only.
+class ZadneVystupy final : public IVystupyVypoctu {
+public:
+    void PsanyProfil() override {}
+    void Situace() override {}
+    void Gis() override {}
+    void OtevritRovinu() override {}
 };
 
 /// "Výpočet": checks the rows, computes stationing, lengths, slopes and covers, proposes the

@@ -8,10 +8,11 @@ namespace {
 constexpr const char* Pouziti =
     "usage: lineon-cli convert IN OUT [--in-format csv|dat] [--out-format csv|dat] [--settings FILE]\n"
     "       lineon-cli compute PROJECT [--format csv|dat] [--settings FILE] [--options FILE]\n"
-    "                          [--kind 1|2|3] [--lang CZ|SK] [--out DIR]\n"
+    "                          [--kind 1|2|3] [--lang CZ|SK] [--out DIR] [--gpkg [FILE.gpkg]]\n"
     "                          [--plane R0] [--plane-shift DR] [--shift-points P1,P2,...]\n"
     "       lineon-cli import SURVEY [--type 1|2] [--settings FILE] [--options FILE] [--kind 1|2|3]\n"
-    "                         [--list] [--save PROJECT] [--format csv|dat]\n";
+    "                         [--list] [--save PROJECT] [--format csv|dat]\n"
+    "       lineon-cli check PROJECT [--format csv|dat] [--settings FILE] [--limits FILE] [--kind 1|2|3]\n";
 } // namespace
 
 int Spustit(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby)
@@ -28,6 +29,8 @@ int Spustit(const std::vector<std::string>& argumenty, std::ostream& vystup, std
         return PrikazCompute(zbytek, vystup, chyby);
     if (prikaz == "import")
         return PrikazImport(zbytek, vystup, chyby);
+    if (prikaz == "check")
+        return PrikazCheck(zbytek, vystup, chyby);
     chyby << "error: Neznámý příkaz „" << prikaz << "“.\n" << Pouziti;
     return ChybaPouziti;
 }

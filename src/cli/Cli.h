@@ -18,5 +18,6 @@ int Spustit(const std::vector<std::string>& argumenty, std::ostream& vystup, std
 int PrikazConvert(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby);
 int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby);
 int PrikazImport(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby);
+int PrikazCheck(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby);
 
 } // namespace lineon::cli

@@ -19,16 +19,24 @@ namespace {
 
 constexpr const char* PouzitiCompute =
     "lineon-cli compute PROJECT [--format csv|dat] [--settings FILE] [--options FILE] [--kind 1|2|3] "
-    "[--lang CZ|SK] [--out DIR] [--plane R0] [--plane-shift DR] [--shift-points P1,P2,...]";
+    "[--lang CZ|SK] [--out DIR] [--gpkg [FILE.gpkg]] [--plane R0] [--plane-shift DR] [--shift-points P1,P2,...]";
 
 /// The command line of compute.
 struct TArgumentyCompute {
     std::string Projekt;
     std::optional<FormatProjektu> Format;
     std::optional<std::string> Adresar; ///< --out DIR
+    std::optional<std::string> Gpkg;    ///< --gpkg [FILE]: empty for the default name
     TSpolecneVolby Spolecne;
     TVolbyRoviny Rovina;
 };
+
+/// The file name that may follow --gpkg: a GeoPackage's name ends with ".gpkg", which tells it from
+/// the project file.
+bool JeNazevGpkg(const std::string& argument)
+{
+    return !argument.starts_with("-") && argument.size() > 5 && argument.ends_with(".gpkg");
+}
 
 TArgumentyCompute PrecistArgumenty(const std::vector<std::string>& argumenty)
 {
@@ -42,6 +50,8 @@ TArgumentyCompute PrecistArgumenty(const std::vector<std::string>& argumenty)
             vysledek.Format = FormatZVolby(argument, HodnotaVolby(argumenty, i));
         else if (argument == "--out")
             vysledek.Adresar = HodnotaVolby(argumenty, i);
+        else if (argument == "--gpkg")
+            vysledek.Gpkg = i + 1 < argumenty.size() && JeNazevGpkg(argumenty[i + 1]) ? argumenty[++i] : "";
         else if (argument.starts_with("--"))
             throw Chyba("Neznámá volba „" + argument + "“.");
         else
@@ -66,6 +76,8 @@ void OveritNazvyVystupu(const TStav& stav)
         OveritNazevProjektu(adresar + v.SouborSituace);
     if (v.profcheck)
         OveritNazevProjektu(adresar + v.SouborProfilu);
+    if (stav.Doplnky.gpkgcheck)
+        OveritNazevProjektu(adresar + stav.Doplnky.SouborGpkg);
 }
 
 } // namespace
@@ -87,6 +99,11 @@ int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std:
             return VypocetZastaven;
         if (argumentyCompute.Adresar)
             stav->Nastaveni.AdresarProjektu = AdresarSLomitkem(*argumentyCompute.Adresar);
+        if (const auto& gpkg = argumentyCompute.Gpkg) {
+            stav->Doplnky.gpkgcheck = true;
+            if (!gpkg->empty())
+                stav->Doplnky.SouborGpkg = *gpkg;
+        }
         OveritBodyPosunu(argumentyCompute.Rovina, stav->Projekt.PocetBodu());
         OveritNazvyVystupu(*stav);
 

@@ -199,12 +199,6 @@ template <class Radek> bool JedinyPrazdnyRadek(const Tabulka<Radek>& tabulka)
     return tabulka.Pocet() == 1 && !DrziData(tabulka[1]);
 }
 
-bool JeKodKrizeni(const std::string& kod, const TNastaveni& n)
-{
-    const auto kody = KodyKrizeni(n);
-    return std::find(kody.begin(), kody.end(), kod) != kody.end();
-}
-
 } // namespace
 
 void SpustitAutomatickyPrevod(TStav& stav)
@@ -234,7 +228,7 @@ void SpustitAutomatickyPrevod(TStav& stav)
             pripojky.Pridat(RadekPripojky(odkladiste.Pripojka(i), n));
     for (int k = 1; k <= seznam.PocetZamerenychBodu(); ++k) {
         const TZamerenyBod& bod = seznam.Body[static_cast<std::size_t>(k)];
-        if (JeKodKrizeni(bod.Kod, n))
+        if (DruhKrizeni(n, bod.Kod) != 0)
             pripojky.Pridat(RadekKrizeni(bod));
     }
 

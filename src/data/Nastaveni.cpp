@@ -34,4 +34,14 @@ std::vector<std::string> KodyKrizeni(const TNastaveni& n)
     return {n.KodKrizeni1, n.KodKrizeni2, n.KodKrizeni3, n.KodKrizeni4, n.KodKrizeni5};
 }
 
+int DruhKrizeni(const TNastaveni& n, const std::string& typ)
+{
+    const auto kody = KodyKrizeni(n);
+    int druh = 0;
+    for (std::size_t k = 0; k < kody.size(); ++k)
+        if (typ == kody[k])
+            druh = static_cast<int>(k) + 1;
+    return druh;
+}
+
 } // namespace lineon

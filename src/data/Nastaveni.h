@@ -70,4 +70,8 @@ void NastavitDruhSite(TNastaveni& nastaveni, int druh);
 /// The five crossing codes in order.
 std::vector<std::string> KodyKrizeni(const TNastaveni& nastaveni);
 
+/// The kind 1..5 of a crossing whose `Typ` is one of the crossing codes (the last matching code
+/// gives it); 0 for a row that is no crossing.
+int DruhKrizeni(const TNastaveni& nastaveni, const std::string& typ);
+
 } // namespace lineon

@@ -23,10 +23,16 @@ constexpr bool Je(const TPoleNastaveni& pole)
     return std::holds_alternative<Clen>(pole.Clen);
 }
 
+constexpr bool VDoplncich(const TPoleNastaveni& pole)
+{
+    return Je<bool TDoplnky::*>(pole) || Je<std::string TDoplnky::*>(pole);
+}
+
 constexpr bool TypSediSeClenem(const TPoleNastaveni& pole)
 {
     switch (pole.Typ) {
-    case T::Zadny: return Je<bool TVystupy::*>(pole) || Je<std::string TVystupy::*>(pole);
+    case T::Zadny:
+        return Je<bool TVystupy::*>(pole) || Je<std::string TVystupy::*>(pole) || VDoplncich(pole);
     case T::Cele: return Je<std::int32_t N::*>(pole);
     case T::Realne: return Je<double N::*>(pole);
     case T::Kod:
@@ -41,8 +47,9 @@ constexpr bool TypSediSeClenem(const TPoleNastaveni& pole)
 constexpr bool DruhSediSeClenem(const TPoleNastaveni& pole)
 {
     using D = DruhOvladace;
-    const bool logicky = Je<bool N::*>(pole) || Je<bool TVystupy::*>(pole);
-    const bool text = Je<std::string N::*>(pole) || Je<std::string TVystupy::*>(pole);
+    const bool logicky = Je<bool N::*>(pole) || Je<bool TVystupy::*>(pole) || Je<bool TDoplnky::*>(pole);
+    const bool text =
+        Je<std::string N::*>(pole) || Je<std::string TVystupy::*>(pole) || Je<std::string TDoplnky::*>(pole);
     switch (pole.Druh) {
     case D::Zadny: return pole.Stranka == StrankaVystupu::Zadna;
     case D::Zaskrtavatko:
@@ -126,8 +133,9 @@ std::string PopisMezi(const TMeze& meze)
 
 const TPoleNastaveni* NajitPoleNastaveni(std::string_view nazev)
 {
+    // "$doplnky" is no settings of the options file.
     for (const auto& pole : Tabulka)
-        if (pole.Jmeno() == nazev)
+        if (pole.Jmeno() == nazev && !VDoplncich(pole))
             return &pole;
     return nullptr;
 }

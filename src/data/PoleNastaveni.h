@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Doplnky.h"
 #include "data/Nastaveni.h"
 #include "data/Vystupy.h"
 
@@ -29,10 +30,11 @@ enum class TypNastaveni {
     Osoby,   ///< the count of person names, then that many name lines
 };
 
-/// Where a value lives: a setting in `TNastaveni`, or a dialog-only value in `TVystupy`.
+/// Where a value lives: a setting in `TNastaveni`, a dialog-only value in `TVystupy`, or a setting
+/// beyond the settings file in `TDoplnky` (the file "$doplnky" has its own reader).
 using ClenNastaveni = std::variant<std::int32_t TNastaveni::*, double TNastaveni::*, std::string TNastaveni::*,
                                    bool TNastaveni::*, std::vector<std::string> TNastaveni::*, bool TVystupy::*,
-                                   std::string TVystupy::*>;
+                                   std::string TVystupy::*, bool TDoplnky::*, std::string TDoplnky::*>;
 
 /// The range a window control allows for a number (`Od` > `Do`: no range).
 struct TMeze {
@@ -137,6 +139,10 @@ inline constexpr auto Tabulka = std::to_array<TPoleNastaveni>({
      .Popis = "Situace (do DXF)"},
     {.Ovladac = "sitField", .Clen = &V::SouborSituace, .MaxZnaku = NazevSouboru, .Stranka = S::Vystupy,
      .Druh = D::Text, .Vedle = true, .Prevzeti = P::PriAktivaci},
+    {.Ovladac = "gpkgcheck", .Clen = &TDoplnky::gpkgcheck, .Stranka = S::Vystupy, .Druh = D::Zaskrtavatko,
+     .Popis = "do GIS (GeoPackage)"},
+    {.Ovladac = "gpkgField", .Clen = &TDoplnky::SouborGpkg, .Stranka = S::Vystupy, .Druh = D::Text, .Vedle = true,
+     .Prevzeti = P::PriAktivaci},
     {.Ovladac = "profcheck", .Clen = &V::profcheck, .Stranka = S::Vystupy, .Druh = D::Zaskrtavatko,
      .Popis = "Podélný profil"},
     {.Ovladac = "profobrcheck", .Clen = &V::profobrcheck, .Stranka = S::Vystupy, .Druh = D::Zaskrtavatko,

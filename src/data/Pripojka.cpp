@@ -8,4 +8,9 @@ bool DrziData(const TPripojka& p)
            || p.YDS != 0 || p.XDS != 0 || p.ZPoklopuDS != 0 || p.ZDnaDS != 0;
 }
 
+bool MaDomovniSachtu(const TPripojka& p)
+{
+    return p.YDS != 0;
+}
+
 } // namespace lineon

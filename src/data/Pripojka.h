@@ -24,4 +24,7 @@ struct TPripojka {
 /// A connection row holds data when any of its three texts or six reals is set (`Poradi` does not count).
 bool DrziData(const TPripojka& pripojka);
 
+/// A row has a house manhole when its `YDS` is set; the site plan draws only such rows.
+bool MaDomovniSachtu(const TPripojka& pripojka);
+
 } // namespace lineon

@@ -3,6 +3,7 @@
 #include "data/Vysledky.h"
 #include "data/NastaveniPrevodu.h"
 #include "data/Bod.h"
+#include "data/Doplnky.h"
 #include "data/Nastaveni.h"
 #include "data/Projekt.h"
 #include "data/Vystupy.h"
@@ -21,6 +22,7 @@ struct TStav {
     TProjekt Projekt;
     TNastaveni Nastaveni;
     TVystupy Vystupy;
+    TDoplnky Doplnky;
     TVysledky Vysledky;
     TRovina Rovina;
     TSeznamSouradnic SeznamSouradnic;

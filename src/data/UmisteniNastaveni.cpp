@@ -10,4 +10,9 @@ std::string SouborNastaveniBehu(const std::string& pracovniAdresar, const std::s
     return soubor::Existuje(vPracovnim) ? vPracovnim : adresarProgramu + NazevSouboruNastaveni;
 }
 
+std::string SouborDoplnkuBehu(const std::string& souborNastaveni)
+{
+    return soubor::Adresar(souborNastaveni) + NazevSouboruDoplnku;
+}
+
 } // namespace lineon

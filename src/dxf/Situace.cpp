@@ -60,7 +60,7 @@ public:
     {
         for (int j = 1; j <= stav.Projekt.PocetPripojek(); ++j) {
             const double staniceni = stav.Vysledky.Pripojky[static_cast<std::size_t>(j)].Staniceni;
-            if (stav.Projekt.Pripojky[j].YDS != 0 && !std::isnan(staniceni))
+            if (MaDomovniSachtu(stav.Projekt.Pripojky[j]) && !std::isnan(staniceni))
                 pripojkyPodleStaniceni_.emplace_back(staniceni, j);
         }
         std::sort(pripojkyPodleStaniceni_.begin(), pripojkyPodleStaniceni_.end());

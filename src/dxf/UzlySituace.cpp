@@ -12,11 +12,6 @@ namespace {
 
 constexpr std::size_t DelkaTextuUzlu = 12;
 
-bool MaDomovniSachtu(const TPripojka& pripojka)
-{
-    return pripojka.YDS != 0;
-}
-
 UzelSituace UzelBodu(const TBod& bod, const TVysledekBodu& vysledek)
 {
     return {bod.Y, bod.X, vysledek.StaniceniPresne, bod.ZPoklopu, bod.ZDna,

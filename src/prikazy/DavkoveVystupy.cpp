@@ -1,6 +1,7 @@
 #include "prikazy/DavkoveVystupy.h"
 
 #include "dxf/Situace.h"
+#include "gis/GeoPackage.h"
 #include "written/PsanyProfil.h"
 
 namespace lineon {
@@ -13,6 +14,11 @@ void DavkoveVystupy::PsanyProfil()
 void DavkoveVystupy::Situace()
 {
     VytvoritSituaci(stav_);
+}
+
+void DavkoveVystupy::Gis()
+{
+    VytvoritGeoPackage(stav_);
 }
 
 void DavkoveVystupy::OtevritRovinu()

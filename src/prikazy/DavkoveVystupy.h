@@ -5,7 +5,7 @@
 namespace lineon {
 
 /// The outputs of a calculation run without windows: the written profile into its file, the site
-/// plan, and a record that the comparison-plane dialog was asked for (the caller fills and confirms
+/// plan, the GeoPackage, and a record that the comparison-plane dialog was asked for (the caller fills and confirms
 /// it). The desktop program extends it with its windows.
 class DavkoveVystupy : public IVystupyVypoctu {
 public:
@@ -13,6 +13,7 @@ public:
 
     void PsanyProfil() override;
     void Situace() override;
+    void Gis() override;
     void OtevritRovinu() override;
 
     /// Whether the calculation asked for the comparison-plane dialog.

@@ -5,16 +5,18 @@
 #include "zaklad/NazevSouboru.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace lineon {
 
 namespace {
 
-// The two objects a row's value can live in.
-template <class Nastaveni, class Vystupy>
+// The three objects a row's value can live in.
+template <class Nastaveni, class Vystupy, class Doplnky>
 struct THodnoty {
     Nastaveni& N;
     Vystupy& V;
+    Doplnky& D;
 
     template <class X>
     auto& operator[](X TNastaveni::*clen) const
@@ -26,10 +28,24 @@ struct THodnoty {
     {
         return V.*clen;
     }
+    template <class X>
+    auto& operator[](X TDoplnky::*clen) const
+    {
+        return D.*clen;
+    }
 };
 
-using TZdroj = THodnoty<const TNastaveni, const TVystupy>;
-using TCil = THodnoty<TNastaveni, TVystupy>;
+using TZdroj = THodnoty<const TNastaveni, const TVystupy, const TDoplnky>;
+using TCil = THodnoty<TNastaveni, TVystupy, TDoplnky>;
+
+// The values of the state or of the dialog.
+template <class Objekt>
+auto Hodnoty(Objekt& o)
+{
+    using std::remove_reference_t;
+    return THodnoty<remove_reference_t<decltype((o.Nastaveni))>, remove_reference_t<decltype((o.Vystupy))>,
+                    remove_reference_t<decltype((o.Doplnky))>>{o.Nastaveni, o.Vystupy, o.Doplnky};
+}
 
 void Kopirovat(const TPoleNastaveni& pole, TZdroj zdroj, TCil cil)
 {
@@ -53,8 +69,8 @@ TDialogVystupu VytvoritDialogVystupu(TStav& stav)
     const TVystupy vychozi;
     for (const auto& pole : TabulkaNastaveni)
         if (pole.Prevzeti == ZpusobPrevzeti::PriAktivaci && std::holds_alternative<std::string TVystupy::*>(pole.Clen))
-            Kopirovat(pole, {stav.Nastaveni, vychozi}, {stav.Nastaveni, stav.Vystupy});
-    TDialogVystupu dialog{stav.Nastaveni, stav.Vystupy};
+            Kopirovat(pole, {stav.Nastaveni, vychozi, stav.Doplnky}, {stav.Nastaveni, stav.Vystupy, stav.Doplnky});
+    TDialogVystupu dialog{stav.Nastaveni, stav.Vystupy, stav.Doplnky};
     for (const auto& pole : TabulkaNastaveni) {
         dialog.Povoleno[Index(pole)] = pole.Povolen;
         if (pole.Prevzeti == ZpusobPrevzeti::PriVytvoreni) {
@@ -70,7 +86,7 @@ void AktivovatDialogVystupu(TDialogVystupu& dialog, const TStav& stav)
 {
     for (const auto& pole : TabulkaNastaveni)
         if (pole.Prevzeti == ZpusobPrevzeti::PriAktivaci)
-            Kopirovat(pole, {stav.Nastaveni, stav.Vystupy}, {dialog.Nastaveni, dialog.Vystupy});
+            Kopirovat(pole, Hodnoty(stav), Hodnoty(dialog));
 }
 
 std::optional<std::string> ZavritDialogVystupu(const TDialogVystupu& dialog, TStav& stav)
@@ -78,7 +94,7 @@ std::optional<std::string> ZavritDialogVystupu(const TDialogVystupu& dialog, TSt
     const std::string predchozi = stav.Nastaveni.AdresarProjektu;
     for (const auto& pole : TabulkaNastaveni)
         if (pole.Prevzeti != ZpusobPrevzeti::Hned)
-            Kopirovat(pole, {dialog.Nastaveni, dialog.Vystupy}, {stav.Nastaveni, stav.Vystupy});
+            Kopirovat(pole, Hodnoty(dialog), Hodnoty(stav));
     const std::string& zvoleny = dialog.Nastaveni.AdresarProjektu;
     stav.Nastaveni.AdresarProjektu = AdresarSLomitkem(zvoleny);
     // The settings file keeps the directory on one line in code page 1250; one it cannot hold
@@ -92,8 +108,7 @@ std::optional<std::string> ZavritDialogVystupu(const TDialogVystupu& dialog, TSt
 
 TCilOvladace CilOvladace(TDialogVystupu& dialog, TStav& stav, const TPoleNastaveni& pole)
 {
-    const TCil cil = pole.Prevzeti == ZpusobPrevzeti::Hned ? TCil{stav.Nastaveni, stav.Vystupy}
-                                                     : TCil{dialog.Nastaveni, dialog.Vystupy};
+    const TCil cil = pole.Prevzeti == ZpusobPrevzeti::Hned ? Hodnoty(stav) : Hodnoty(dialog);
     return std::visit([&](auto clen) -> TCilOvladace { return &cil[clen]; }, pole.Clen);
 }
 

@@ -19,6 +19,7 @@ namespace lineon {
 struct TDialogVystupu {
     TNastaveni Nastaveni; ///< the mirrored settings as the controls show them
     TVystupy Vystupy;     ///< the output file names as their fields show them
+    TDoplnky Doplnky;     ///< the settings beyond the settings file as their controls show them
     std::array<bool, TabulkaNastaveni.size()> Povoleno{}; ///< by row of the table
 };
 

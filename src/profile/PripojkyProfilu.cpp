@@ -20,13 +20,11 @@ struct TVrstvyPripojky {
 /// kind); a house connection otherwise.
 TVrstvyPripojky VrstvyPripojky(const TNastaveni& nastaveni, const std::string& typ)
 {
-    TVrstvyPripojky vrstvy;
-    const auto kody = KodyKrizeni(nastaveni);
-    for (int n = 0; n < static_cast<int>(kody.size()); ++n)
-        if (typ == kody[static_cast<std::size_t>(n)])
-            vrstvy = {VrstvaCaryProfilu::Krizeni1 + n, VrstvaTextuProfilu::KotaKrizeni1 + n,
-                      VrstvaCislaProfilu::KotaKrizeni1 + n};
-    return vrstvy;
+    const int druh = DruhKrizeni(nastaveni, typ);
+    if (druh == 0)
+        return {};
+    const int n = druh - 1;
+    return {VrstvaCaryProfilu::Krizeni1 + n, VrstvaTextuProfilu::KotaKrizeni1 + n, VrstvaCislaProfilu::KotaKrizeni1 + n};
 }
 
 void KreslitPripojku(KresbaProfilu& k, const RovinaVPlatnosti& rovina, int j)

@@ -1,8 +1,11 @@
 #include "ui/Aplikace.h"
 
 #include "zaklad/Soubor.h"
+#include "data/SouborDoplnku.h"
 #include "data/SouborNastaveni.h"
+#include "data/UmisteniNastaveni.h"
 #include "calc/Vypocet.h"
+#include "kontrola/KontrolaLinie.h"
 #include "ui/DialogBodu.h"
 #include "ui/DialogNastaveni.h"
 #include "ui/DialogPripojky.h"
@@ -10,9 +13,11 @@
 #include "ui/HlavniOkno.h"
 #include "ui/OknoAutomatickehoPrevodu.h"
 #include "ui/OknoNahledu.h"
+#include "ui/OknoKontroly.h"
 #include "ui/OknoPsanehoProfilu.h"
 #include "ui/OknoRucnihoPrevodu.h"
 #include "ui/OknoSeznamuSouradnic.h"
+#include "ui/TabulkaRadku.h"
 #include "ui/VedlejsiOkna.h"
 #include "ui/VystupyOken.h"
 
@@ -23,7 +28,7 @@ namespace lineon::ui {
 
 Aplikace::Aplikace(IZpravy& zpravy, VolbaSouboru& volbaSouboru, std::string souborNastaveni)
     : zpravy_(zpravy), volbaSouboru_(volbaSouboru), souborNastaveni_(std::move(souborNastaveni)),
-      stav_(std::make_unique<TStav>())
+      souborDoplnku_(SouborDoplnkuBehu(souborNastaveni_)), stav_(std::make_unique<TStav>())
 {
 }
 
@@ -46,6 +51,7 @@ void Aplikace::Spustit()
     nahled_ = std::make_unique<OknoNahledu>(*stav_);
     dialogPripojky_ = std::make_unique<DialogPripojky>(*stav_, zpravy_, *okno_);
     vystupy_ = std::make_unique<VystupyOken>(*stav_, *psany_, *rovina_, *nahled_);
+    kontrola_ = std::make_unique<OknoKontroly>();
     PripojitPrikazy();
     PripojitOkna();
     okno_->show();
@@ -56,22 +62,34 @@ void Aplikace::Spustit()
 
 TZprava Aplikace::NacistNastaveni()
 {
-    if (!soubor::Existuje(souborNastaveni_))
-        return {DruhZpravy::Informace, ""};
-    try {
-        // One box for all of them: a warning when there is one, else the information.
-        TZprava zprava{DruhZpravy::Informace, ""};
-        for (const TZprava& radek : lineon::NacistNastaveni(souborNastaveni_, stav_->Nastaveni)) {
-            zprava.Text += (zprava.Text.empty() ? "" : "\n") + radek.Text;
-            if (radek.Druh == DruhZpravy::Varovani)
-                zprava.Druh = DruhZpravy::Varovani;
+    // One box for all of them: a warning when there is one, else the information.
+    TZprava zprava{DruhZpravy::Informace, ""};
+    const auto pridat = [&zprava](const TZprava& radek) {
+        zprava.Text += (zprava.Text.empty() ? "" : "\n") + radek.Text;
+        if (radek.Druh == DruhZpravy::Varovani)
+            zprava.Druh = DruhZpravy::Varovani;
+    };
+    if (soubor::Existuje(souborNastaveni_)) {
+        try {
+            for (const TZprava& radek : lineon::NacistNastaveni(souborNastaveni_, stav_->Nastaveni))
+                pridat(radek);
+        } catch (const Chyba& chyba) {
+            stav_->Nastaveni = TNastaveni();
+            pridat({DruhZpravy::Varovani, std::string(chyba.what())
+                                              + "\nPlatí výchozí nastavení; při ukončení programu se jimi soubor přepíše."});
         }
-        return zprava;
-    } catch (const Chyba& chyba) {
-        stav_->Nastaveni = TNastaveni();
-        return {DruhZpravy::Varovani, std::string(chyba.what())
-                                          + "\nPlatí výchozí nastavení; při ukončení programu se jimi soubor přepíše."};
     }
+    if (soubor::Existuje(souborDoplnku_)) {
+        try {
+            for (const TZprava& radek : NacistDoplnky(souborDoplnku_, stav_->Doplnky))
+                pridat(radek);
+        } catch (const Chyba& chyba) {
+            // The file is read again before it is written, so it stays as it is.
+            stav_->Doplnky = TDoplnky();
+            pridat({DruhZpravy::Varovani, std::string(chyba.what()) + "\nPlatí výchozí hodnoty."});
+        }
+    }
+    return zprava;
 }
 
 void Aplikace::PripojitPrikazy()
@@ -99,13 +117,19 @@ void Aplikace::PripojitOkna()
     for (QWidget* okno : {static_cast<QWidget*>(seznam_.get()), static_cast<QWidget*>(rucniPrevod_.get()),
                           static_cast<QWidget*>(automatickyPrevod_.get()), static_cast<QWidget*>(rovina_.get()),
                           static_cast<QWidget*>(dialogNastaveni_.get()), static_cast<QWidget*>(nahled_.get()),
-                          static_cast<QWidget*>(psany_.get())})
+                          static_cast<QWidget*>(psany_.get()), static_cast<QWidget*>(kontrola_.get())})
         vedlejsi_->PridatVedle(*okno);
     vedlejsi_->PridatNad(*dialogBodu_);
     vedlejsi_->PridatNad(*dialogPripojky_);
     // The written profile shows what the last calculation computed for each point row: rows put
     // in other places take it away.
     connect(okno_.get(), &HlavniOkno::tabulkyPrekresleny, psany_.get(), &OknoPsanehoProfilu::SledovatRadky);
+    connect(kontrola_.get(), &OknoKontroly::ukazatRadek, this, [this](bool pripojka, int radek) {
+        TabulkaRadku& tabulka = pripojka ? okno_->TabulkaPripojek() : okno_->TabulkaBodu();
+        tabulka.NastavitKurzor(radek, 0);
+        okno_->activateWindow();
+        tabulka.setFocus();
+    });
 
     for (QWidget* okno : {static_cast<QWidget*>(seznam_.get()), static_cast<QWidget*>(rucniPrevod_.get()),
                           static_cast<QWidget*>(automatickyPrevod_.get())})
@@ -139,20 +163,24 @@ void Aplikace::Vypocet()
 {
     okno_->PotvrditDno();
     vystupy_->ZacitVypocet();
+    bool spocteno = false;
     try {
-        lineon::Vypocet(*stav_, zpravy_, *vystupy_);
+        spocteno = lineon::Vypocet(*stav_, zpravy_, *vystupy_);
     } catch (const Chyba& chyba) {
         zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
     }
     vystupy_->DokoncitVypocet();
     // The calculation rounds levels and moves connections onto the line.
     okno_->PrekreslitTabulky();
+    if (spocteno)
+        kontrola_->Ukazat(ZkontrolovatLinii(*stav_, stav_->Doplnky.Kontrola));
 }
 
 void Aplikace::Ukoncit()
 {
     try {
         UlozitNastaveni(souborNastaveni_, stav_->Nastaveni);
+        UlozitDoplnky(souborDoplnku_, stav_->Doplnky);
     } catch (const Chyba& chyba) {
         zpravy_.Oznamit(DruhZpravy::Chyba, "Nastavení se nepodařilo uložit.\n" + std::string(chyba.what()));
     }

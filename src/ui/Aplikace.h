@@ -16,6 +16,7 @@ class DialogPripojky;
 class DialogRoviny;
 class HlavniOkno;
 class OknoAutomatickehoPrevodu;
+class OknoKontroly;
 class OknoNahledu;
 class OknoPsanehoProfilu;
 class OknoRucnihoPrevodu;
@@ -29,7 +30,8 @@ class VystupyOken;
 class Aplikace : public QObject {
     Q_OBJECT
 public:
-    /// `souborNastaveni` is read at start (when it exists) and written at the end.
+    /// `souborNastaveni` and "$doplnky" beside it are read at start (when they exist) and written
+    /// at the end.
     Aplikace(IZpravy& zpravy, VolbaSouboru& volbaSouboru, std::string souborNastaveni);
     ~Aplikace() override;
 
@@ -54,9 +56,10 @@ public:
     OknoAutomatickehoPrevodu& AutomatickyPrevod() { return *automatickyPrevod_; }
     DialogRoviny& Rovina() { return *rovina_; }
     OknoNahledu& Nahled() { return *nahled_; }
+    OknoKontroly& Kontrola() { return *kontrola_; }
 
 private:
-    /// Reads the settings file; returns what is to be reported about it ("" for nothing).
+    /// Reads the settings files; returns what is to be reported about them ("" for nothing).
     TZprava NacistNastaveni();
     /// Shutdown: the settings are written back; a failure is reported and the program still ends.
     void Ukoncit();
@@ -68,6 +71,7 @@ private:
     IZpravy& zpravy_;
     VolbaSouboru& volbaSouboru_;
     std::string souborNastaveni_;
+    std::string souborDoplnku_;
     std::unique_ptr<TStav> stav_;
     std::unique_ptr<HlavniOkno> okno_;
     // The other windows are windows of their own, not children of the main window: the main
@@ -83,6 +87,7 @@ private:
     std::unique_ptr<OknoNahledu> nahled_;
     std::unique_ptr<DialogPripojky> dialogPripojky_;
     std::unique_ptr<VystupyOken> vystupy_;
+    std::unique_ptr<OknoKontroly> kontrola_;
 };
 
 } // namespace lineon::ui

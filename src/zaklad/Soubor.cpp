@@ -50,6 +50,33 @@ bool JeAdresar(const std::string& cesta)
     return ::stat(cesta.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+/// The file a save of `cesta` replaces (through a symbolic link the file it points to, so the
+/// link stays), refused when `cesta` names a directory or an injected fault forbids creating.
+std::string CilUlozeni(const std::string& cesta)
+{
+    if (cesta.empty() || cesta.back() == '/' || JeAdresar(cesta))
+        Selhat("zapsat", cesta, EISDIR);
+    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Otevreni)
+        Selhat("vytvořit", cesta, EACCES);
+    return CilOdkazu(cesta);
+}
+
+/// A name for the temporary file of a save, in the directory of the file it replaces.
+std::string DocasnyNazev(const std::string& cil)
+{
+    static unsigned pocitadlo = 0;
+    const std::string adresar = Adresar(cil);
+    return adresar + ".~" + cil.substr(adresar.size()) + "." + std::to_string(::getpid()) + "."
+           + std::to_string(++pocitadlo);
+}
+
+/// Renames the finished temporary file over the target.
+void Prejmenovat(const std::string& docasny, const std::string& cil, const std::string& cesta)
+{
+    if (::rename(docasny.c_str(), cil.c_str()) != 0)
+        Selhat("zapsat", cesta, errno);
+}
+
 class Popisovac {
 public:
     explicit Popisovac(int fd) : fd_(fd) {}
@@ -244,17 +271,8 @@ void ZapisTextu::Odeslat(std::string_view bajty)
 {
     const std::string& cesta = Nazev();
     if (fd_ < 0 && docasny_.empty()) {
-        if (cesta.empty() || cesta.back() == '/' || JeAdresar(cesta))
-            Selhat("zapsat", cesta, EISDIR);
-        if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Otevreni)
-            Selhat("vytvořit", cesta, EACCES);
-        // Through a symbolic link the file it points to is replaced, in that file's directory, and
-        // the link stays.
-        cil_ = CilOdkazu(cesta);
-        static unsigned pocitadlo = 0;
-        const std::string adresar = Adresar(cil_);
-        const std::string docasny = adresar + ".~" + cil_.substr(adresar.size()) + "."
-                                    + std::to_string(::getpid()) + "." + std::to_string(++pocitadlo);
+        cil_ = CilUlozeni(cesta);
+        const std::string docasny = DocasnyNazev(cil_);
         fd_ = ::open(docasny.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0)
             Selhat("vytvořit", cesta, errno);
@@ -275,8 +293,39 @@ void ZapisTextu::Uzavrit()
     fd_ = -1;
     if (zavreni != 0)
         Selhat("zapsat", cesta, errno);
-    if (::rename(docasny_.c_str(), cil_.c_str()) != 0)
-        Selhat("zapsat", cesta, errno);
+    Prejmenovat(docasny_, cil_, cesta);
+    docasny_.clear();
+}
+
+NahradaSouboru::NahradaSouboru(std::string cesta) : cesta_(std::move(cesta)), cil_(CilUlozeni(cesta_)), docasny_(DocasnyNazev(cil_))
+{
+    // The library reports a failure in its own words; whether the directory takes a new file is
+    // found here first, so that the common failures are told as every other file's.
+    const int fd = ::open(docasny_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        Selhat("vytvořit", cesta_, errno);
+    ::close(fd);
+    ::unlink(docasny_.c_str());
+}
+
+NahradaSouboru::~NahradaSouboru()
+{
+    if (!docasny_.empty())
+        ::unlink(docasny_.c_str());
+}
+
+void NahradaSouboru::Nahradit()
+{
+    const Popisovac soubor(::open(docasny_.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st;
+    if (soubor.fd() < 0 || ::fstat(soubor.fd(), &st) != 0)
+        Selhat("zapsat", cesta_, errno);
+    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Zapis
+        && AktivniPorucha->poBajtech < static_cast<std::size_t>(st.st_size))
+        Selhat("zapsat", cesta_, ENOSPC);
+    if (::fsync(soubor.fd()) != 0 && errno != EINVAL)
+        Selhat("zapsat", cesta_, errno);
+    Prejmenovat(docasny_, cil_, cesta_);
     docasny_.clear();
 }
 

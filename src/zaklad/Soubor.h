@@ -104,6 +104,27 @@ private:
     std::string bajty_;
 };
 
+/// A file that a library writes by its name, where no sink of ours can stand between: `Docasny`
+/// names a temporary file in the target's directory, which the library creates and writes;
+/// `Nahradit` flushes it to the disk and renames it over the target. Ended without `Nahradit` (a
+/// failure, an exception of its caller), it removes the temporary file, so the previous file stays
+/// as it was. Throws Chyba naming the target: at once when no file can be created in its directory.
+class NahradaSouboru {
+public:
+    explicit NahradaSouboru(std::string cesta);
+    ~NahradaSouboru();
+    NahradaSouboru(const NahradaSouboru&) = delete;
+    NahradaSouboru& operator=(const NahradaSouboru&) = delete;
+
+    const std::string& Docasny() const { return docasny_; }
+    void Nahradit();
+
+private:
+    std::string cesta_;
+    std::string cil_; ///< the file replaced: `cesta_`, or the file a link there points to
+    std::string docasny_;
+};
+
 /// The file a path names once symbolic links are followed: a save replaces that file and keeps
 /// the link. A path that is no link (or a loop of links) stands for itself.
 std::string CilOdkazu(const std::string& cesta);

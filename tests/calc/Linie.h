@@ -45,6 +45,7 @@ public:
     std::vector<std::string> volani;
     void PsanyProfil() override { volani.push_back("PsanyProfil"); }
     void Situace() override { volani.push_back("Situace"); }
+    void Gis() override { volani.push_back("Gis"); }
     void OtevritRovinu() override { volani.push_back("OtevritRovinu"); }
 };
 

@@ -58,6 +58,14 @@ TEST(Vypocet, StartsTheChosenOutputsInTheirOrder)
     EXPECT_TRUE(Vypocet(*stav, zpravy, jenPsany));
     EXPECT_EQ(jenPsany.volani, (Volani{"PsanyProfil"}));
     EXPECT_TRUE(zpravy.zpravy.empty());
+
+    // The GeoPackage follows the site plan, before the plane dialog.
+    stav->Vystupy.Sitcheck = true;
+    stav->Vystupy.profcheck = true;
+    stav->Doplnky.gpkgcheck = true;
+    ZaznamVystupu sGis;
+    EXPECT_TRUE(Vypocet(*stav, zpravy, sGis));
+    EXPECT_EQ(sGis.volani, (Volani{"PsanyProfil", "Situace", "Gis", "OtevritRovinu"}));
 }
 
 TEST(Vypocet, ConnectionMessagesDoNotStopTheOutputs)

@@ -246,3 +246,22 @@ TEST(PrikazCompute, OutputsNamedSoThatTheProgramCouldNotOpenThemAreRefusedBefore
                                     "nelze otevřít ani uložit.\n");
     EXPECT_TRUE(std::filesystem::is_empty(adresar / "日本"));
 }
+
+TEST(PrikazCompute, GpkgWritesTheGeoPackageBesideTheOtherOutputs)
+{
+    DocasnyAdresar bez;
+    EXPECT_EQ(SpustitCli({"compute", Priklad(), "--out", bez.Cesta()}).status, cli::Uspech);
+    EXPECT_FALSE(std::filesystem::exists(bez / "situace.gpkg"));
+
+    DocasnyAdresar vychozi;
+    EXPECT_EQ(SpustitCli({"compute", Priklad(), "--out", vychozi.Cesta(), "--gpkg"}).status, cli::Uspech);
+    EXPECT_TRUE(std::filesystem::exists(vychozi / "situace.gpkg"));
+    EXPECT_TRUE(std::filesystem::exists(vychozi / "situace.dxf"));
+
+    // A name ending with .gpkg belongs to the option; the project may follow it.
+    DocasnyAdresar pojmenovany;
+    EXPECT_EQ(SpustitCli({"compute", "--gpkg", "stoka ř.gpkg", Priklad(), "--out", pojmenovany.Cesta()}).status,
+              cli::Uspech);
+    EXPECT_TRUE(std::filesystem::exists(pojmenovany / "stoka ř.gpkg"));
+    EXPECT_FALSE(std::filesystem::exists(pojmenovany / "situace.gpkg"));
+}

@@ -115,6 +115,22 @@ private slots:
         QCOMPARE(Ovladac<ui::CiselnePole>("merfield")->text(), QStringLiteral("250"));
     }
 
+    void gisVedleSituaceVypnutySNazvemZDoplnku()
+    {
+        Otevrit();
+        auto* gis = Ovladac<QCheckBox>("gpkgcheck");
+        QCOMPARE(gis->text(), QString::fromUtf8("do GIS (GeoPackage)"));
+        QVERIFY(!gis->isChecked());
+        auto* nazev = Ovladac<QLineEdit>("gpkgField");
+        QCOMPARE(nazev->text(), QStringLiteral("situace.gpkg"));
+        gis->click();
+        QVERIFY(p_->Stav().Doplnky.gpkgcheck);
+        nazev->selectAll();
+        QTest::keyClicks(nazev, QStringLiteral("stoka.gpkg"));
+        Zavrit();
+        QCOMPARE(p_->Stav().Doplnky.SouborGpkg, std::string("stoka.gpkg"));
+    }
+
     void meritkoDesetANulovaVyskaTextuNejdouZadat()
     {
         Otevrit();

@@ -137,6 +137,28 @@ private slots:
         p_ = std::make_unique<test::SpustenyProgram>();
     }
 
+    void doplnkySeCtouAZapisujiVedleNastaveni()
+    {
+        p_.reset();
+        test::ZaznamZprav zpravy;
+        test::VolbaSouboruTestem volba;
+        test::DocasnyAdresar adresar;
+        test::ZapsatBajty(adresar / "$doplnky", "gpkgcheck=1\r\nmez=5\r\nSouborGpkg=ano\r\ngpkgcheck=x\r\n");
+        ui::Aplikace program(zpravy, volba, adresar / "$nastav");
+        program.Spustit();
+        QCOMPARE(zpravy.zpravy.size(), std::size_t(1));
+        QCOMPARE(zpravy.zpravy[0].druh, DruhZpravy::Varovani);
+        QVERIFY(!program.Stav().Doplnky.gpkgcheck);
+        QCOMPARE(program.Stav().Doplnky.SouborGpkg, std::string("ano"));
+        program.Stav().Doplnky.SouborGpkg = "linie ř.gpkg";
+        QVERIFY(program.Okno().close());
+        // The limits of the checks follow, as their names were missing.
+        QVERIFY(test::PrecistBajty(adresar / "$doplnky")
+                    .starts_with("gpkgcheck=0\r\nmez=5\r\nSouborGpkg=linie \xF8.gpkg\r\ngpkgcheck=0\r\nKontrolaMinSpadStoky=\r\n"));
+        QCOMPARE(soubor::PrecistRadky(adresar / "$nastav").size(), std::size_t(46));
+        p_ = std::make_unique<test::SpustenyProgram>();
+    }
+
     void oknoNejdeZavritPriOtevrenemNastaveni()
     {
         p_->Okno().Akce().Nastaveni->trigger();

@@ -102,6 +102,18 @@ private slots:
             QVERIFY2(test::PrecistBajty(p_->adresar / soubor) == test::PrecistBajty(cli / soubor), soubor);
     }
 
+    void gisSeZapiseJakoDavkou()
+    {
+        p_->OtevritPriklad("kanalizace.csv");
+        Vypocitat();
+        Rovina().close();
+        QVERIFY(!soubor::Existuje(p_->adresar / "situace.gpkg"));
+        Stav().Doplnky.gpkgcheck = true;
+        Vypocitat();
+        Rovina().close();
+        QVERIFY(soubor::Existuje(p_->adresar / "situace.gpkg"));
+    }
+
     void odskrtnutyBodANapsanaRovinaKresliJakoDavka()
     {
         p_->OtevritPriklad("kanalizace.csv");

@@ -1,0 +1,178 @@
+#include "data/SouborDoplnku.h"
+
+#include "zaklad/Cisla.h"
+#include "zaklad/CteniRadku.h"
+#include "zaklad/Soubor.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <variant>
+
+namespace lineon {
+
+namespace {
+
+using ClenDoplnku = std::variant<bool TDoplnky::*, std::string TDoplnky::*, double TLimityKontroly::*,
+                                 std::vector<TMinimalniSpad> TLimityKontroly::*>;
+
+struct TPoleDoplnku {
+    std::string_view Nazev;
+    ClenDoplnku Clen;
+};
+
+using L = TLimityKontroly;
+
+constexpr std::array<TPoleDoplnku, 12> Pole = {{
+    {"gpkgcheck", &TDoplnky::gpkgcheck},
+    {"SouborGpkg", &TDoplnky::SouborGpkg},
+    {"KontrolaMinSpadStoky", &L::MinSpadStoky},
+    {"KontrolaMaxSpadStoky", &L::MaxSpadStoky},
+    {"KontrolaMinKrytiStoky", &L::MinKrytiStoky},
+    {"KontrolaMinKrytiVodovodu", &L::MinKrytiVodovodu},
+    {"KontrolaVzdalenostSachet", &L::VzdalenostSachet},
+    {"KontrolaLimitSpadiste", &L::LimitSpadiste},
+    {"KontrolaMinSpadPripojky", &L::MinSpadPripojky},
+    {"KontrolaMaxSpadPripojky", &L::MaxSpadPripojky},
+    {"KontrolaMinSklonKomunikace", &L::MinSklonKomunikace},
+    {"KontrolaMaxSklonKomunikace", &L::MaxSklonKomunikace},
+}};
+
+/// A limit: a decimal number, not negative.
+std::optional<double> Limit(std::string_view text)
+{
+    const auto hodnota = cisla::CtiDesetinne(text);
+    return hodnota && *hodnota >= 0 ? hodnota : std::nullopt;
+}
+
+/// Shortest fixed-point form, read back to the same double.
+std::string TextLimitu(double hodnota)
+{
+    std::array<char, 64> znaky{};
+    const auto konec = std::to_chars(znaky.data(), znaky.data() + znaky.size(), hodnota, std::chars_format::fixed).ptr;
+    return std::string(znaky.data(), konec);
+}
+
+/// The table of minimum slopes, "DN:slope" rows separated by ";" ("300:3.33;400:2.5"); empty for none.
+std::optional<std::vector<TMinimalniSpad>> TabulkaSpadu(std::string_view text)
+{
+    std::vector<TMinimalniSpad> tabulka;
+    while (!text.empty()) {
+        const std::string_view radek = text.substr(0, text.find(';'));
+        text.remove_prefix(std::min(text.size(), radek.size() + 1));
+        const auto dvojtecka = radek.find(':');
+        if (dvojtecka == std::string_view::npos)
+            return std::nullopt;
+        const auto prumer = cisla::CtiCele(radek.substr(0, dvojtecka));
+        const auto spad = Limit(radek.substr(dvojtecka + 1));
+        if (!prumer || *prumer <= 0 || !spad)
+            return std::nullopt;
+        tabulka.push_back({*prumer, *spad});
+    }
+    return tabulka;
+}
+
+std::string TextTabulky(const std::vector<TMinimalniSpad>& tabulka)
+{
+    std::string text;
+    for (const TMinimalniSpad& radek : tabulka)
+        text += (text.empty() ? "" : ";") + std::to_string(radek.Prumer) + ":" + TextLimitu(radek.Spad);
+    return text;
+}
+
+/// The name of a `name=value` line; none for a line without "=".
+std::optional<std::string_view> Nazev(std::string_view radek)
+{
+    const auto rovnitko = radek.find('=');
+    if (rovnitko == std::string_view::npos)
+        return std::nullopt;
+    return radek.substr(0, rovnitko);
+}
+
+const TPoleDoplnku* NajitPole(std::string_view radek)
+{
+    const auto nazev = Nazev(radek);
+    for (const TPoleDoplnku& pole : Pole)
+        if (nazev == pole.Nazev)
+            return &pole;
+    return nullptr;
+}
+
+/// Sets the value from its text; what the value cannot be, for the message, or "" when it was set.
+/// A value that cannot be read takes its default, also after an earlier line of its name.
+std::string Nastavit(TDoplnky& doplnky, const TPoleDoplnku& pole, const std::string& hodnota)
+{
+    static const TDoplnky vychozi;
+    if (const auto clen = std::get_if<bool TDoplnky::*>(&pole.Clen)) {
+        const bool platna = hodnota == "1" || hodnota == "0";
+        doplnky.*(*clen) = platna ? hodnota == "1" : vychozi.*(*clen);
+        return platna ? "" : "„" + hodnota + "“ není 1 ani 0";
+    }
+    if (const auto clen = std::get_if<double TLimityKontroly::*>(&pole.Clen)) {
+        const auto limit = Limit(hodnota);
+        doplnky.Kontrola.*(*clen) = limit.value_or(vychozi.Kontrola.*(*clen));
+        return limit ? "" : "„" + hodnota + "“ není nezáporné desetinné číslo";
+    }
+    if (const auto clen = std::get_if<std::vector<TMinimalniSpad> TLimityKontroly::*>(&pole.Clen)) {
+        const auto tabulka = TabulkaSpadu(hodnota);
+        doplnky.Kontrola.*(*clen) = tabulka.value_or(vychozi.Kontrola.*(*clen));
+        return tabulka ? "" : "„" + hodnota + "“ není tabulka ve tvaru DN:spád;DN:spád";
+    }
+    const auto clen = std::get<std::string TDoplnky::*>(pole.Clen);
+    doplnky.*clen = hodnota.empty() ? vychozi.*clen : hodnota;
+    return hodnota.empty() ? "prázdný název souboru" : "";
+}
+
+std::string Radek(const TDoplnky& doplnky, const TPoleDoplnku& pole)
+{
+    const std::string nazev(pole.Nazev);
+    if (const auto clen = std::get_if<bool TDoplnky::*>(&pole.Clen))
+        return nazev + "=" + (doplnky.*(*clen) ? "1" : "0");
+    if (const auto clen = std::get_if<double TLimityKontroly::*>(&pole.Clen))
+        return nazev + "=" + TextLimitu(doplnky.Kontrola.*(*clen));
+    if (const auto clen = std::get_if<std::vector<TMinimalniSpad> TLimityKontroly::*>(&pole.Clen))
+        return nazev + "=" + TextTabulky(doplnky.Kontrola.*(*clen));
+    return nazev + "=" + doplnky.*std::get<std::string TDoplnky::*>(pole.Clen);
+}
+
+} // namespace
+
+std::vector<TZprava> NacistDoplnky(const std::string& cesta, TDoplnky& doplnky)
+{
+    doplnky = TDoplnky();
+    std::vector<TZprava> zpravy;
+    const std::vector<std::string> radky = soubor::PrecistRadky(cesta);
+    for (std::size_t i = 0; i < radky.size(); ++i) {
+        const TPoleDoplnku* pole = NajitPole(radky[i]);
+        if (!pole)
+            continue;
+        const std::string vada = Nastavit(doplnky, *pole, radky[i].substr(pole->Nazev.size() + 1));
+        if (!vada.empty())
+            zpravy.push_back({DruhZpravy::Varovani, "Soubor nastavení „" + cesta + "“, řádek " + std::to_string(i + 1) + " ("
+                                                        + std::string(pole->Nazev) + "): " + vada
+                                                        + "; platí výchozí hodnota."});
+    }
+    return zpravy;
+}
+
+void UlozitDoplnky(const std::string& cesta, const TDoplnky& doplnky)
+{
+    std::vector<std::string> radky = soubor::Existuje(cesta) ? soubor::PrecistRadky(cesta) : std::vector<std::string>();
+    std::array<bool, Pole.size()> zapsano{};
+    for (std::string& radek : radky)
+        if (const TPoleDoplnku* pole = NajitPole(radek)) {
+            radek = Radek(doplnky, *pole);
+            zapsano[static_cast<std::size_t>(pole - Pole.data())] = true;
+        }
+    for (std::size_t k = 0; k < Pole.size(); ++k)
+        if (!zapsano[k])
+            radky.push_back(Radek(doplnky, Pole[k]));
+    std::string text;
+    for (const std::string& radek : radky)
+        text += radek + "\n";
+    soubor::ZapsatText(cesta, text);
+}
+
+} // namespace lineon
