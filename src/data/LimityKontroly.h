@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace lineon {
@@ -30,5 +33,18 @@ struct TLimityKontroly {
 
     bool operator==(const TLimityKontroly&) const = default;
 };
+
+/// The table of minimum slopes from its text, "DN:slope" rows separated by ";" ("300:3.33;400:2.5");
+/// an empty text is an empty table, a text of another form none.
+std::optional<std::vector<TMinimalniSpad>> CistTabulkuSpadu(std::string_view text);
+
+/// The text of the table, as `CistTabulkuSpadu` reads it back.
+std::string TextTabulkySpadu(const std::vector<TMinimalniSpad>& tabulka);
+
+/// A limit from its text: a decimal number, not negative.
+std::optional<double> CistLimit(std::string_view text);
+
+/// The shortest fixed-point text of a limit that reads back to the same number.
+std::string TextLimitu(double hodnota);
 
 } // namespace lineon

@@ -25,7 +25,8 @@ constexpr bool Je(const TPoleNastaveni& pole)
 
 constexpr bool VDoplncich(const TPoleNastaveni& pole)
 {
-    return Je<bool TDoplnky::*>(pole) || Je<std::string TDoplnky::*>(pole);
+    return Je<bool TDoplnky::*>(pole) || Je<std::string TDoplnky::*>(pole) || Je<double TLimityKontroly::*>(pole)
+        || Je<std::vector<TMinimalniSpad> TLimityKontroly::*>(pole);
 }
 
 constexpr bool TypSediSeClenem(const TPoleNastaveni& pole)
@@ -58,7 +59,8 @@ constexpr bool DruhSediSeClenem(const TPoleNastaveni& pole)
     case D::Kombo:
     case D::Adresar:
     case D::Datum: return text;
-    case D::Cislo: return Je<std::int32_t N::*>(pole) || Je<double N::*>(pole);
+    case D::Cislo: return Je<std::int32_t N::*>(pole) || Je<double N::*>(pole) || Je<double TLimityKontroly::*>(pole);
+    case D::TabulkaSpadu: return Je<std::vector<TMinimalniSpad> TLimityKontroly::*>(pole);
     case D::Volby: return Je<std::int32_t N::*>(pole) && pole.Meze.Plati();
     }
     return false;

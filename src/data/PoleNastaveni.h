@@ -31,10 +31,12 @@ enum class TypNastaveni {
 };
 
 /// Where a value lives: a setting in `TNastaveni`, a dialog-only value in `TVystupy`, or a setting
-/// beyond the settings file in `TDoplnky` (the file "$doplnky" has its own reader).
+/// beyond the settings file in `TDoplnky` and its limits of the checks (the file "$doplnky" has
+/// its own reader).
 using ClenNastaveni = std::variant<std::int32_t TNastaveni::*, double TNastaveni::*, std::string TNastaveni::*,
                                    bool TNastaveni::*, std::vector<std::string> TNastaveni::*, bool TVystupy::*,
-                                   std::string TVystupy::*, bool TDoplnky::*, std::string TDoplnky::*>;
+                                   std::string TVystupy::*, bool TDoplnky::*, std::string TDoplnky::*,
+                                   double TLimityKontroly::*, std::vector<TMinimalniSpad> TLimityKontroly::*>;
 
 /// The range a window control allows for a number (`Od` > `Do`: no range).
 struct TMeze {
@@ -48,11 +50,11 @@ struct TMeze {
 };
 
 /// The page of the outputs dialog a control stands on.
-enum class StrankaVystupu { Zadna, Vystupy, Situace, Profil, Rovina, Umisteni, Obsah };
+enum class StrankaVystupu { Zadna, Vystupy, Situace, Profil, Rovina, Umisteni, Obsah, Kontrola };
 
 /// Page titles in the order of `StrankaVystupu` from `Vystupy`.
-inline constexpr std::array<std::string_view, 6> NazvyStranek = {"Výstupy",           "Situace",  "Podélný profil",
-                                                                 "Srovnávací rovina", "Umístění", "Obsah kresby"};
+inline constexpr std::array<std::string_view, 7> NazvyStranek = {
+    "Výstupy", "Situace", "Podélný profil", "Srovnávací rovina", "Umístění", "Obsah kresby", "Kontrola"};
 
 /// The kind of control of the outputs dialog.
 enum class DruhOvladace {
@@ -65,6 +67,7 @@ enum class DruhOvladace {
     Adresar,      ///< directory with the directories above it as its list, and a button to choose one
     Datum,        ///< date field
     Volby,        ///< radio group; its caption holds the choices, one a line
+    TabulkaSpadu, ///< the minimum slopes by diameter as a text "DN:slope;DN:slope"
 };
 
 /// When the outputs dialog takes a value into its control and gives it back.
@@ -119,11 +122,14 @@ using V = TVystupy;
 using S = StrankaVystupu;
 using D = DruhOvladace;
 using P = ZpusobPrevzeti;
+using L = TLimityKontroly;
 
 inline constexpr TMeze Meritko{11, 10000};
 inline constexpr TMeze VyskaTextu{0.1, 99.9, 1};
 inline constexpr TMeze Posun{-32768, 32767};
 inline constexpr TMeze Umisteni{0, 2147483647};
+inline constexpr TMeze Promile{0, 1000, 2};
+inline constexpr TMeze Metry{0, 100, 2};
 inline constexpr int NazevSouboru = 16;   // the output file names
 inline constexpr int Material = 30;       // matField
 inline constexpr int KodPrevodu = 5;      // the first five code fields of the automatic conversion
@@ -256,6 +262,35 @@ inline constexpr auto Tabulka = std::to_array<TPoleNastaveni>({
      .Popis = "Souřadnicový systém:", .Zavisi = "tabcheck"},
     {.Ovladac = "vyscombo", .Clen = &V::vyscombo, .Stranka = S::Obsah, .Druh = D::Kombo, .Popis = "Výškový systém:",
      .Zavisi = "tabcheck"},
+    // page "Kontrola": the limits of the checks of the line, kept in "$doplnky"
+    {.Ovladac = "minSpadField", .Clen = &L::MinSpadStoky, .Stranka = S::Kontrola, .Druh = D::TabulkaSpadu,
+     .Popis = "Minimální spád podle DN (DN:‰;DN:‰):", .Skupina = "Kanalizace:",
+     .Prevzeti = P::PriAktivaci},
+    {.Ovladac = "maxSpadField", .Clen = &L::MaxSpadStoky, .Meze = Promile, .Stranka = S::Kontrola, .Druh = D::Cislo,
+     .Popis = "Maximální spád (‰):", .Skupina = "Kanalizace:", .Prevzeti = P::PriAktivaci},
+    {.Ovladac = "krytiStokyField", .Clen = &L::MinKrytiStoky, .Meze = Metry, .Stranka = S::Kontrola,
+     .Druh = D::Cislo, .Popis = "Minimální krytí nad vrchem potrubí (m):", .Skupina = "Kanalizace:",
+     .Prevzeti = P::PriAktivaci},
+    {.Ovladac = "sachtyField", .Clen = &L::VzdalenostSachet, .Meze = {0, 10000, 2}, .Stranka = S::Kontrola,
+     .Druh = D::Cislo, .Popis = "Největší vzdálenost šachet (m):", .Skupina = "Kanalizace:",
+     .Prevzeti = P::PriAktivaci},
+    {.Ovladac = "spadisteField", .Clen = &L::LimitSpadiste, .Meze = Metry, .Stranka = S::Kontrola, .Druh = D::Cislo,
+     .Popis = "Spadiště nad rozdílem vtoku a odtoku (m):", .Skupina = "Kanalizace:", .Prevzeti = P::PriAktivaci},
+    {.Ovladac = "minPripField", .Clen = &L::MinSpadPripojky, .Meze = Promile, .Stranka = S::Kontrola,
+     .Druh = D::Cislo, .Popis = "Minimální spád přípojky (‰):", .Skupina = "Kanalizace:",
+     .Prevzeti = P::PriAktivaci},
+    {.Ovladac = "maxPripField", .Clen = &L::MaxSpadPripojky, .Meze = Promile, .Stranka = S::Kontrola,
+     .Druh = D::Cislo, .Popis = "Maximální spád přípojky (‰):", .Skupina = "Kanalizace:",
+     .Prevzeti = P::PriAktivaci},
+    {.Ovladac = "krytiVodField", .Clen = &L::MinKrytiVodovodu, .Meze = Metry, .Stranka = S::Kontrola,
+     .Druh = D::Cislo, .Popis = "Minimální krytí nad vrchem potrubí (m):", .Skupina = "Vodovod:",
+     .Prevzeti = P::PriAktivaci},
+    {.Ovladac = "minSklonField", .Clen = &L::MinSklonKomunikace, .Meze = Promile, .Stranka = S::Kontrola,
+     .Druh = D::Cislo, .Popis = "Minimální podélný sklon (‰):", .Skupina = "Osa komunikace:",
+     .Prevzeti = P::PriAktivaci},
+    {.Ovladac = "maxSklonField", .Clen = &L::MaxSklonKomunikace, .Meze = Promile, .Stranka = S::Kontrola,
+     .Druh = D::Cislo, .Popis = "Maximální podélný sklon (‰):", .Skupina = "Osa komunikace:",
+     .Prevzeti = P::PriAktivaci},
     // the automatic conversion "Automatický převod"
     {.Ovladac = "ApField", .Clen = &N::KodZPoklopu, .Nazev = "KodZPoklopu", .Typ = T::Kod, .Radek = 13,
      .MaxZnaku = KodPrevodu},

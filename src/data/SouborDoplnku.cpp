@@ -1,12 +1,10 @@
 #include "data/SouborDoplnku.h"
 
-#include "zaklad/Cisla.h"
 #include "zaklad/CteniRadku.h"
 #include "zaklad/Soubor.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -40,48 +38,6 @@ constexpr std::array<TPoleDoplnku, 12> Pole = {{
     {"KontrolaMaxSklonKomunikace", &L::MaxSklonKomunikace},
 }};
 
-/// A limit: a decimal number, not negative.
-std::optional<double> Limit(std::string_view text)
-{
-    const auto hodnota = cisla::CtiDesetinne(text);
-    return hodnota && *hodnota >= 0 ? hodnota : std::nullopt;
-}
-
-/// Shortest fixed-point form, read back to the same double.
-std::string TextLimitu(double hodnota)
-{
-    std::array<char, 64> znaky{};
-    const auto konec = std::to_chars(znaky.data(), znaky.data() + znaky.size(), hodnota, std::chars_format::fixed).ptr;
-    return std::string(znaky.data(), konec);
-}
-
-/// The table of minimum slopes, "DN:slope" rows separated by ";" ("300:3.33;400:2.5"); empty for none.
-std::optional<std::vector<TMinimalniSpad>> TabulkaSpadu(std::string_view text)
-{
-    std::vector<TMinimalniSpad> tabulka;
-    while (!text.empty()) {
-        const std::string_view radek = text.substr(0, text.find(';'));
-        text.remove_prefix(std::min(text.size(), radek.size() + 1));
-        const auto dvojtecka = radek.find(':');
-        if (dvojtecka == std::string_view::npos)
-            return std::nullopt;
-        const auto prumer = cisla::CtiCele(radek.substr(0, dvojtecka));
-        const auto spad = Limit(radek.substr(dvojtecka + 1));
-        if (!prumer || *prumer <= 0 || !spad)
-            return std::nullopt;
-        tabulka.push_back({*prumer, *spad});
-    }
-    return tabulka;
-}
-
-std::string TextTabulky(const std::vector<TMinimalniSpad>& tabulka)
-{
-    std::string text;
-    for (const TMinimalniSpad& radek : tabulka)
-        text += (text.empty() ? "" : ";") + std::to_string(radek.Prumer) + ":" + TextLimitu(radek.Spad);
-    return text;
-}
-
 /// The name of a `name=value` line; none for a line without "=".
 std::optional<std::string_view> Nazev(std::string_view radek)
 {
@@ -111,12 +67,12 @@ std::string Nastavit(TDoplnky& doplnky, const TPoleDoplnku& pole, const std::str
         return platna ? "" : "„" + hodnota + "“ není 1 ani 0";
     }
     if (const auto clen = std::get_if<double TLimityKontroly::*>(&pole.Clen)) {
-        const auto limit = Limit(hodnota);
+        const auto limit = CistLimit(hodnota);
         doplnky.Kontrola.*(*clen) = limit.value_or(vychozi.Kontrola.*(*clen));
         return limit ? "" : "„" + hodnota + "“ není nezáporné desetinné číslo";
     }
     if (const auto clen = std::get_if<std::vector<TMinimalniSpad> TLimityKontroly::*>(&pole.Clen)) {
-        const auto tabulka = TabulkaSpadu(hodnota);
+        const auto tabulka = CistTabulkuSpadu(hodnota);
         doplnky.Kontrola.*(*clen) = tabulka.value_or(vychozi.Kontrola.*(*clen));
         return tabulka ? "" : "„" + hodnota + "“ není tabulka ve tvaru DN:spád;DN:spád";
     }
@@ -133,7 +89,7 @@ std::string Radek(const TDoplnky& doplnky, const TPoleDoplnku& pole)
     if (const auto clen = std::get_if<double TLimityKontroly::*>(&pole.Clen))
         return nazev + "=" + TextLimitu(doplnky.Kontrola.*(*clen));
     if (const auto clen = std::get_if<std::vector<TMinimalniSpad> TLimityKontroly::*>(&pole.Clen))
-        return nazev + "=" + TextTabulky(doplnky.Kontrola.*(*clen));
+        return nazev + "=" + TextTabulkySpadu(doplnky.Kontrola.*(*clen));
     return nazev + "=" + doplnky.*std::get<std::string TDoplnky::*>(pole.Clen);
 }
 

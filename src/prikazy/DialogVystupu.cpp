@@ -33,6 +33,11 @@ struct THodnoty {
     {
         return D.*clen;
     }
+    template <class X>
+    auto& operator[](X TLimityKontroly::*clen) const
+    {
+        return D.Kontrola.*clen;
+    }
 };
 
 using TZdroj = THodnoty<const TNastaveni, const TVystupy, const TDoplnky>;

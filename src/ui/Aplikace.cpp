@@ -172,8 +172,11 @@ void Aplikace::Vypocet()
     vystupy_->DokoncitVypocet();
     // The calculation rounds levels and moves connections onto the line.
     okno_->PrekreslitTabulky();
-    if (spocteno)
-        kontrola_->Ukazat(ZkontrolovatLinii(*stav_, stav_->Doplnky.Kontrola));
+    if (!spocteno)
+        return;
+    const std::vector<TNalez> nalezy = ZkontrolovatLinii(*stav_, stav_->Doplnky.Kontrola);
+    nahled_->Oznacit(nalezy);
+    kontrola_->Ukazat(nalezy);
 }
 
 void Aplikace::Ukoncit()

@@ -19,8 +19,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace lineon::ui {
 
@@ -55,7 +58,8 @@ DialogNastaveni::DialogNastaveni(TStav& stav, IZpravy& zpravy)
     for (std::size_t i = 0; i < TabulkaNastaveni.size(); ++i)
         if (TabulkaNastaveni[i].Skryty)
             Ukazat(i, false);
-    setFixedSize(sizeHint().expandedTo(QSize(640, 0)));
+    // Wide enough for every page's tab at once.
+    setFixedSize(sizeHint().expandedTo(QSize(std::max(640, stranky_->tabBar()->sizeHint().width() + 40), 0)));
 }
 
 QWidget* DialogNastaveni::Stranka(StrankaVystupu stranka)
@@ -152,6 +156,7 @@ QWidget* DialogNastaveni::Vytvorit(std::size_t i)
     case DruhOvladace::Adresar: ovladac = Kombo(i, *std::get<std::string*>(cil)); break;
     case DruhOvladace::Datum: ovladac = Datum(*std::get<std::string*>(cil)); break;
     case DruhOvladace::Volby: ovladac = Volby(i, *std::get<std::int32_t*>(cil)); break;
+    case DruhOvladace::TabulkaSpadu: ovladac = TabulkaSpadu(*std::get<std::vector<TMinimalniSpad>*>(cil)); break;
     case DruhOvladace::Zadny: break;
     }
     ovladac->setObjectName(QString::fromUtf8(pole.Ovladac.data(), static_cast<qsizetype>(pole.Ovladac.size())));
@@ -186,6 +191,31 @@ QLineEdit* DialogNastaveni::Text(std::size_t i, std::string& cil)
     Validator1250::Hlidat(pole, zpravy_);
     connect(pole, &QLineEdit::textEdited, this, [&cil](const QString& text) { cil = text.toStdString(); });
     nacitace_.push_back([pole, &cil] { pole->setText(QString::fromStdString(cil)); });
+    return pole;
+}
+
+QLineEdit* DialogNastaveni::TabulkaSpadu(std::vector<TMinimalniSpad>& cil)
+{
+    auto* pole = new QLineEdit(this);
+    pole->setMinimumWidth(300);
+    pole->setPlaceholderText(T("1000/DN ‰ (např. 300:3.33;400:2.5)"));
+    // A text that reads as a table is taken as it is typed; one that does not is reported when
+    // the field is left and the table in force comes back.
+    connect(pole, &QLineEdit::textEdited, this, [&cil](const QString& text) {
+        if (const auto tabulka = CistTabulkuSpadu(text.toStdString()))
+            cil = *tabulka;
+    });
+    connect(pole, &QLineEdit::editingFinished, this, [this, pole, &cil] {
+        const std::string text = pole->text().toStdString();
+        if (CistTabulkuSpadu(text))
+            return;
+        const std::string platna = TextTabulkySpadu(cil);
+        pole->setText(QString::fromStdString(platna));
+        zpravy_.Oznamit(DruhZpravy::Chyba, "Minimální spád podle DN: „" + text
+                                               + "“ není tabulka ve tvaru DN:spád;DN:spád (např. 300:3.33;400:2.5); platí dál „"
+                                               + platna + "“.");
+    });
+    nacitace_.push_back([pole, &cil] { pole->setText(QString::fromStdString(TextTabulkySpadu(cil))); });
     return pole;
 }
 

@@ -27,7 +27,7 @@ namespace lineon::ui {
 class CiselnePole;
 class PoleData;
 
-/// The outputs dialog "Nastavení": six pages holding every option of the outputs, no buttons,
+/// The outputs dialog "Nastavení": seven pages holding every option of the outputs and the limits of the checks, no buttons,
 /// closed by its close box. Each activation copies the mirrored settings in and disables the
 /// windows registered with `PridatZakazaneOkno`; closing copies them back and enables those windows.
 /// The dialog-only options are written into `TVystupy` as the user changes them. The pages, their
@@ -71,6 +71,7 @@ private:
     QComboBox* Kombo(std::size_t i, std::string& cil);
     PoleData* Datum(std::string& cil);
     QGroupBox* Volby(std::size_t i, std::int32_t& cil);
+    QLineEdit* TabulkaSpadu(std::vector<TMinimalniSpad>& cil);
     /// The caption of the field of row `i`, enabled and shown with its field.
     QLabel* Popis(std::size_t i);
     void NaplnitOsoby();

@@ -105,7 +105,7 @@ TEST(OvladaceVystupu, CheckBoxesTakeOneOrZeroAndPairsStayExclusive)
         TNastaveni n;
         NastavitHodnotu(n, v, *ovladac, hodnota);
     };
-    EXPECT_EQ(TabulkaNastaveni.size(), 43u + 26u + 2u); // settings, dialog-only controls, "$doplnky"
+    EXPECT_EQ(TabulkaNastaveni.size(), 43u + 26u + 12u); // settings, dialog-only controls, "$doplnky"
     EXPECT_EQ(NajitPoleNastaveni("gpkgcheck"), nullptr);
     nastavit("Sitcheck", "0");
     EXPECT_FALSE(v.Sitcheck);

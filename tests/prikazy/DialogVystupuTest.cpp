@@ -68,6 +68,20 @@ TEST(DialogVystupu, ClosingStoresTheControlsAndActivationShowsThemAgain)
     EXPECT_EQ(znovu.Nastaveni.ZobrazeniKryti, 0); // the radio groups are not reloaded on activation
 }
 
+TEST(DialogVystupu, TheLimitsOfTheChecksAreTakenOnClosing)
+{
+    TStav stav;
+    TDialogVystupu dialog = VytvoritDialogVystupu(stav);
+    stav.Doplnky.Kontrola.MaxSpadStoky = 80;
+    AktivovatDialogVystupu(dialog, stav);
+    EXPECT_EQ(dialog.Doplnky.Kontrola.MaxSpadStoky, 80);
+    dialog.Doplnky.Kontrola.MinSpadStoky = {{300, 4}};
+    dialog.Doplnky.SouborGpkg = "stoka.gpkg";
+    EXPECT_EQ(ZavritDialogVystupu(dialog, stav), std::nullopt);
+    EXPECT_EQ(stav.Doplnky.Kontrola.MinSpadStoky, dialog.Doplnky.Kontrola.MinSpadStoky);
+    EXPECT_EQ(stav.Doplnky.SouborGpkg, "stoka.gpkg");
+}
+
 TEST(DialogVystupu, ActivatingAgainDropsUnclosedEdits)
 {
     TStav stav;

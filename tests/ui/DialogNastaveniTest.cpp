@@ -63,7 +63,8 @@ private slots:
             nazvy << Dialog().Stranky().tabText(i);
         QCOMPARE(nazvy, (QStringList{QString::fromUtf8("Výstupy"), QString::fromUtf8("Situace"),
                                      QString::fromUtf8("Podélný profil"), QString::fromUtf8("Srovnávací rovina"),
-                                     QString::fromUtf8("Umístění"), QString::fromUtf8("Obsah kresby")}));
+                                     QString::fromUtf8("Umístění"), QString::fromUtf8("Obsah kresby"),
+                                     QString::fromUtf8("Kontrola")}));
         QCOMPARE(Dialog().windowTitle(), QString::fromUtf8("Nastavení"));
         QCOMPARE(Ovladac<QLineEdit>("sitField")->text(), QStringLiteral("situace.dxf"));
         QCOMPARE(Ovladac<QLineEdit>("psanField")->text(), QStringLiteral("podprof.csv"));
@@ -129,6 +130,34 @@ private slots:
         QTest::keyClicks(nazev, QStringLiteral("stoka.gpkg"));
         Zavrit();
         QCOMPARE(p_->Stav().Doplnky.SouborGpkg, std::string("stoka.gpkg"));
+    }
+
+    void limityKontrolyZDoplnkuASpadyPodleDn()
+    {
+        Otevrit();
+        auto* spady = Ovladac<QLineEdit>("minSpadField");
+        QCOMPARE(spady->text(), QString());
+        spady->setFocus();
+        QTest::keyClicks(spady, QStringLiteral("300:4;400:3.5"));
+        auto* kryti = Ovladac<ui::CiselnePole>("krytiVodField");
+        kryti->selectAll();
+        QTest::keyClicks(kryti, QStringLiteral("1.5"));
+        Zavrit();
+        const TLimityKontroly& limity = p_->Stav().Doplnky.Kontrola;
+        QVERIFY((limity.MinSpadStoky == std::vector<TMinimalniSpad>{{300, 4}, {400, 3.5}}));
+        QCOMPARE(limity.MinKrytiVodovodu, 1.5);
+
+        // A text that is no table is reported when the field is left, and the table in force stays.
+        Otevrit();
+        spady->setFocus();
+        spady->selectAll();
+        QTest::keyClicks(spady, QStringLiteral("300-4"));
+        kryti->setFocus();
+        QCOMPARE(spady->text(), QStringLiteral("300:4;400:3.5"));
+        QCOMPARE(p_->zpravy.zpravy.size(), std::size_t(1));
+        QVERIFY(p_->zpravy.zpravy[0].text.find("„300-4“ není tabulka") != std::string::npos);
+        Zavrit();
+        QCOMPARE(p_->Stav().Doplnky.Kontrola.MinSpadStoky.size(), std::size_t(2));
     }
 
     void meritkoDesetANulovaVyskaTextuNejdouZadat()

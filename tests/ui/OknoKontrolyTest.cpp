@@ -1,7 +1,10 @@
 #include "PomocUi.h"
+#include "ui/DialogRoviny.h"
 #include "ui/OknoKontroly.h"
+#include "ui/OknoNahledu.h"
 #include "ui/TabulkaRadku.h"
 
+#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -31,11 +34,23 @@ private slots:
         emit seznam.cellDoubleClicked(1, 2);
         QCOMPARE(p.Okno().TabulkaBodu().currentIndex().row() + 1, 8);
 
+        // The profile drawn after the plane is confirmed marks both in red at their stationings.
+        QTest::mouseClick(p.program->Rovina().OKButton(), Qt::LeftButton);
+        ui::OknoNahledu& nahled = p.program->Nahled();
+        QCOMPARE(nahled.Znacky().size(), std::size_t(2));
+        const QImage obraz = nahled.grab().toImage();
+        for (const TZnackaNalezu& znacka : nahled.Znacky()) {
+            QVERIFY(znacka.x > 0 && znacka.x < 1);
+            const QColor barva = obraz.pixelColor(static_cast<int>(znacka.x * nahled.width()), nahled.height() / 2);
+            QVERIFY2(barva.red() > 150 && barva.green() < 100, qPrintable(barva.name()));
+        }
+
         // A line that passes every check closes the list.
         p.Okno().PrepnoutDruhSite(2);
         p.OtevritPriklad("vodovod.csv");
         p.Okno().Akce().Vypocet->trigger();
         QVERIFY(!okno.isVisible());
+        QVERIFY(nahled.Znacky().empty());
     }
 };
 

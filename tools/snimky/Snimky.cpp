@@ -1,5 +1,10 @@
-#include "ui/Snimky.h"
-
+// lineon-snimky DIRECTORY PROJECT SURVEY: pictures of the desktop program's windows for the
+// documentation. Opens the project, then saves PNG files of the main window in each network kind,
+// of every page of the outputs dialog, of both row dialogs, of the comparison-plane dialog, the
+// preview with the findings of the checks marked and the list "Kontrola linie" and the written
+// profile in both languages after "Výpočet", and of the coordinate list of the survey with both
+// conversion windows in each network kind into the directory. tools/screenshots runs it under Xvfb.
+#include "zaklad/ZpravyNaVystup.h"
 #include "data/ImportZamereni.h"
 #include "data/ProjektovySoubor.h"
 #include "ui/Aplikace.h"
@@ -9,11 +14,13 @@
 #include "ui/DialogRoviny.h"
 #include "ui/HlavniOkno.h"
 #include "ui/OknoAutomatickehoPrevodu.h"
+#include "ui/OknoKontroly.h"
 #include "ui/OknoNahledu.h"
 #include "ui/OknoPsanehoProfilu.h"
 #include "ui/OknoRucnihoPrevodu.h"
 #include "ui/OknoSeznamuSouradnic.h"
 #include "ui/TabulkaRadku.h"
+#include "ui/VolbaSouboruDialogem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +28,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QThread>
+
+#include <iostream>
 
 namespace lineon::ui {
 
@@ -51,6 +60,8 @@ void SnimkyVypoctu(Aplikace& program, const std::string& adresar)
     program.Rovina().OKButton()->click();
     program.Nahled().resize(1000, program.Nahled().height());
     Ulozit(program.Nahled(), adresar + "nahled-profilu.png");
+    Ulozit(program.Kontrola(), adresar + "kontrola-linie.png");
+    program.Kontrola().close();
     program.Nahled().close();
     Ulozit(program.Psany(), adresar + "psany-profil-cz.png");
     program.Okno().PrepnoutJazyk("SK");
@@ -83,8 +94,6 @@ void SnimkyPrevodu(Aplikace& program, const std::string& adresar, const std::str
     seznam.close();
 }
 
-} // namespace
-
 void PoriditSnimky(Aplikace& program, const std::string& adresar, const std::string& projekt,
                    const std::string& zamereni)
 {
@@ -100,7 +109,9 @@ void PoriditSnimky(Aplikace& program, const std::string& adresar, const std::str
 
     DialogNastaveni& nastaveni = program.Nastaveni();
     nastaveni.Zobrazit();
-    const char* stranky[] = {"vystupy", "situace", "podelny-profil", "srovnavaci-rovina", "umisteni", "obsah-kresby"};
+    const char* stranky[] = {"vystupy",  "situace",      "podelny-profil", "srovnavaci-rovina",
+                             "umisteni", "obsah-kresby", "kontrola"};
+    static_assert(std::size(stranky) == NazvyStranek.size());
     for (int i = 0; i < nastaveni.Stranky().count(); ++i) {
         nastaveni.Stranky().setCurrentIndex(i);
         Ulozit(nastaveni, adresar + "nastaveni-" + std::to_string(i + 1) + "-" + stranky[i] + ".png");
@@ -118,4 +129,22 @@ void PoriditSnimky(Aplikace& program, const std::string& adresar, const std::str
     SnimkyPrevodu(program, adresar, zamereni);
 }
 
+} // namespace
+
 } // namespace lineon::ui
+
+int main(int argc, char** argv)
+{
+    QApplication aplikace(argc, argv);
+    if (argc != 4) {
+        std::cerr << "lineon-snimky DIRECTORY PROJECT SURVEY\n";
+        return 2;
+    }
+    // Unattended: the messages go to the error output, as the batch program writes them.
+    lineon::ZpravyNaVystup zpravy(std::cerr);
+    lineon::ui::VolbaSouboruDialogem volbaSouboru;
+    lineon::ui::Aplikace program(zpravy, volbaSouboru, QDir::currentPath().toStdString() + "/$nastav");
+    program.Spustit();
+    lineon::ui::PoriditSnimky(program, std::string(argv[1]) + "/", argv[2], argv[3]);
+    return 0;
+}
