@@ -53,7 +53,7 @@ std::vector<TBodLinie> Linie(std::mt19937& nahoda)
 std::unique_ptr<TStav> StavDruhu(int druh)
 {
     auto stav = std::make_unique<TStav>();
-    NastavitDruhSite(stav->Nastaveni, druh);
+    NastavitDruhSite(stav->Nastaveni, static_cast<TDruhSite>(druh));
     return stav;
 }
 
@@ -62,7 +62,7 @@ void NaplnitBody(TStav& stav, const std::vector<TBodLinie>& linie, std::mt19937&
     std::uniform_real_distribution<double> kryti(1.8, 3.4);
     auto& body = stav.Projekt.Body;
     body.NastavitPocet(0);
-    const bool stoka = stav.Nastaveni.DruhSite == 1;
+    const bool stoka = stav.Nastaveni.DruhSite == TDruhSite::Kanalizace;
     for (int i = 1; i <= PocetBoduLinie; ++i) {
         const TBodLinie& b = linie[static_cast<std::size_t>(i - 1)];
         TBod bod;
@@ -70,7 +70,7 @@ void NaplnitBody(TStav& stav, const std::vector<TBodLinie>& linie, std::mt19937&
         bod.Y = b.Y;
         bod.X = b.X;
         bod.ZPoklopu = b.ZTerenu;
-        if (stav.Nastaveni.DruhSite != 3)
+        if (stav.Nastaveni.DruhSite != TDruhSite::OsaKomunikace)
             bod.ZDna = NaMilimetry(b.ZTerenu - kryti(nahoda));
         if (stoka && i % 7 == 0) {
             bod.ZVtoku = NaMilimetry(bod.ZDna + 0.12);

@@ -30,7 +30,7 @@ constexpr std::array<int, 4> Meritka = {11, 200, 1000, 10000};
 /// The settings and switches the first two bytes choose.
 FormatProjektu Nastavit(TStav& stav, std::uint8_t a, std::uint8_t b)
 {
-    NastavitDruhSite(stav.Nastaveni, a % 3 + 1);
+    NastavitDruhSite(stav.Nastaveni, static_cast<TDruhSite>(a % 3 + 1));
     stav.Nastaveni.ZobrazeniKryti = a / 6 % 3;
     stav.Vystupy.stocRcheck = a / 18 % 2 == 1;
     stav.Vystupy.stocKcheck = !stav.Vystupy.stocRcheck;

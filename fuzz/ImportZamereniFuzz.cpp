@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     soubor::CteniRadku vstup(fuzz::Vstup(data, size), "zamereni.txt");
     auto stav = std::make_unique<TStav>();
     // The size of the input picks the network kind and the label mode, for variety.
-    NastavitDruhSite(stav->Nastaveni, static_cast<int>(size % 3) + 1);
+    NastavitDruhSite(stav->Nastaveni, static_cast<TDruhSite>(size % 3 + 1));
     stav->Nastaveni.ZpusobOznaceni = static_cast<int>(size / 3 % 3);
     fuzz::BezUzivatele zpravy;
     try {

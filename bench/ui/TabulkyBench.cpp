@@ -127,11 +127,11 @@ private slots:
     // Kanalizace -> Vodovod -> Osa komunikace -> Kanalizace, each painted.
     void druhSite()
     {
-        Okno().PrepnoutDruhSite(1);
+        Okno().PrepnoutDruhSite(TDruhSite::Kanalizace);
         Vykreslit();
         QBENCHMARK {
             for (int k : {2, 3, 1}) {
-                Okno().PrepnoutDruhSite(k);
+                Okno().PrepnoutDruhSite(static_cast<TDruhSite>(k));
                 Vykreslit();
             }
         }

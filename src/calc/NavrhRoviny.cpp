@@ -100,7 +100,7 @@ void NavrhRoviny(TStav& stav)
     const TNastaveni& nastaveni = stav.Nastaveni;
     Navrh navrh{stav.Rovina, nastaveni.VyskoveMeritko};
 
-    const double zref = nastaveni.DruhSite == 3 ? body[1].ZPoklopu : body[1].ZDna;
+    const double zref = nastaveni.DruhSite == TDruhSite::OsaKomunikace ? body[1].ZPoklopu : body[1].ZDna;
     const int krok = std::max(1, NaCeleMetry(cisla::Oriznout(5.0 * navrh.v / 100)));
     // At least 35 mm of paper below the first point, on a multiple of the step.
     navrh.r0 = NaKroku(zref - 3.5 * navrh.v / 100, krok);

@@ -32,7 +32,7 @@ void PrevzitPripojku(TStav& stav, IZpravy& zpravy, int j, int i, double d1, doub
     vysledek.Staniceni = s;
     const double t = s - usek.StaniceniPresne;
 
-    vysledek.ZPotrubi = stav.Nastaveni.DruhSite == 2 ? t * usek.Spad / 1000 + a.ZDna
+    vysledek.ZPotrubi = stav.Nastaveni.DruhSite == TDruhSite::Vodovod ? t * usek.Spad / 1000 + a.ZDna
                                                      : ZaokrouhlitNaSetiny(t * usek.Spad / 1000 + a.ZVtoku);
     vysledek.ZTerenu = a.ZPoklopu + ZaokrouhlitNaSetiny(t * (b.ZPoklopu - a.ZPoklopu) / usek.Delka);
     vysledek.Kryti = vysledek.ZTerenu - vysledek.ZPotrubi;

@@ -12,7 +12,7 @@ void UpravitUrovneBodu(TStav& stav)
     // Only a sewer measures the cover of its points without the pipe; a water main and a road
     // axis never subtract the diameter.
     const bool odecistPrumer =
-        stav.Nastaveni.DruhSite == 1 && KrytiOdVrchuPotrubi(stav.Nastaveni.ZobrazeniKryti);
+        stav.Nastaveni.DruhSite == TDruhSite::Kanalizace && KrytiOdVrchuPotrubi(stav.Nastaveni.ZobrazeniKryti);
     for (int i = 1; i <= body.Pocet(); ++i) {
         TBod& bod = body[i];
         bod.ZVtoku = ZaokrouhlitNaSetiny(bod.ZVtoku);

@@ -16,10 +16,11 @@ double SpadUseku(const TStav& stav, int i, double delka)
     const TBod& a = stav.Projekt.Body[i];
     const TBod& b = stav.Projekt.Body[i + 1];
     switch (stav.Nastaveni.DruhSite) {
-    case 2: return (b.ZDna - a.ZDna) / delka * 1000;
-    case 3: return (b.ZPoklopu - a.ZPoklopu) / delka * 1000;
-    default: return (b.ZOdtoku - a.ZVtoku) / delka * 1000;
+    case TDruhSite::Vodovod: return (b.ZDna - a.ZDna) / delka * 1000;
+    case TDruhSite::OsaKomunikace: return (b.ZPoklopu - a.ZPoklopu) / delka * 1000;
+    case TDruhSite::Kanalizace: break;
     }
+    return (b.ZOdtoku - a.ZVtoku) / delka * 1000;
 }
 
 } // namespace
@@ -37,9 +38,10 @@ bool SpocitatUseky(TStav& stav, IZpravy& zpravy)
         const double dX = body[i + 1].X - body[i].X;
         const double l = geometrie::Vzdalenost(body[i].Y, body[i].X, body[i + 1].Y, body[i + 1].X);
         // A section without length says so before its missing diameter.
-        const char* const vada = l == 0 ? "úsek k dalšímu bodu má nulovou délku"
-                                 : body[i].Prumer == 0 && stav.Nastaveni.DruhSite != 3 ? "chybí průměr potrubí"
-                                                                                        : nullptr;
+        const bool sPotrubim = stav.Nastaveni.DruhSite != TDruhSite::OsaKomunikace;
+        const char* const vada = l == 0                             ? "úsek k dalšímu bodu má nulovou délku"
+                                 : body[i].Prumer == 0 && sPotrubim ? "chybí průměr potrubí"
+                                                                    : nullptr;
         if (vada) {
             zpravy.Oznamit(DruhZpravy::Chyba, "Špatné vstupní údaje! - řádek " + std::to_string(i) + ": " + vada + ".");
             return false;

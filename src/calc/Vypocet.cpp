@@ -47,7 +47,7 @@ bool Vypocet(TStav& stav, IZpravy& zpravy, IVystupyVypoctu& vystupy)
     if (!SpocitatUseky(stav, zpravy))
         return false;
     NavrhRoviny(stav);
-    if (stav.Nastaveni.DruhSite != 3)
+    if (stav.Nastaveni.DruhSite != TDruhSite::OsaKomunikace)
         PromitnoutPripojky(stav, zpravy);
     else
         // A road axis projects no connections; values left by a run in another kind must not
@@ -56,7 +56,7 @@ bool Vypocet(TStav& stav, IZpravy& zpravy, IVystupyVypoctu& vystupy)
 
     SpustitVystupy(stav, vystupy);
     // A road axis has no pipe to cover: its profile, drawn later from the plane dialog, shows none.
-    if (stav.Nastaveni.DruhSite == 3)
+    if (stav.Nastaveni.DruhSite == TDruhSite::OsaKomunikace)
         stav.Nastaveni.ZobrazeniKryti = 2;
     return true;
 }

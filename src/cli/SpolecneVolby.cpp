@@ -43,7 +43,7 @@ bool PrecistSpolecnouVolbu(const std::vector<std::string>& argumenty, std::size_
         const std::string& druh = HodnotaVolby(argumenty, i);
         if (druh != "1" && druh != "2" && druh != "3")
             SpatnaHodnota(volba, "1, 2 nebo 3", druh);
-        volby.Druh = druh[0] - '0';
+        volby.Druh = static_cast<TDruhSite>(druh[0] - '0');
     } else if (volba == "--lang") {
         const std::string& jazyk = HodnotaVolby(argumenty, i);
         if (jazyk != "CZ" && jazyk != "SK")

@@ -15,7 +15,7 @@ namespace lineon::cli {
 struct TSpolecneVolby {
     std::optional<std::string> Nastaveni; ///< --settings FILE
     std::optional<std::string> Volby;     ///< --options FILE
-    std::optional<int> Druh;              ///< --kind 1|2|3
+    std::optional<TDruhSite> Druh;        ///< --kind 1|2|3
     std::optional<std::string> Jazyk;     ///< --lang CZ|SK
 };
 

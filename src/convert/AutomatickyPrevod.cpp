@@ -102,8 +102,8 @@ std::optional<TShoda> Shoda(const std::string& kod, const std::string& predpona)
 /// Stores what one point of the list measures, for every prefix its code matches.
 void Roztridit(TOdkladiste& odkladiste, const TZamerenyBod& bod, const TNastaveni& n)
 {
-    const bool kanalizace = n.DruhSite == 1;
-    const bool potrubi = n.DruhSite == 1 || n.DruhSite == 2;
+    const bool kanalizace = n.DruhSite == TDruhSite::Kanalizace;
+    const bool potrubi = n.DruhSite == TDruhSite::Kanalizace || n.DruhSite == TDruhSite::Vodovod;
     const std::string& kod = bod.Kod;
 
     if (const auto s = Shoda(kod, n.KodZPoklopu))
@@ -154,7 +154,7 @@ std::string OznaceniSachty(const TBod& sachta, int i, const TNastaveni& n)
     case 0:
         return sachta.Oznaceni;
     case 1:
-        return kodovani::PrvnichZnaku((n.DruhSite == 1 ? n.KodOznaceni : "") + std::to_string(i), DelkaOznaceni);
+        return kodovani::PrvnichZnaku((n.DruhSite == TDruhSite::Kanalizace ? n.KodOznaceni : "") + std::to_string(i), DelkaOznaceni);
     default:
         return "";
     }

@@ -13,17 +13,17 @@ std::string TNastaveni::VychoziAdresarProjektu()
     return adresar;
 }
 
-std::string NazevDruhuSite(int druh)
+std::string NazevDruhuSite(TDruhSite druh)
 {
     switch (druh) {
-    case 1: return "Kanalizace";
-    case 2: return "Vodovod";
-    case 3: return "Osa komunikace";
-    default: return "";
+    case TDruhSite::Kanalizace: return "Kanalizace";
+    case TDruhSite::Vodovod: return "Vodovod";
+    case TDruhSite::OsaKomunikace: return "Osa komunikace";
     }
+    return "";
 }
 
-void NastavitDruhSite(TNastaveni& nastaveni, int druh)
+void NastavitDruhSite(TNastaveni& nastaveni, TDruhSite druh)
 {
     nastaveni.DruhSite = druh;
     nastaveni.NazevSite = NazevDruhuSite(druh);

@@ -9,6 +9,12 @@ namespace lineon {
 inline constexpr const char* NazevProgramu = "Lineon 2.11";
 inline constexpr int NejvicOsob = 50;
 
+/// The network kind of the line, stored in the settings file as 1, 2 or 3.
+enum class TDruhSite : std::int32_t { Kanalizace = 1, Vodovod = 2, OsaKomunikace = 3 };
+
+/// Every network kind in the order of its number.
+inline constexpr TDruhSite DruhySite[] = {TDruhSite::Kanalizace, TDruhSite::Vodovod, TDruhSite::OsaKomunikace};
+
 /// The program settings, in the order of the settings file "$nastav".
 struct TNastaveni {
     std::int32_t DelkoveMeritko = 200;
@@ -32,7 +38,7 @@ struct TNastaveni {
     std::string KodOznaceni = "Š";
     std::int32_t ZpusobOznaceni = 0;
     std::string NazevSite = "Kanalizace";
-    std::int32_t DruhSite = 1;
+    TDruhSite DruhSite = TDruhSite::Kanalizace;
     std::string AdresarProjektu = VychoziAdresarProjektu();
     std::vector<std::string> Osoby = {"Novák", "Svoboda", "Dvořák"}; ///< PocetOsob is its size, at most 50
     std::string Jazyk = "CZ";
@@ -61,11 +67,11 @@ struct TNastaveni {
     static std::string VychoziAdresarProjektu();
 };
 
-/// The display name of a network kind: "Kanalizace", "Vodovod" or "Osa komunikace" ("" for others).
-std::string NazevDruhuSite(int druh);
+/// The display name of a network kind: "Kanalizace", "Vodovod" or "Osa komunikace".
+std::string NazevDruhuSite(TDruhSite druh);
 
 /// Sets `DruhSite` and `NazevSite` together.
-void NastavitDruhSite(TNastaveni& nastaveni, int druh);
+void NastavitDruhSite(TNastaveni& nastaveni, TDruhSite druh);
 
 /// The five crossing codes in order.
 std::vector<std::string> KodyKrizeni(const TNastaveni& nastaveni);

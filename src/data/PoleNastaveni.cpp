@@ -34,7 +34,7 @@ constexpr bool TypSediSeClenem(const TPoleNastaveni& pole)
     switch (pole.Typ) {
     case T::Zadny:
         return Je<bool TVystupy::*>(pole) || Je<std::string TVystupy::*>(pole) || VDoplncich(pole);
-    case T::Cele: return Je<std::int32_t N::*>(pole);
+    case T::Cele: return Je<std::int32_t N::*>(pole) || Je<TDruhSite N::*>(pole);
     case T::Realne: return Je<double N::*>(pole);
     case T::Kod:
     case T::Text16:
@@ -128,6 +128,21 @@ bool Logicka(const TPoleNastaveni& pole, std::string_view hodnota)
 
 } // namespace
 
+std::int32_t CeleCislo(const TNastaveni& nastaveni, const TPoleNastaveni& pole)
+{
+    if (const auto druh = std::get_if<TDruhSite N::*>(&pole.Clen))
+        return static_cast<std::int32_t>(nastaveni.**druh);
+    return nastaveni.*std::get<std::int32_t N::*>(pole.Clen);
+}
+
+void NastavitCele(TNastaveni& nastaveni, const TPoleNastaveni& pole, std::int32_t hodnota)
+{
+    if (const auto druh = std::get_if<TDruhSite N::*>(&pole.Clen))
+        nastaveni.**druh = static_cast<TDruhSite>(hodnota);
+    else
+        nastaveni.*std::get<std::int32_t N::*>(pole.Clen) = hodnota;
+}
+
 std::string PopisMezi(const TMeze& meze)
 {
     return cisla::FormatF(meze.Od, 0, meze.Desetin) + " až " + cisla::FormatF(meze.Do, 0, meze.Desetin);
@@ -158,11 +173,11 @@ void NastavitHodnotu(TNastaveni& nastaveni, TVystupy& vystupy, const TPoleNastav
     }
     // The kind and its display name always change together, as the menu changes them.
     if (pole.Nazev == "DruhSite") {
-        NastavitDruhSite(nastaveni, CeleVMezich(pole, hodnota));
+        NastavitDruhSite(nastaveni, static_cast<TDruhSite>(CeleVMezich(pole, hodnota)));
         return;
     }
     if (pole.Nazev == "NazevSite") {
-        for (int druh = 1; druh <= 3; ++druh)
+        for (const TDruhSite druh : DruhySite)
             if (NazevDruhuSite(druh) == hodnota) {
                 NastavitDruhSite(nastaveni, druh);
                 return;
@@ -176,7 +191,7 @@ void NastavitHodnotu(TNastaveni& nastaveni, TVystupy& vystupy, const TPoleNastav
     case TypNastaveni::Zadny:
         break;
     case TypNastaveni::Cele:
-        nastaveni.*std::get<std::int32_t N::*>(pole.Clen) = CeleVMezich(pole, hodnota);
+        NastavitCele(nastaveni, pole, CeleVMezich(pole, hodnota));
         break;
     case TypNastaveni::Realne:
         nastaveni.*std::get<double N::*>(pole.Clen) = RealneVMezich(pole, hodnota);

@@ -33,7 +33,7 @@ enum class TypNastaveni {
 /// Where a value lives: a setting in `TNastaveni`, a dialog-only value in `TVystupy`, or a setting
 /// beyond the settings file in `TDoplnky` and its limits of the checks (the file "$doplnky" has
 /// its own reader).
-using ClenNastaveni = std::variant<std::int32_t TNastaveni::*, double TNastaveni::*, std::string TNastaveni::*,
+using ClenNastaveni = std::variant<std::int32_t TNastaveni::*, TDruhSite TNastaveni::*, double TNastaveni::*, std::string TNastaveni::*,
                                    bool TNastaveni::*, std::vector<std::string> TNastaveni::*, bool TVystupy::*,
                                    std::string TVystupy::*, bool TDoplnky::*, std::string TDoplnky::*,
                                    double TLimityKontroly::*, std::vector<TMinimalniSpad> TLimityKontroly::*>;
@@ -389,6 +389,10 @@ inline auto PoleNastaveni()
     return pole_nastaveni::PoradiSouboru
         | std::views::transform([](std::size_t i) -> const TPoleNastaveni& { return TabulkaNastaveni[i]; });
 }
+
+/// A whole-number setting's value (`DruhSite` as its number 1, 2 or 3), and setting it.
+std::int32_t CeleCislo(const TNastaveni& nastaveni, const TPoleNastaveni& pole);
+void NastavitCele(TNastaveni& nastaveni, const TPoleNastaveni& pole, std::int32_t hodnota);
 
 /// The range in words, e.g. "11 až 10000".
 std::string PopisMezi(const TMeze& meze);

@@ -62,7 +62,7 @@ private:
             if (const auto cislo = cisla::CtiCele(CisloNaRadku(radek)); !cislo)
                 Oznamit(pole.Nazev, "„" + radek + "“ není celé číslo; platí výchozí hodnota.");
             else if (VRozsahu(pole, *cislo))
-                nastaveni_.*std::get<std::int32_t TNastaveni::*>(pole.Clen) = *cislo;
+                NastavitCele(nastaveni_, pole, *cislo);
             return true;
         case TypNastaveni::Realne:
             if (const auto cislo = cisla::CtiDesetinne(CisloNaRadku(radek), cisla::Exponent::Povolen); !cislo)
@@ -193,7 +193,7 @@ void UlozitNastaveni(RadkovyVystup& vystup, const TNastaveni& nastaveni)
         case TypNastaveni::Zadny:
             break;
         case TypNastaveni::Cele:
-            text += std::to_string(nastaveni.*std::get<std::int32_t TNastaveni::*>(pole.Clen));
+            text += std::to_string(CeleCislo(nastaveni, pole));
             break;
         case TypNastaveni::Realne:
             text += cisla::FormatE23(nastaveni.*std::get<double TNastaveni::*>(pole.Clen));

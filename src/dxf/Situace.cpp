@@ -16,10 +16,6 @@ namespace lineon {
 
 namespace {
 
-constexpr int Kanalizace = 1;
-constexpr int Vodovod = 2;
-constexpr int OsaKomunikace = 3;
-
 /// Numbers inside texts: two decimals, right-aligned in at least four characters.
 std::string Cislo(double hodnota)
 {
@@ -101,7 +97,7 @@ private:
     const double hK;   ///< text heights in metres of paper: levels,
     const double hP;   ///< descriptions,
     const double hO;   ///< labels
-    const int druh_;
+    const TDruhSite druh_;
     std::vector<double> alfa_; ///< text angle of each section; 0 before the first and after the last
     /// (stationing, row) of the connections with a house manhole, which the sections draw.
     std::vector<std::pair<double, int>> pripojkyPodleStaniceni_;
@@ -111,7 +107,7 @@ void KresbaSituace::Kreslit()
 {
     OtevritAZahlavi();
     UhlyUseku();
-    if (druh_ == Kanalizace)
+    if (druh_ == TDruhSite::Kanalizace)
         KotyVtokuAOdtoku();
     for (int i = 1; i <= N - 1; ++i) {
         PripojkyUseku(i);
@@ -194,12 +190,12 @@ void KresbaSituace::PripojkyUseku(int i)
         const double Xc = pripojka.X;
         const double Yd = pripojka.YDS;
         const double Xd = pripojka.XDS;
-        if (druh_ != OsaKomunikace && Yd != 0 && Xd != 0)
+        if (druh_ != TDruhSite::OsaKomunikace && Yd != 0 && Xd != 0)
             dxf_.DxfKruh(VrstvaKruhuSituace::DSachta, Yd, Xd, 0.002 * M);
         dxf_.DxfCara(VrstvaCarySituace::Pripojka, Yc, Xc, Yd, Xd);
         Text(pripojka.OznaceniDS, 1, VrstvaTextuSituace::Oznaceni, Yd, Xd - 0.0025 * M, 0, hO);
         Kota(pripojka.ZPoklopuDS, 1, VrstvaTextuSituace::Teren, Yd, Xd + (hK + 0.0025) * M, 0, hK);
-        if (druh_ != OsaKomunikace)
+        if (druh_ != TDruhSite::OsaKomunikace)
             Text(VZavorkach(pripojka.ZDnaDS), 4, VrstvaTextuSituace::Potrubi, Yd, Xd + (2 * hK + 0.003) * M, 0, hK);
         Text(Cislo(vysledek.DelkaPripojky) + "m", 8, VrstvaTextuSituace::Popis, (Yc + Yd) / 2 - 0.0005 * M,
              (Xc + Xd) / 2 - 0.002 * M, vysledek.UhelPripojky, hP);
@@ -238,7 +234,7 @@ void KresbaSituace::PopisUseku(int i)
     const Misto m1 = misto(zacatekVlevo ? 0.25 : 0.75);
     const Misto m2 = misto(0.5);
     const Misto m3 = misto(zacatekVlevo ? 0.75 : 0.25);
-    if (druh_ != OsaKomunikace)
+    if (druh_ != TDruhSite::OsaKomunikace)
         Text(t1, a, VrstvaTextuSituace::Popis, m1.Y, m1.X, uhel, hP);
     Text(t2, a, VrstvaTextuSituace::Popis, m2.Y, m2.X, uhel, hP);
     Text(t3, a, VrstvaTextuSituace::Popis, m3.Y, m3.X, uhel, hP);
@@ -257,15 +253,15 @@ void KresbaSituace::Uzel(const UzelSituace& uzel)
     Text(uzel.Oznaceni, 1, VrstvaTextuSituace::Oznaceni, uzel.Y, uzel.X - 0.0025 * M, 0, hO);
 
     bool maZnacku = false;
-    if (uzel.JeBod && druh_ == Kanalizace) {
+    if (uzel.JeBod && druh_ == TDruhSite::Kanalizace) {
         dxf_.DxfZnacka(ZnackaSituace::Sachta, uzel.Y, uzel.X, M / 500);
         maZnacku = true;
     }
-    if (druh_ == Vodovod && uzel.Typ == nastaveni.KodHydrant) {
+    if (druh_ == TDruhSite::Vodovod && uzel.Typ == nastaveni.KodHydrant) {
         dxf_.DxfZnacka(ZnackaSituace::Hydrant, uzel.Y, uzel.X, M / 500);
         maZnacku = true;
     }
-    if (druh_ == Vodovod && uzel.Typ == nastaveni.KodSoupe) {
+    if (druh_ == TDruhSite::Vodovod && uzel.Typ == nastaveni.KodSoupe) {
         dxf_.DxfZnacka(ZnackaSituace::Soupe, uzel.Y, uzel.X, M / 500);
         maZnacku = true;
     }
@@ -273,7 +269,7 @@ void KresbaSituace::Uzel(const UzelSituace& uzel)
         dxf_.DxfZnacka(ZnackaSituace::PripojkaP, uzel.Y, uzel.X, M / 10000);
 
     Kota(uzel.HorniKota, 1, VrstvaTextuSituace::Teren, uzel.Y, uzel.X + (hK + 0.0025) * M, 0, hK);
-    if (druh_ != OsaKomunikace)
+    if (druh_ != TDruhSite::OsaKomunikace)
         Text(VZavorkach(uzel.DolniKota), 4, VrstvaTextuSituace::Potrubi, uzel.Y, uzel.X + (2 * hK + 0.003) * M, 0, hK);
 }
 

@@ -10,9 +10,6 @@ namespace {
 
 using T = TypPoleGis;
 
-constexpr int Kanalizace = 1;
-constexpr int OsaKomunikace = 3;
-
 /// A computed length, cover or level to the millimetre of the survey: a difference of levels
 /// would otherwise carry the remainder of binary fractions (2.37999999999998 for 2.38).
 double NaMilimetry(double metru)
@@ -32,8 +29,8 @@ class StavbaVrstev {
 public:
     explicit StavbaVrstev(const TStav& stav)
         : stav_(stav)
-        , kanalizace_(stav.Nastaveni.DruhSite == Kanalizace)
-        , potrubi_(stav.Nastaveni.DruhSite != OsaKomunikace)
+        , kanalizace_(stav.Nastaveni.DruhSite == TDruhSite::Kanalizace)
+        , potrubi_(stav.Nastaveni.DruhSite != TDruhSite::OsaKomunikace)
     {
     }
 

@@ -31,19 +31,19 @@ public:
     std::vector<TNalez> Provest()
     {
         switch (stav_.Nastaveni.DruhSite) {
-        case 1:
+        case TDruhSite::Kanalizace:
             SachtyStoky();
             SpadyStoky();
             KrytiBodu(limity_.MinKrytiStoky);
             KrytiPripojek(limity_.MinKrytiStoky);
             SpadyPripojek();
             break;
-        case 2:
+        case TDruhSite::Vodovod:
             KrytiBodu(limity_.MinKrytiVodovodu);
             KrytiPripojek(limity_.MinKrytiVodovodu);
             VrcholyAUdolnice();
             break;
-        default:
+        case TDruhSite::OsaKomunikace:
             SklonyKomunikace();
             break;
         }

@@ -24,7 +24,7 @@ struct TDialogVystupu {
 };
 
 /// Where a control's value lives while the dialog shows it.
-using TCilOvladace = std::variant<std::int32_t*, double*, std::string*, bool*, std::vector<std::string>*,
+using TCilOvladace = std::variant<std::int32_t*, TDruhSite*, double*, std::string*, bool*, std::vector<std::string>*,
                                   std::vector<TMinimalniSpad>*>;
 
 /// Creation at program start, after the settings are read: the output file names get their

@@ -96,7 +96,7 @@ bool UlozitPoleBodu(TStav& stav, int r, const TPoleBodu& pole, ZpusobEditace zpu
 {
     TBod& bod = stav.Projekt.Body[r];
     const TBod puvodni = bod;
-    const bool osa = stav.Nastaveni.DruhSite == 3;
+    const bool osa = stav.Nastaveni.DruhSite == TDruhSite::OsaKomunikace;
     bod.Oznaceni = kodovani::PrvnichZnaku(pole.Oznaceni, 12);
     bod.Y = pole.Y;
     bod.X = pole.X;

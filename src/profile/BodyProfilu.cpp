@@ -24,7 +24,7 @@ void KreslitBody(KresbaProfilu& k)
             KreslitZnackuRoviny(k, bod, r.SrovnavaciRovina);
         else if (posun)
             KreslitZnackuRoviny(k, bod, r.SrovnavaciRovina + (g + 1) * r.PosunRoviny);
-        if (k.Druh() == KresbaProfilu::Kanalizace) {
+        if (k.Druh() == TDruhSite::Kanalizace) {
             // At a shift point the manhole stands on both planes: its right half is drawn under
             // the old one and again under the new one.
             KreslitPravouPolovinu(k, bod, k.R(g));

@@ -30,9 +30,9 @@ void KreslitCislaPasu(KresbaProfilu& k, int bod)
     Kota(k, s, 30, b.ZPoklopu);
     if (k.KrytiZobrazeno())
         Kota(k, s, 41.5, vysledek.Kryti);
-    if (k.Druh() != KresbaProfilu::OsaKomunikace)
+    if (k.Druh() != TDruhSite::OsaKomunikace)
         Kota(k, s, 15, b.ZDna);
-    if (k.Druh() == KresbaProfilu::Kanalizace) {
+    if (k.Druh() == TDruhSite::Kanalizace) {
         if (b.ZOdtoku != b.ZDna)
             Kota(k, s - k.mm(3), 15, b.ZOdtoku);
         if (b.ZVtoku != b.ZDna)

@@ -20,10 +20,6 @@ namespace lineon {
 /// so the profile stands upright with its plane line starting at (−BY, −BX).
 class KresbaProfilu {
 public:
-    static constexpr int Kanalizace = 1;
-    static constexpr int Vodovod = 2;
-    static constexpr int OsaKomunikace = 3;
-
     /// Takes the base point from the placement chosen in the outputs dialog; every item goes to
     /// each of `platna` in turn.
     KresbaProfilu(TStav& stav, std::vector<IPlatnoProfilu*> platna);
@@ -32,7 +28,7 @@ public:
     const TNastaveni& Nastaveni() const { return stav_.Nastaveni; }
     const TVystupy& Volby() const { return stav_.Vystupy; }
     int N() const { return n_; }
-    int Druh() const { return stav_.Nastaveni.DruhSite; }
+    TDruhSite Druh() const { return stav_.Nastaveni.DruhSite; }
     const TBod& Bod(int k) const { return stav_.Projekt.Body[k]; }
     const TVysledekBodu& Vysledek(int k) const { return stav_.Vysledky.Body[static_cast<std::size_t>(k)]; }
     /// s_k, the stationing of point k.

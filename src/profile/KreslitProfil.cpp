@@ -60,7 +60,7 @@ void KreslitProfil(TStav& stav, INahledProfilu& nahled)
         ram.KreslitVnitrni(k);
     if (volby.tabcheck)
         KreslitCaryTabulky(k);
-    if (k.Druh() != KresbaProfilu::OsaKomunikace)
+    if (k.Druh() != TDruhSite::OsaKomunikace)
         KreslitPripojky(k);
     for (int i = 1; i <= k.N() - 1; ++i)
         KreslitCaryPasu(k, i);
@@ -68,7 +68,7 @@ void KreslitProfil(TStav& stav, INahledProfilu& nahled)
     KreslitBody(k);
     KreslitHektometry(k);
     for (int bod = 1; bod <= k.N(); ++bod) {
-        if (k.Druh() == KresbaProfilu::Kanalizace && volby.znakcheck)
+        if (k.Druh() == TDruhSite::Kanalizace && volby.znakcheck)
             KreslitSipky(k, bod);
         KreslitCislaPasu(k, bod);
         if (bod == 1)

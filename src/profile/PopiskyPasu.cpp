@@ -22,8 +22,8 @@ void Popisek(KresbaProfilu& k, const TPopisek& popisek, double v)
 void KreslitPopiskyPasu(KresbaProfilu& k)
 {
     using namespace popisky;
-    const bool stoka = k.Druh() == KresbaProfilu::Kanalizace;
-    const bool osa = k.Druh() == KresbaProfilu::OsaKomunikace;
+    const bool stoka = k.Druh() == TDruhSite::Kanalizace;
+    const bool osa = k.Druh() == TDruhSite::OsaKomunikace;
     const TBod& prvni = k.Bod(1);
     const double r0 = k.R(0);
 

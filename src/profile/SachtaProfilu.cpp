@@ -41,19 +41,19 @@ void KreslitLevouPolovinu(KresbaProfilu& k, int bod, double r)
 {
     const TBod& b = k.Bod(bod);
     switch (k.Druh()) {
-    case KresbaProfilu::Kanalizace: {
+    case TDruhSite::Kanalizace: {
         // The pipe arriving from the left leaves the manhole at its outlet.
         const double dno = KreslitPolovinuSachty(k, bod, -1, b.ZOdtoku, k.PrumerPred(bod), r);
         KotovaciCara(k, bod, k.Vyska(dno, r));
         break;
     }
-    case KresbaProfilu::Vodovod: {
+    case TDruhSite::Vodovod: {
         const double spodek = b.ZDna - k.PrumerPred(bod) / 1000.0;
         KotovaciCara(k, bod, k.Vyska(spodek, r));
         k.Cara(VrstvaCaryProfilu::Rez, k.s(bod), k.Vyska(b.ZPoklopu, r), k.s(bod), k.Vyska(spodek, r));
         break;
     }
-    case KresbaProfilu::OsaKomunikace:
+    case TDruhSite::OsaKomunikace:
         KotovaciCara(k, bod, k.Vyska(b.ZPoklopu, r));
         break;
     }
@@ -73,7 +73,7 @@ void KreslitKotovaciCaruPasy(KresbaProfilu& k, int bod)
         k.Cara(vrstva, s, k.mm(34.5), s, k.mm(38.5));
     k.Cara(vrstva, s, k.mm(25.5), s, k.mm(19.5));
     k.Cara(vrstva, s, k.mm(10.5), s, 0);
-    if (k.Druh() == KresbaProfilu::OsaKomunikace)
+    if (k.Druh() == TDruhSite::OsaKomunikace)
         k.Cara(vrstva, s, k.mm(19.5), s, k.mm(10.5));
 }
 

@@ -18,7 +18,7 @@ void KreslitUsek(KresbaProfilu& k, int i, double r)
     const double prumer = a.Prumer / 1000.0;
     const auto V = [&](double z) { return k.Vyska(z, r); };
     switch (k.Druh()) {
-    case KresbaProfilu::Kanalizace: {
+    case TDruhSite::Kanalizace: {
         const double ua = k.s(i) + k.mm(1.25);
         const double ub = k.s(i + 1) - k.mm(1.25);
         k.Cara(VrstvaCaryProfilu::Teren, ua, V(a.ZPoklopu), ub, V(b.ZPoklopu));
@@ -26,12 +26,12 @@ void KreslitUsek(KresbaProfilu& k, int i, double r)
         k.Cara(VrstvaCaryProfilu::Potrubi, ua, V(a.ZVtoku + prumer), ub, V(b.ZOdtoku + prumer));
         break;
     }
-    case KresbaProfilu::Vodovod:
+    case TDruhSite::Vodovod:
         k.Cara(VrstvaCaryProfilu::Teren, k.s(i), V(a.ZPoklopu), k.s(i + 1), V(b.ZPoklopu));
         k.Cara(VrstvaCaryProfilu::Potrubi, k.s(i), V(a.ZDna), k.s(i + 1), V(b.ZDna));
         k.Cara(VrstvaCaryProfilu::Potrubi, k.s(i), V(a.ZDna - prumer), k.s(i + 1), V(b.ZDna - prumer));
         break;
-    case KresbaProfilu::OsaKomunikace:
+    case TDruhSite::OsaKomunikace:
         k.Cara(VrstvaCaryProfilu::Teren, k.s(i), V(a.ZPoklopu), k.s(i + 1), V(b.ZPoklopu));
         break;
     }

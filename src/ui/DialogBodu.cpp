@@ -92,7 +92,7 @@ DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, QWidget& hlavniOkno)
     connect(zpusoby_, &QButtonGroup::idClicked, this, &DialogBodu::PouzitZpusob);
 
     Rozlozit({mrizka, prumer, zpusEdit_});
-    PouzitDruhSite(1);
+    PouzitDruhSite(TDruhSite::Kanalizace);
 }
 
 QRadioButton* DialogBodu::Zpusob(ZpusobEditace zpusob) const
@@ -120,22 +120,22 @@ void DialogBodu::Zobrazit(PoleBodu pole, bool viditelne)
     popisy_.at(pole)->setVisible(viditelne);
 }
 
-void DialogBodu::PouzitDruhSite(int druh)
+void DialogBodu::PouzitDruhSite(TDruhSite druh)
 {
     using enum PoleBodu;
-    const bool kanalizace = druh == 1;
-    const bool vodovod = druh == 2;
+    const bool kanalizace = druh == TDruhSite::Kanalizace;
+    const bool vodovod = druh == TDruhSite::Vodovod;
     popisy_[cField]->setText(T(kanalizace ? "Označení šachty" : "Číslo bodu"));
     popisy_[ZdField]->setText(T(kanalizace ? "Z dna" : "Z potrubí"));
     popisy_[ZpField]->setText(T(kanalizace ? "Z poklopu" : vodovod ? "Z terénu" : "Z osy"));
     popisy_[ZvField]->setText(T("Z vtoku"));
     popisy_[ZoField]->setText(T("Z odtoku"));
-    Zobrazit(ZdField, druh != 3);
-    Zobrazit(pField, druh != 3);
+    Zobrazit(ZdField, druh != TDruhSite::OsaKomunikace);
+    Zobrazit(pField, druh != TDruhSite::OsaKomunikace);
     for (PoleBodu pole : {ZvField, ZoField, vField, oField})
         Zobrazit(pole, kanalizace);
     dnoBox_->setVisible(kanalizace);
-    zpusEdit_->setVisible(druh != 3);
+    zpusEdit_->setVisible(druh != TDruhSite::OsaKomunikace);
     const char* texty[PocetZpusobu] = {
         "všechny Z", vodovod ? "Z potrubí + výšky od potrubí" : "Z dna + výšky od dna",
         vodovod ? "Z terénu + výšky od potrubí" : "Z poklopu + výšky od dna", "Z poklopu + hloubka od poklopu"};
@@ -153,7 +153,7 @@ void DialogBodu::PouzitZpusob()
     ciselnaPole_[oField]->NastavitHodnotu(vysky.o);
     for (PoleBodu pole : {ZdField, ZpField, ZvField, ZoField, pField, vField, oField})
         ciselnaPole_[pole]->setEnabled(PovolenoPole(pole, zpusob));
-    const bool kanalizace = stav_.Nastaveni.DruhSite == 1;
+    const bool kanalizace = stav_.Nastaveni.DruhSite == TDruhSite::Kanalizace;
     popisy_[pField]->setText(T(zpusob == ZpusobEditace::ZPoklopuHloubkaOdPoklopu ? "dno"
                                   : kanalizace                                     ? "poklop"
                                                                                    : "terén"));
@@ -166,9 +166,9 @@ void DialogBodu::Otevrit(int r, int sloupec)
     if (r < 1 || r > body.Pocet())
         return;
     radek_ = r;
-    const int druh = stav_.Nastaveni.DruhSite;
+    const TDruhSite druh = stav_.Nastaveni.DruhSite;
     PouzitDruhSite(druh);
-    const bool sPrumerem = r != body.Pocet() && druh != 3;
+    const bool sPrumerem = r != body.Pocet() && druh != TDruhSite::OsaKomunikace;
     Zobrazit(PpField, sPrumerem);
     if (sPrumerem) {
         ciselnaPole_[PpField]->NastavitHodnotu(body[r].Prumer);

@@ -44,7 +44,7 @@ private:
     /// Reloads the heights from the stored row and enables the fields of the way of entry.
     void PouzitZpusob();
     /// Captions and visible fields of the network kind.
-    void PouzitDruhSite(int druh);
+    void PouzitDruhSite(TDruhSite druh);
     QWidget* Widget(PoleBodu pole) const;
     /// Shows or hides a field with its caption.
     void Zobrazit(PoleBodu pole, bool viditelne);

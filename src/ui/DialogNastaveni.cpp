@@ -333,11 +333,11 @@ void DialogNastaveni::ObnovitPovoleni()
             Povolit(i, hodnoty_.Povoleno[i]);
 }
 
-void DialogNastaveni::PouzitDruhSite(int druh)
+void DialogNastaveni::PouzitDruhSite(TDruhSite druh)
 {
     for (std::size_t i = 0; i < TabulkaNastaveni.size(); ++i)
         if (ovladace_[i] && TabulkaNastaveni[i].Druhy != VsechnyDruhy)
-            Ukazat(i, (TabulkaNastaveni[i].Druhy >> (druh - 1)) & 1);
+            Ukazat(i, (TabulkaNastaveni[i].Druhy >> (static_cast<int>(druh) - 1)) & 1);
 }
 
 void DialogNastaveni::Nacist()

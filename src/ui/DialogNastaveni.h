@@ -43,7 +43,7 @@ public:
     /// A window that takes no input while the dialog is active (the main window first).
     void PridatZakazaneOkno(QWidget* okno);
     /// Shows or hides the controls that depend on the network kind.
-    void PouzitDruhSite(int druh);
+    void PouzitDruhSite(TDruhSite druh);
 
     QTabWidget& Stranky() const { return *stranky_; }
 

@@ -67,13 +67,13 @@ DialogRoviny::DialogRoviny(TStav& stav, IZpravy& zpravy, QWidget* hlavniOkno)
     rozlozeni->addWidget(poscombo_);
     rozlozeni->addLayout(posun);
     rozlozeni->addLayout(tlacitka);
-    PouzitDruhSite(1);
+    PouzitDruhSite(TDruhSite::Kanalizace);
     setFixedWidth(400);
 }
 
-void DialogRoviny::PouzitDruhSite(int druh)
+void DialogRoviny::PouzitDruhSite(TDruhSite druh)
 {
-    label2_->setText(T(druh == 1 ? "Posun srovnávací roviny u šachty" : "Posun srovnávací roviny u bodu"));
+    label2_->setText(T(druh == TDruhSite::Kanalizace ? "Posun srovnávací roviny u šachty" : "Posun srovnávací roviny u bodu"));
 }
 
 void DialogRoviny::Naplnit(INahledProfilu& nahled)

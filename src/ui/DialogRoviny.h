@@ -31,7 +31,7 @@ public:
     /// list with the proposed ones checked; the main window is disabled. OK draws into `nahled`.
     void Naplnit(INahledProfilu& nahled);
     /// "Posun srovnávací roviny u šachty" for a sewer, "... u bodu" otherwise.
-    void PouzitDruhSite(int druh);
+    void PouzitDruhSite(TDruhSite druh);
 
     CiselnePole* srovField() const { return srovField_; }
     QListWidget* poscombo() const { return poscombo_; }

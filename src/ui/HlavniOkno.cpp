@@ -117,12 +117,12 @@ void HlavniOkno::VytvoritMenu()
     akce_.Kanalizace = Polozka(druh, "&Kanalizace");
     akce_.Vodovod = Polozka(druh, "&Vodovod");
     akce_.OsaKomunikace = Polozka(druh, "&Osa komunikace");
-    int k = 1;
-    for (QAction* polozka : {akce_.Kanalizace, akce_.Vodovod, akce_.OsaKomunikace}) {
+    QAction* polozky[] = {akce_.Kanalizace, akce_.Vodovod, akce_.OsaKomunikace};
+    for (const TDruhSite k : DruhySite) {
+        QAction* polozka = polozky[static_cast<int>(k) - 1];
         polozka->setCheckable(true);
         skupinaDruhu->addAction(polozka);
         connect(polozka, &QAction::triggered, this, [this, k] { PrepnoutDruhSite(k); });
-        ++k;
     }
     QMenu* jazyk = nastaveni->addMenu(QString::fromUtf8("&Jazyk"));
     auto* skupinaJazyku = new QActionGroup(this);
@@ -280,12 +280,10 @@ void HlavniOkno::PrekreslitTabulky(ZmenaRadku zmena)
     emit tabulkyPrekresleny(zmena);
 }
 
-void HlavniOkno::PrepnoutDruhSite(int k)
+void HlavniOkno::PrepnoutDruhSite(TDruhSite k)
 {
-    if (k < 1 || k > 3)
-        return;
     QAction* polozky[] = {akce_.Kanalizace, akce_.Vodovod, akce_.OsaKomunikace};
-    polozky[k - 1]->setChecked(true);
+    polozky[static_cast<int>(k) - 1]->setChecked(true);
     NastavitDruhSite(stav_.Nastaveni, k);
     ObnovitTitulek();
     modelBodu_->NastavitDruhSite(k);

@@ -45,7 +45,7 @@ public:
     void PrekreslitTabulky(ZmenaRadku zmena = ZmenaRadku::Hodnoty);
     /// The network-kind command (k = 1, 2, 3): check mark, kind and caption, the table columns,
     /// and `druhSitePrepnut` for the kind-dependent parts of the other windows.
-    void PrepnoutDruhSite(int k);
+    void PrepnoutDruhSite(TDruhSite k);
     /// The language command ("CZ" or "SK"): check mark, `Jazyk` and caption.
     void PrepnoutJazyk(const std::string& jazyk);
     /// Puts the check marks of the language menu after the settings were read.
@@ -61,7 +61,7 @@ public:
 
 signals:
     /// The network kind was applied; other windows show or hide their kind-dependent controls.
-    void druhSitePrepnut(int druh);
+    void druhSitePrepnut(TDruhSite druh);
     /// Double-click or Enter in the point table outside the "Dno" column: row and column of the cursor.
     void otevritBod(int radek, int sloupec);
     /// Double-click or Enter in the connection table.

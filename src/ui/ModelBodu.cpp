@@ -29,7 +29,7 @@ int ModelBodu::PocetRadku() const
 
 bool ModelBodu::Viditelny(int sloupec) const
 {
-    return sloupec == 0 || *Nadpisy[static_cast<std::size_t>(druh_ - 1)][static_cast<std::size_t>(sloupec - 1)];
+    return sloupec == 0 || *Nadpisy[static_cast<std::size_t>(druh_) - 1][static_cast<std::size_t>(sloupec - 1)];
 }
 
 QVariant ModelBodu::data(const QModelIndex& index, int role) const
@@ -63,7 +63,7 @@ QVariant ModelBodu::headerData(int sekce, Qt::Orientation smer, int role) const
         return {};
     if (sekce == 0)
         return QString();
-    return QString::fromUtf8(Nadpisy[static_cast<std::size_t>(druh_ - 1)][static_cast<std::size_t>(sekce - 1)]);
+    return QString::fromUtf8(Nadpisy[static_cast<std::size_t>(druh_) - 1][static_cast<std::size_t>(sekce - 1)]);
 }
 
 Qt::ItemFlags ModelBodu::flags(const QModelIndex& index) const
@@ -84,7 +84,7 @@ bool ModelBodu::setData(const QModelIndex& index, const QVariant& hodnota, int r
     return true;
 }
 
-void ModelBodu::NastavitDruhSite(int druh)
+void ModelBodu::NastavitDruhSite(TDruhSite druh)
 {
     if (druh == druh_)
         return;

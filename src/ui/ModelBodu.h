@@ -22,14 +22,14 @@ public:
     bool setData(const QModelIndex& index, const QVariant& hodnota, int role) override;
 
     /// Applies the captions and visibility of a network kind (1, 2 or 3).
-    void NastavitDruhSite(int druh);
+    void NastavitDruhSite(TDruhSite druh);
     /// Whether a column shows values in the kind last applied.
     bool Viditelny(int sloupec) const;
 private:
     int PocetRadku() const override;
 
     TStav& stav_;
-    int druh_ = 1;
+    TDruhSite druh_ = TDruhSite::Kanalizace;
 };
 
 } // namespace lineon::ui

@@ -100,7 +100,7 @@ OknoAutomatickehoPrevodu::OknoAutomatickehoPrevodu(TStav& stav, IZpravy& zpravy)
         emit zpusobOznaceniZmenen();
     });
     Nacist();
-    PouzitDruhSite(1);
+    PouzitDruhSite(TDruhSite::Kanalizace);
 }
 
 QLabel* OknoAutomatickehoPrevodu::Pole(const TPoleNastaveni& nastaveni, const char* popis, int x, int sirkaPopisu,
@@ -141,20 +141,19 @@ void OknoAutomatickehoPrevodu::Nacist()
     oznaceni_->Vybrat(stav_.Nastaveni.ZpusobOznaceni);
 }
 
-void OknoAutomatickehoPrevodu::PouzitDruhSite(int druh)
+void OknoAutomatickehoPrevodu::PouzitDruhSite(TDruhSite druh)
 {
-    if (druh < 1 || druh > 3)
-        return;
-    zDna_->setVisible(druh != 3);
-    zDna_->buddy()->setVisible(druh != 3);
+    const auto k = static_cast<std::size_t>(druh) - 1;
+    zDna_->setVisible(druh != TDruhSite::OsaKomunikace);
+    zDna_->buddy()->setVisible(druh != TDruhSite::OsaKomunikace);
     for (QWidget* ovladac : jenKanalizace_)
-        ovladac->setVisible(druh == 1);
-    zPoklopu_->setText(T(druh == 1 ? "[index] --> Z poklopu" : "[index] --> Z terénu"));
-    if (druh != 3)
-        zDna_->setText(T(druh == 1 ? "[index] --> Z dna" : "[index] --> Z potrubí"));
-    oznaceni_->setTitle(T(druh == 1 ? "Označení šachty" : "Označení bodu"));
-    oznaceni_->move(Okraj, HorniOkrajOznaceni[druh - 1]);
-    setFixedSize(sirka_, Vysky[druh - 1]);
+        ovladac->setVisible(druh == TDruhSite::Kanalizace);
+    zPoklopu_->setText(T(druh == TDruhSite::Kanalizace ? "[index] --> Z poklopu" : "[index] --> Z terénu"));
+    if (druh != TDruhSite::OsaKomunikace)
+        zDna_->setText(T(druh == TDruhSite::Kanalizace ? "[index] --> Z dna" : "[index] --> Z potrubí"));
+    oznaceni_->setTitle(T(druh == TDruhSite::Kanalizace ? "Označení šachty" : "Označení bodu"));
+    oznaceni_->move(Okraj, HorniOkrajOznaceni[k]);
+    setFixedSize(sirka_, Vysky[k]);
 }
 
 void OknoAutomatickehoPrevodu::changeEvent(QEvent* udalost)

@@ -31,7 +31,7 @@ public:
     /// Every field again from the settings.
     void Nacist();
     /// Fields, captions, height and the place of the label mode for the network kind.
-    void PouzitDruhSite(int druh);
+    void PouzitDruhSite(TDruhSite druh);
 
 signals:
     /// "Označení šachty" was changed here.

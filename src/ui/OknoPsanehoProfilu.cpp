@@ -70,7 +70,7 @@ void OknoPsanehoProfilu::Naplnit()
     nadpis_->setText(QString::fromStdString(psany::NadpisOkna(stav_.Nastaveni.Jazyk)));
     model_->Naplnit();
     // A road axis has neither a pipe level nor a cover depth.
-    const bool osa = stav_.Nastaveni.DruhSite == 3;
+    const bool osa = stav_.Nastaveni.DruhSite == TDruhSite::OsaKomunikace;
     tabulka_->setColumnHidden(SloupecZDna, osa);
     tabulka_->setColumnHidden(SloupecKryti, osa);
     PrizpusobitSloupce(true);

@@ -69,7 +69,7 @@ OknoRucnihoPrevodu::OknoRucnihoPrevodu(TStav& stav)
         PovolitPodleTypu();
     });
     Nacist();
-    PouzitDruhSite(1);
+    PouzitDruhSite(TDruhSite::Kanalizace);
 }
 
 QCheckBox* OknoRucnihoPrevodu::Zaskrtavatko(const char* nazev, const char* popis, bool& cil)
@@ -98,15 +98,15 @@ void OknoRucnihoPrevodu::PovolitPodleTypu()
     oznaceni_->setEnabled(typ == Sachta || typ == DomovniSachta);
 }
 
-void OknoRucnihoPrevodu::PouzitDruhSite(int druh)
+void OknoRucnihoPrevodu::PouzitDruhSite(TDruhSite druh)
 {
-    zDna_->setVisible(druh != 3);
-    if (druh != 3)
-        zDna_->setText(T(druh == 1 ? "Z --> Z dna" : "Z --> Z potrubí"));
+    zDna_->setVisible(druh != TDruhSite::OsaKomunikace);
+    if (druh != TDruhSite::OsaKomunikace)
+        zDna_->setText(T(druh == TDruhSite::Kanalizace ? "Z --> Z dna" : "Z --> Z potrubí"));
     for (QWidget* pole : jenKanalizace_)
-        pole->setVisible(druh == 1);
-    zPoklopu_->setText(T(druh == 1 ? "Z --> Z poklopu" : "Z --> Z terénu"));
-    oznaceni_->setTitle(T(druh == 1 ? "Označení šachty" : "Označení bodu"));
+        pole->setVisible(druh == TDruhSite::Kanalizace);
+    zPoklopu_->setText(T(druh == TDruhSite::Kanalizace ? "Z --> Z poklopu" : "Z --> Z terénu"));
+    oznaceni_->setTitle(T(druh == TDruhSite::Kanalizace ? "Označení šachty" : "Označení bodu"));
 }
 
 void OknoRucnihoPrevodu::showEvent(QShowEvent* udalost)

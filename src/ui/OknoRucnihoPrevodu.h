@@ -26,7 +26,7 @@ public:
     /// conversion).
     void Nacist();
     /// Captions and visible check boxes of the network kind.
-    void PouzitDruhSite(int druh);
+    void PouzitDruhSite(TDruhSite druh);
 
 signals:
     /// "Označení šachty" was changed here.

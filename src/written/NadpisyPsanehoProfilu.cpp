@@ -5,9 +5,9 @@ namespace lineon::psany {
 namespace {
 
 /// 0 Kanalizace, 1 Vodovod, 2 Osa komunikace.
-int Druh(int druhSite)
+int Druh(TDruhSite druhSite)
 {
-    return druhSite == 2 || druhSite == 3 ? druhSite - 1 : 0;
+    return static_cast<int>(druhSite) - 1;
 }
 
 /// 0 Czech, 1 Slovak.
@@ -48,7 +48,7 @@ constexpr std::array<std::array<Texty, PocetSloupcuOkna>, 3> SloupceOkna = {{
 
 } // namespace
 
-std::string HlavickaBodu(int druhSite, const std::string& jazyk)
+std::string HlavickaBodu(TDruhSite druhSite, const std::string& jazyk)
 {
     return HlavickyBodu[Druh(druhSite)][Jazyk(jazyk)];
 }
@@ -68,7 +68,7 @@ std::string NadpisOkna(const std::string& jazyk)
     return NadpisyOkna[Jazyk(jazyk)];
 }
 
-std::array<std::string, PocetSloupcuOkna> NadpisySloupcuOkna(int druhSite, const std::string& jazyk)
+std::array<std::string, PocetSloupcuOkna> NadpisySloupcuOkna(TDruhSite druhSite, const std::string& jazyk)
 {
     std::array<std::string, PocetSloupcuOkna> nadpisy;
     for (int s = 0; s < PocetSloupcuOkna; ++s)

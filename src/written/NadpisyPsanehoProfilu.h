@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Nastaveni.h"
+
 #include <array>
 #include <string>
 
@@ -11,7 +13,7 @@ namespace lineon::psany {
 inline constexpr int PocetSloupcuOkna = 9;
 
 /// The first line of the file: the names of the point columns.
-std::string HlavickaBodu(int druhSite, const std::string& jazyk);
+std::string HlavickaBodu(TDruhSite druhSite, const std::string& jazyk);
 
 /// The title line of the connection block, e.g. "Přípojky a křížení sítí:".
 std::string NadpisPripojek(const std::string& jazyk);
@@ -23,6 +25,6 @@ std::string HlavickaPripojek(const std::string& jazyk);
 std::string NadpisOkna(const std::string& jazyk);
 
 /// The headings of the window's columns 0..8; a column that the network kind hides has an empty one.
-std::array<std::string, PocetSloupcuOkna> NadpisySloupcuOkna(int druhSite, const std::string& jazyk);
+std::array<std::string, PocetSloupcuOkna> NadpisySloupcuOkna(TDruhSite druhSite, const std::string& jazyk);
 
 } // namespace lineon::psany

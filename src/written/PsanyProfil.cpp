@@ -32,9 +32,9 @@ private:
 
 std::string RadekBodu(const TStav& stav, int r)
 {
-    const int druh = stav.Nastaveni.DruhSite;
-    const bool osa = druh == 3;
-    const bool kanalizace = druh != 2 && !osa;
+    const TDruhSite druh = stav.Nastaveni.DruhSite;
+    const bool osa = druh == TDruhSite::OsaKomunikace;
+    const bool kanalizace = druh == TDruhSite::Kanalizace;
     const TBod& bod = stav.Projekt.Body[r];
     const TVysledekBodu& vysledek = stav.Vysledky.Body[r];
     // The line of a point shows the section that ends there.
@@ -90,7 +90,7 @@ std::string TextPsanehoProfilu(const TStav& stav)
     for (int j = 1; j <= stav.Projekt.PocetPripojek(); ++j)
         if (DrziData(pripojky[j]))
             radkyPripojek += RadekPripojky(stav, j);
-    if (stav.Nastaveni.DruhSite != 3 && !radkyPripojek.empty()) {
+    if (stav.Nastaveni.DruhSite != TDruhSite::OsaKomunikace && !radkyPripojek.empty()) {
         telo += psany::NadpisPripojek(jazyk) + "\n";
         telo += psany::HlavickaPripojek(jazyk) + "\n";
         telo += radkyPripojek;

@@ -51,7 +51,7 @@ TEST(NavrhRoviny, APlaneAtLeast35MillimetresBelowTheFirstBottomOnAMultipleOfTheS
 TEST(NavrhRoviny, ARoadAxisTakesItsFirstAxisLevel)
 {
     auto stav = Stav({Sachta("1", 0, 0, 0, 245.30, 0), Sachta("2", 0, 20, 0, 247.00, 0)});
-    stav->Nastaveni.DruhSite = 3;
+    stav->Nastaveni.DruhSite = TDruhSite::OsaKomunikace;
     NavrhRoviny(*stav);
     // The bottoms of a road axis are 0, so the line counts as sinking: the plane puts the first axis
     // level 10 mm under the limit (245.30 − 16 → 225) and steps down at once.

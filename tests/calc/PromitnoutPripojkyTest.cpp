@@ -80,7 +80,7 @@ TEST(PromitnoutPripojky, PipeLevelAndCoverByNetworkKindAndCoverMode)
     EXPECT_NEAR(kanalizace->Vysledky.Pripojky[1].Kryti, 247.10 - 245.10 - 0.30, 1e-9);
 
     auto vodovod = Stav(body, {Pripojka(0.5, 10)});
-    vodovod->Nastaveni.DruhSite = 2;
+    vodovod->Nastaveni.DruhSite = TDruhSite::Vodovod;
     vodovod->Nastaveni.ZobrazeniKryti = 1;
     Spocitat(*vodovod);
     EXPECT_NEAR(vodovod->Vysledky.Pripojky[1].ZPotrubi, potrubi, 1e-9); // not rounded
@@ -149,7 +149,7 @@ TEST(PromitnoutPripojky, ALaterSectionThatTakesTheConnectionOverwrites)
 TEST(PromitnoutPripojky, ARoadAxisIgnoresItsConnectionRows)
 {
     auto stav = Stav({Sachta("1", 0, 0, 0, 247, 0), Sachta("2", 0, 20, 0, 247.4, 0)}, {Pripojka(5, 10), Pripojka(0, 0)});
-    stav->Nastaveni.DruhSite = 3;
+    stav->Nastaveni.DruhSite = TDruhSite::OsaKomunikace;
     EXPECT_TRUE(Spocitat(*stav).empty());
     EXPECT_EQ(stav->Projekt.Pripojky[1].Y, Y0 + 5);
     EXPECT_EQ(stav->Vysledky.Pripojky[1].Staniceni, 0);

@@ -31,7 +31,7 @@ TEST(RozsahHodnot, ConnectionRowsAreCheckedInEveryNetworkKind)
     for (const int druh : {1, 3}) {
         auto stav = Stav({Sachta("Š1", 0, 0, 245.3, 247.5), Sachta("Š2", 0, 20, 245.4, 247.6)},
                          {Pripojka(1, 10), TPripojka{.Typ = "ř", .Y = Y0, .X = X0, .YDS = -1.5e9, .XDS = X0}});
-        stav->Nastaveni.DruhSite = druh;
+        stav->Nastaveni.DruhSite = static_cast<TDruhSite>(druh);
         ZaznamZprav zpravy;
         ZaznamVystupu vystupy;
         EXPECT_FALSE(Vypocet(*stav, zpravy, vystupy));

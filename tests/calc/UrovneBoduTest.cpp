@@ -13,7 +13,7 @@ namespace {
 std::unique_ptr<TStav> SpocitanaLinie(std::vector<TBod> body, int druh, int zobrazeniKryti)
 {
     auto stav = Stav(body);
-    stav->Nastaveni.DruhSite = druh;
+    stav->Nastaveni.DruhSite = static_cast<TDruhSite>(druh);
     stav->Nastaveni.ZobrazeniKryti = zobrazeniKryti;
     stav->Vystupy.psancheck = stav->Vystupy.Sitcheck = stav->Vystupy.profcheck = false;
     ZaznamZprav zpravy;

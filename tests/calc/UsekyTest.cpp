@@ -55,7 +55,7 @@ TEST(Useky, SlopeIsTakenBetweenTheLevelsOfTheNetworkKind)
     const double ocekavany[] = {5, 15, 20}; // per mille: inlet→outlet, pipe, axis
     for (int druh = 1; druh <= 3; ++druh) {
         auto stav = Stav({a, b});
-        stav->Nastaveni.DruhSite = druh;
+        stav->Nastaveni.DruhSite = static_cast<TDruhSite>(druh);
         ZaznamZprav zpravy;
         ASSERT_TRUE(Spocitat(*stav, zpravy)) << druh;
         EXPECT_NEAR(stav->Vysledky.Body[1].Spad, ocekavany[druh - 1], 1e-9) << druh;
@@ -129,7 +129,7 @@ TEST(Useky, BadRowsStopTheCalculationWithTheirRowNumber)
     };
     for (const Pripad& pripad : pripady) {
         auto stav = Stav(pripad.body);
-        stav->Nastaveni.DruhSite = pripad.druh;
+        stav->Nastaveni.DruhSite = static_cast<TDruhSite>(pripad.druh);
         stav->Vystupy = TVystupy();
         ZaznamZprav zpravy;
         ZaznamVystupu vystupy;
@@ -142,7 +142,7 @@ TEST(Useky, BadRowsStopTheCalculationWithTheirRowNumber)
 TEST(Useky, ARoadAxisNeedsNoDiameters)
 {
     auto stav = Stav({Sachta("1", 0, 0, 0, 247, 0), Sachta("2", 0, 10, 0, 247.1, 0), Sachta("3", 0, 20, 0, 247.3, 0)});
-    stav->Nastaveni.DruhSite = 3;
+    stav->Nastaveni.DruhSite = TDruhSite::OsaKomunikace;
     ZaznamZprav zpravy;
     EXPECT_TRUE(Spocitat(*stav, zpravy));
     EXPECT_TRUE(zpravy.zpravy.empty());

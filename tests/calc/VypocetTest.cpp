@@ -92,7 +92,7 @@ TEST(Vypocet, KeepsTheRatioOfTheScales)
 TEST(Vypocet, ARoadAxisShowsNoCoverAfterItsOutputs)
 {
     auto stav = Stav({Sachta("1", 0, 0, 0, 247.50, 0), Sachta("2", 0, 20, 0, 247.60, 0)});
-    stav->Nastaveni.DruhSite = 3;
+    stav->Nastaveni.DruhSite = TDruhSite::OsaKomunikace;
     stav->Nastaveni.ZobrazeniKryti = 1;
     ZaznamZprav zpravy;
     ZaznamVystupu vystupy;
@@ -101,7 +101,7 @@ TEST(Vypocet, ARoadAxisShowsNoCoverAfterItsOutputs)
 
     for (int druh : {1, 2}) {
         auto jina = Linie();
-        jina->Nastaveni.DruhSite = druh;
+        jina->Nastaveni.DruhSite = static_cast<TDruhSite>(druh);
         jina->Nastaveni.ZobrazeniKryti = 1;
         Vypocet(*jina, zpravy, vystupy);
         EXPECT_EQ(jina->Nastaveni.ZobrazeniKryti, 1) << druh;
@@ -111,7 +111,7 @@ TEST(Vypocet, ARoadAxisShowsNoCoverAfterItsOutputs)
 TEST(Vypocet, AFailingOutputEndsTheCommand)
 {
     auto stav = Stav({Sachta("1", 0, 0, 0, 247.50, 0), Sachta("2", 0, 20, 0, 247.60, 0)});
-    stav->Nastaveni.DruhSite = 3;
+    stav->Nastaveni.DruhSite = TDruhSite::OsaKomunikace;
     stav->Nastaveni.ZobrazeniKryti = 0;
     ZaznamZprav zpravy;
     SelhavajiciVystupy vystupy(*stav);
@@ -160,7 +160,7 @@ TEST(Vypocet, ARoadAxisKeepsNoConnectionValuesOfAnEarlierRun)
     ASSERT_TRUE(Vypocet(*stav, zpravy, vystupy));
     ASSERT_EQ(stav->Vysledky.Pripojky[1].Staniceni, 10.0);
 
-    stav->Nastaveni.DruhSite = 3;
+    stav->Nastaveni.DruhSite = TDruhSite::OsaKomunikace;
     ASSERT_TRUE(Vypocet(*stav, zpravy, vystupy));
     EXPECT_EQ(stav->Vysledky.Pripojky[1].Staniceni, 0.0);
     EXPECT_EQ(stav->Vysledky.Pripojky[1].ZPotrubi, 0.0);

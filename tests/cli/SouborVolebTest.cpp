@@ -88,7 +88,7 @@ TEST(SpolecneVolby, ParsesTheSharedOptionsAndLeavesOthers)
     EXPECT_EQ(i, 8u);
     EXPECT_EQ(volby.Nastaveni, "s");
     EXPECT_EQ(volby.Volby, "o");
-    EXPECT_EQ(volby.Druh, 3);
+    EXPECT_EQ(volby.Druh, TDruhSite::OsaKomunikace);
     EXPECT_EQ(volby.Jazyk, "SK");
 
     for (const std::vector<std::string>& spatne :
@@ -104,16 +104,16 @@ TEST(SpolecneVolby, AppliesSettingsThenOptionsThenKindAndLanguage)
     TNastaveni nastaveni;
     nastaveni.DelkoveMeritko = 1000;
     nastaveni.VyskoveMeritko = 50;
-    NastavitDruhSite(nastaveni, 2);
+    NastavitDruhSite(nastaveni, TDruhSite::Vodovod);
     UlozitNastaveni(adr / "$nastav", nastaveni);
     test::ZapsatBajty(adr / "volby.txt", "DelkoveMeritko=250\nDruhSite=1\nJazyk=SK\n");
 
     TStav stav;
     std::ostringstream chyby;
-    cli::UplatnitSpolecneVolby({adr / "$nastav", adr / "volby.txt", 3, "CZ"}, stav, chyby);
+    cli::UplatnitSpolecneVolby({adr / "$nastav", adr / "volby.txt", TDruhSite::OsaKomunikace, "CZ"}, stav, chyby);
     EXPECT_EQ(stav.Nastaveni.DelkoveMeritko, 250);
     EXPECT_EQ(stav.Nastaveni.VyskoveMeritko, 50);
-    EXPECT_EQ(stav.Nastaveni.DruhSite, 3);
+    EXPECT_EQ(stav.Nastaveni.DruhSite, TDruhSite::OsaKomunikace);
     EXPECT_EQ(stav.Nastaveni.NazevSite, "Osa komunikace");
     EXPECT_EQ(stav.Nastaveni.Jazyk, "CZ");
     EXPECT_EQ(chyby.str(), "");

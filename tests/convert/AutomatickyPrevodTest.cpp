@@ -20,7 +20,7 @@ TStav StavSKody(const std::vector<std::string>& kody, int druhSite = 1)
         radky.push_back(std::to_string(100 + i + 1) + " 7450" + n + ".5 10430" + n + ".25 24" + n + ".1 " + kody[i]);
     }
     TStav stav;
-    NastavitDruhSite(stav.Nastaveni, druhSite);
+    NastavitDruhSite(stav.Nastaveni, static_cast<TDruhSite>(druhSite));
     stav.SeznamSouradnic = test::SeznamZRadku(radky);
     return stav;
 }

@@ -66,7 +66,7 @@ TEST(PoleNastaveni, KindAndItsNameChangeTogether)
     Nastavit(n, "DruhSite", "2");
     EXPECT_EQ(n.NazevSite, "Vodovod");
     Nastavit(n, "NazevSite", "Osa komunikace");
-    EXPECT_EQ(n.DruhSite, 3);
+    EXPECT_EQ(n.DruhSite, TDruhSite::OsaKomunikace);
     EXPECT_THROW(Nastavit(n, "NazevSite", "Plynovod"), Chyba);
     Nastavit(n, "Jazyk", "SK");
     EXPECT_EQ(n.Jazyk, "SK");

@@ -208,13 +208,13 @@ TEST(ProjektovySoubor, OpeningNamesTheProjectAndItsDirectory)
     TStav stav;
     stav.Projekt.Zmeneno = true;
     stav.Nastaveni.Jazyk = "SK";
-    NastavitDruhSite(stav.Nastaveni, 2);
+    NastavitDruhSite(stav.Nastaveni, TDruhSite::Vodovod);
     test::Otevrit(stav, adr / "stoka.csv", FormatProjektu::Tabulka);
     EXPECT_FALSE(stav.Projekt.Zmeneno);
     EXPECT_EQ(stav.Projekt.SouborProjektu, adr / "stoka.csv");
     EXPECT_EQ(stav.Nastaveni.AdresarProjektu, adr.Cesta());
     EXPECT_EQ(stav.Nastaveni.Jazyk, "SK");
-    EXPECT_EQ(stav.Nastaveni.DruhSite, 2);
+    EXPECT_EQ(stav.Nastaveni.DruhSite, TDruhSite::Vodovod);
     EXPECT_EQ(AdresarSouboru("stoka.csv"), "./");
     EXPECT_EQ(FormatPodleNazvu("a.dat"), FormatProjektu::Radky);
     EXPECT_EQ(FormatPodleNazvu("a.DAT"), FormatProjektu::Tabulka);

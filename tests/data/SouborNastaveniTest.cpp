@@ -70,7 +70,7 @@ TEST(SouborNastaveni, ReadsBackWhatItWrote)
     nastaveni.Dx = -250;
     nastaveni.VyskaKot = 1.7;
     nastaveni.KodOznaceni = "Šř";
-    NastavitDruhSite(nastaveni, 2);
+    NastavitDruhSite(nastaveni, TDruhSite::Vodovod);
     nastaveni.Osoby = {"Řehoř", "Kůrka", "Běla", "Šťastný", "Žák"};
     nastaveni.Jazyk = "SK";
     nastaveni.ZobrazeniKryti = 2;
@@ -86,7 +86,7 @@ TEST(SouborNastaveni, ReadsBackWhatItWrote)
     EXPECT_EQ(precteno.Dx, -250);
     EXPECT_EQ(precteno.VyskaKot, 1.7);
     EXPECT_EQ(precteno.KodOznaceni, "Šř");
-    EXPECT_EQ(precteno.DruhSite, 2);
+    EXPECT_EQ(precteno.DruhSite, TDruhSite::Vodovod);
     EXPECT_EQ(precteno.NazevSite, "Vodovod");
     EXPECT_EQ(precteno.AdresarProjektu, "/home/inženýr/stoky/");
     EXPECT_EQ(precteno.Osoby, nastaveni.Osoby);
@@ -186,7 +186,7 @@ TEST(SouborNastaveni, AFileCutInTheMiddleGivesDefaultsForTheRest)
     nastaveni.Osoby.clear();
     const auto zpravy = NacistNastaveni(adr / "$nastav", nastaveni);
     EXPECT_EQ(nastaveni.DelkoveMeritko, 300);
-    EXPECT_EQ(nastaveni.DruhSite, 3);
+    EXPECT_EQ(nastaveni.DruhSite, TDruhSite::OsaKomunikace);
     EXPECT_EQ(nastaveni.AdresarProjektu, TNastaveni::VychoziAdresarProjektu());
     EXPECT_EQ(nastaveni.Osoby, TNastaveni().Osoby);
     EXPECT_EQ(nastaveni.KodSoupe, "soupe");
@@ -333,7 +333,7 @@ TEST(SouborNastaveni, AValueNoControlCouldHoldKeepsItsDefaultAndIsReported)
     const auto zpravy = NacistNastaveni(adr / "$nastav", nastaveni);
     EXPECT_EQ(nastaveni.VyskoveMeritko, 100);
     EXPECT_EQ(nastaveni.VyskaKot, 1.0);
-    EXPECT_EQ(nastaveni.DruhSite, 1);
+    EXPECT_EQ(nastaveni.DruhSite, TDruhSite::Kanalizace);
     EXPECT_EQ(nastaveni.Osoby.size(), 3u);
     ASSERT_EQ(zpravy.size(), 3u);
     EXPECT_NE(zpravy[0].Text.find("řádek 2 (VyskoveMeritko): „0“ leží mimo rozsah 11 až 2000; platí výchozí hodnota."),

@@ -28,7 +28,7 @@ std::unique_ptr<TStav> Stav(const std::string& adresar, const std::string& soubo
     stav->Nastaveni.VyskaKot = 1.0;
     stav->Nastaveni.VyskaPopisu = 1.0;
     stav->Nastaveni.VyskaOznaceni = 2.0;
-    NastavitDruhSite(stav->Nastaveni, 1);
+    NastavitDruhSite(stav->Nastaveni, TDruhSite::Kanalizace);
     stav->Projekt.Body.NastavitPocet(0);
     return stav;
 }
@@ -365,7 +365,7 @@ TEST(Situace, HydrantsAndValvesMatchTheirCodesExactly)
 {
     const std::string adresar = test::VystupniAdresar("dxf");
     auto stav = Stav(adresar, "situace_vodovod.dxf");
-    NastavitDruhSite(stav->Nastaveni, 2);
+    NastavitDruhSite(stav->Nastaveni, TDruhSite::Vodovod);
     stav->Nastaveni.KodHydrant = "hydrant";
     stav->Nastaveni.KodSoupe = "šoupě";
     Bod(*stav, {.Oznaceni = "1", .Y = 1000, .X = 5000, .ZDna = 246, .ZPoklopu = 248, .Prumer = 100},
@@ -396,7 +396,7 @@ TEST(Situace, AnEmptyHydrantCodeMatchesEveryPointOfAWaterMain)
 {
     test::DocasnyAdresar adr;
     auto stav = Stav(adr.Cesta(), "situace.dxf");
-    NastavitDruhSite(stav->Nastaveni, 2);
+    NastavitDruhSite(stav->Nastaveni, TDruhSite::Vodovod);
     stav->Nastaveni.KodHydrant = "";
     DvaBody(*stav);
     EXPECT_EQ(ZnackyUzlu(Kreslit(*stav)), (std::vector<std::pair<std::string, std::string>>{
@@ -407,7 +407,7 @@ TEST(Situace, ARoadAxisHasNoManholesNoLowerLevelsAndNoDiameter)
 {
     const std::string adresar = test::VystupniAdresar("dxf");
     auto stav = Stav(adresar, "situace_osa.dxf");
-    NastavitDruhSite(stav->Nastaveni, 3);
+    NastavitDruhSite(stav->Nastaveni, TDruhSite::OsaKomunikace);
     Bod(*stav, {.Oznaceni = "1", .Y = 1000, .X = 5000, .ZPoklopu = 248.1},
         {.StaniceniPresne = 0, .Delka = 20, .Spad = 5, .SmerStupne = 90});
     Bod(*stav, {.Oznaceni = "2", .Y = 1020, .X = 5000, .ZPoklopu = 248.2}, {.StaniceniPresne = 20, .Staniceni = 20});

@@ -66,7 +66,7 @@ TPrectenaVrstva PrecistVrstvu(OGRLayerH vrstva)
 std::unique_ptr<TStav> SpocitanyPriklad(const std::string& nazev, int druh)
 {
     auto stav = std::make_unique<TStav>();
-    NastavitDruhSite(stav->Nastaveni, druh);
+    NastavitDruhSite(stav->Nastaveni, static_cast<TDruhSite>(druh));
     Otevrit(*stav, ZdrojovyAdresar() + "examples/" + nazev, FormatProjektu::Tabulka);
     ZaznamZprav zpravy;
     ZadneVystupy vystupy;

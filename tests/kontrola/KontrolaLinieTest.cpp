@@ -95,7 +95,7 @@ TEST(KontrolaLinie, vodovodKrytiVrcholyAUdolnice)
                       Sachta("3", 0, 100, 100.50, 101.80, 100), Sachta("4", 0, 150, 100.40, 101.80, 100),
                       Sachta("5", 0, 200, 101.50, 0, 100)},
                      {TPripojka{.Typ = "v", .OznaceniPripojky = "V1", .Y = Y0 + 2, .X = X0 + 25}});
-    stav->Nastaveni.DruhSite = 2;
+    stav->Nastaveni.DruhSite = TDruhSite::Vodovod;
     EXPECT_EQ(Nalezy(*stav), (std::vector<std::string>{
                                  "warning: Bod 1: krytí 1.10 m je menší než nejmenší 1.20 m.",
                                  "warning: Přípojka V1: krytí 1.15 m je menší než nejmenší 1.20 m.",
@@ -109,7 +109,7 @@ TEST(KontrolaLinie, sklonyOsyKomunikace)
     auto stav = Stav({Sachta("1", 0, 0, 0, 300.00, 0), Sachta("2", 0, 100, 0, 300.50, 0),
                       Sachta("3", 0, 200, 0, 300.80, 0), Sachta("4", 0, 300, 0, 288.80, 0),
                       Sachta("5", 0, 400, 0, 276.70, 0)});
-    stav->Nastaveni.DruhSite = 3;
+    stav->Nastaveni.DruhSite = TDruhSite::OsaKomunikace;
     EXPECT_EQ(Nalezy(*stav), (std::vector<std::string>{
                                  "warning: Úsek 2–3: podélný sklon 3.00 ‰ je menší než nejmenší 5.00 ‰ pro odvodnění.",
                                  "warning: Úsek 4–5: podélný sklon −121.00 ‰ je větší než největší 120.00 ‰.",

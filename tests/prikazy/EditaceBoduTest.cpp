@@ -88,7 +88,7 @@ TEST(EditaceBodu, TheLastRowAndARoadAxisKeepTheirDiameter)
     pole.Prumer = 500;
     UlozitPoleBodu(stav, 3, pole, ZpusobEditace::VsechnyZ);
     EXPECT_EQ(stav.Projekt.Body[3].Prumer, 300);
-    stav.Nastaveni.DruhSite = 3;
+    stav.Nastaveni.DruhSite = TDruhSite::OsaKomunikace;
     pole = NacistPoleBodu(stav.Projekt.Body[2], ZpusobEditace::VsechnyZ);
     pole.Prumer = 500;
     UlozitPoleBodu(stav, 2, pole, ZpusobEditace::VsechnyZ);
@@ -98,7 +98,7 @@ TEST(EditaceBodu, TheLastRowAndARoadAxisKeepTheirDiameter)
 TEST(EditaceBodu, ARoadAxisStoresItsLevelAbsolutelyWhateverTheMode)
 {
     TStav stav = StavSeTremiBody();
-    stav.Nastaveni.DruhSite = 3;
+    stav.Nastaveni.DruhSite = TDruhSite::OsaKomunikace;
     TPoleBodu pole = NacistPoleBodu(stav.Projekt.Body[2], ZpusobEditace::ZDnaVyskyOdDna);
     pole.Zp = 260.5;
     UlozitPoleBodu(stav, 2, pole, ZpusobEditace::ZDnaVyskyOdDna);

@@ -39,7 +39,7 @@ TBod SachtaNaLinii(const std::string& oznaceni, double staniceni, double zDna, d
 std::unique_ptr<TStav> LinieProProfil(const std::vector<TBod>& body, const std::vector<TPripojka>& pripojky, int druh)
 {
     auto stav = Stav(body, pripojky);
-    NastavitDruhSite(stav->Nastaveni, druh);
+    NastavitDruhSite(stav->Nastaveni, static_cast<TDruhSite>(druh));
     stav->Nastaveni.DelkoveMeritko = 200;
     stav->Nastaveni.VyskoveMeritko = 100;
     stav->Vystupy.RadioButton1 = false;

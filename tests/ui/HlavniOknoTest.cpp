@@ -140,7 +140,7 @@ private slots:
     {
         Okno().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&Okno()));
-        NastavitDruhSite(Stav().Nastaveni, 3);
+        NastavitDruhSite(Stav().Nastaveni, TDruhSite::OsaKomunikace);
         QVERIFY(Okno().Akce().Kanalizace->isChecked());
         auto* jine = new QWidget;
         jine->show();

@@ -240,7 +240,7 @@ private slots:
         QFETCH(QStringList, skryte);
         QFETCH(QString, zPoklopu);
         QFETCH(QString, oznaceni);
-        p_->Okno().PrepnoutDruhSite(druh);
+        p_->Okno().PrepnoutDruhSite(static_cast<TDruhSite>(druh));
         ui::OknoAutomatickehoPrevodu& okno = Automaticky();
         QCOMPARE(okno.height(), vyska);
         const auto* skupina = Ovladac<QGroupBox>(okno, "RadioGroup2");

@@ -46,7 +46,7 @@ private slots:
         }
 
         // A line that passes every check closes the list.
-        p.Okno().PrepnoutDruhSite(2);
+        p.Okno().PrepnoutDruhSite(TDruhSite::Vodovod);
         p.OtevritPriklad("vodovod.csv");
         p.Okno().Akce().Vypocet->trigger();
         QVERIFY(!okno.isVisible());

@@ -115,7 +115,7 @@ private slots:
         test::VolbaSouboruTestem volba;
         test::DocasnyAdresar adresar;
         TNastaveni nastaveni;
-        nastaveni.DruhSite = 2;
+        nastaveni.DruhSite = TDruhSite::Vodovod;
         nastaveni.NazevSite = "Vodovod";
         nastaveni.Jazyk = "SK";
         UlozitNastaveni(adresar / "$nastav", nastaveni);
@@ -133,7 +133,7 @@ private slots:
         QVERIFY(program.Okno().close());
         TNastaveni prectene;
         QVERIFY(NacistNastaveni(adresar / "$nastav", prectene).empty());
-        QCOMPARE(prectene.DruhSite, 2);
+        QCOMPARE(prectene.DruhSite, TDruhSite::Vodovod);
         p_ = std::make_unique<test::SpustenyProgram>();
     }
 

@@ -20,7 +20,7 @@ namespace {
 std::unique_ptr<TStav> Profil(int druh, const std::string& jazyk)
 {
     auto stav = std::make_unique<TStav>();
-    stav->Nastaveni.DruhSite = druh;
+    stav->Nastaveni.DruhSite = static_cast<TDruhSite>(druh);
     stav->Nastaveni.Jazyk = jazyk;
     auto& body = stav->Projekt.Body;
     auto& v = stav->Vysledky.Body;
@@ -153,12 +153,12 @@ TEST(PsanyProfil, ALabelOutsideTheCodePageIsRefused)
 TEST(NadpisyPsanehoProfilu, WindowHeadingsByKindAndLanguage)
 {
     using A = std::array<std::string, psany::PocetSloupcuOkna>;
-    EXPECT_EQ(psany::NadpisySloupcuOkna(1, "CZ"),
+    EXPECT_EQ(psany::NadpisySloupcuOkna(TDruhSite::Kanalizace, "CZ"),
               (A{"Ozn.", "Staničení", "Y", "X", "Z dna", "Z poklopu", "Spád", "Délka", "Krytí"}));
-    EXPECT_EQ(psany::NadpisySloupcuOkna(2, "SK"),
+    EXPECT_EQ(psany::NadpisySloupcuOkna(TDruhSite::Vodovod, "SK"),
               (A{"Číslo", "Staničenie", "Y", "X", "Z potrubie", "Z terénu", "Spád", "Dĺžka", "Krytie"}));
-    EXPECT_EQ(psany::NadpisySloupcuOkna(2, "CZ")[4], "Z potrubí");
-    EXPECT_EQ(psany::NadpisySloupcuOkna(3, "CZ"),
+    EXPECT_EQ(psany::NadpisySloupcuOkna(TDruhSite::Vodovod, "CZ")[4], "Z potrubí");
+    EXPECT_EQ(psany::NadpisySloupcuOkna(TDruhSite::OsaKomunikace, "CZ"),
               (A{"Číslo", "Staničení", "Y", "X", "", "Z terénu", "Spád", "Délka", ""}));
     EXPECT_EQ(psany::NadpisOkna("CZ"), "Psaný podélný profil");
     EXPECT_EQ(psany::NadpisOkna("SK"), "Písaný pozdĺžny profil");

@@ -54,7 +54,7 @@ void SnimkyVypoctu(Aplikace& program, const std::string& adresar)
     TStav& stav = program.Stav();
     stav.Nastaveni.AdresarProjektu = QDir::currentPath().toStdString() + "/";
     stav.Vystupy.psanobrcheck = true;
-    program.Okno().PrepnoutDruhSite(1);
+    program.Okno().PrepnoutDruhSite(TDruhSite::Kanalizace);
     program.Vypocet();
     Ulozit(program.Rovina(), adresar + "dialog-roviny.png");
     program.Rovina().OKButton()->click();
@@ -87,7 +87,7 @@ void SnimkyPrevodu(Aplikace& program, const std::string& adresar, const std::str
     seznam.RucniPrevodDat()->trigger();
     seznam.AutomatickyPrevodDat()->trigger();
     for (int k = 1; k <= 3; ++k) {
-        program.Okno().PrepnoutDruhSite(k);
+        program.Okno().PrepnoutDruhSite(static_cast<TDruhSite>(k));
         Ulozit(program.RucniPrevod(), adresar + "rucni-prevod-" + Druhy[k - 1] + ".png");
         Ulozit(program.AutomatickyPrevod(), adresar + "automaticky-prevod-" + Druhy[k - 1] + ".png");
     }
@@ -103,7 +103,7 @@ void PoriditSnimky(Aplikace& program, const std::string& adresar, const std::str
     okno.PrekreslitTabulky();
     okno.TabulkaBodu().NastavitKurzor(1, 1);
     for (int k = 3; k >= 1; --k) {
-        okno.PrepnoutDruhSite(k);
+        okno.PrepnoutDruhSite(static_cast<TDruhSite>(k));
         Ulozit(okno, adresar + "hlavni-okno-" + Druhy[k - 1] + ".png");
     }
 
