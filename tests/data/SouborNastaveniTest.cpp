@@ -313,7 +313,8 @@ TEST(SouborNastaveni, AFailedWriteKeepsThePreviousFile)
     TNastaveni zmenene = Vychozi();
     zmenene.DelkoveMeritko = 1000;
     {
-        soubor::ZapisTextu zapis(adr / "$nastav", test::PlnyDisk(100));
+        const test::PorouchanyDisk plny = test::PlnyDisk(100);
+        soubor::ZapisTextu zapis(adr / "$nastav", plny);
         EXPECT_THROW(UlozitNastaveni(zapis, zmenene), Chyba);
     }
     zmenene.Osoby.push_back("李");
