@@ -3,6 +3,8 @@
 #include "cli/Cli.h"
 #include "zaklad/Chyba.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -133,12 +135,24 @@ bool ZaznamZprav::DotazAnoNe(const std::string& text)
     return odpoved;
 }
 
-VysledekCli SpustitCli(const std::vector<std::string>& argumenty)
+VysledekCli SpustitCli(const std::vector<std::string>& argumenty, const soubor::Disk& disk)
 {
     std::ostringstream vystup;
     std::ostringstream chyby;
-    const int status = cli::Spustit(argumenty, vystup, chyby);
+    const int status = cli::Spustit(argumenty, vystup, chyby, disk);
     return {status, vystup.str(), chyby.str()};
+}
+
+int PorouchanyDisk::ChybaVytvoreni() const
+{
+    return druh_ == Druh::Vytvoreni ? EACCES : 0;
+}
+
+std::size_t PorouchanyDisk::Misto(std::size_t zapsano, std::size_t n) const
+{
+    if (druh_ != Druh::Zapis)
+        return n;
+    return poBajtech_ > zapsano ? std::min(n, poBajtech_ - zapsano) : 0;
 }
 
 } // namespace lineon::test

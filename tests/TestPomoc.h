@@ -2,6 +2,7 @@
 
 #include "data/ImportZamereni.h"
 #include "data/ProjektovySoubor.h"
+#include "zaklad/Soubor.h"
 #include "zaklad/Zpravy.h"
 
 #include <deque>
@@ -72,12 +73,33 @@ void Otevrit(TStav& stav, const std::string& cesta, FormatProjektu format);
 /// The coordinate list that the survey lines give, as the import builds it line by line.
 TSeznamSouradnic SeznamZRadku(const std::vector<std::string>& radky, TypZamereni typ = TypZamereni::Textovy);
 
-/// Runs the batch program in this process.
+/// Runs the batch program in this process, its files written onto `disk`.
 struct VysledekCli {
     int status;
     std::string vystup;
     std::string chyby;
 };
-VysledekCli SpustitCli(const std::vector<std::string>& argumenty);
+VysledekCli SpustitCli(const std::vector<std::string>& argumenty, const soubor::Disk& disk = soubor::SystemovyDisk());
+
+/// A disk that fails as a real one can: it refuses to create a file ("přístup odepřen"), or it is
+/// full once `poBajtech` bytes of a file have been written ("na disku není místo").
+class PorouchanyDisk : public soubor::Disk {
+public:
+    enum class Druh { Vytvoreni, Zapis };
+    PorouchanyDisk(Druh druh, std::size_t poBajtech) : druh_(druh), poBajtech_(poBajtech) {}
+
+    int ChybaVytvoreni() const override;
+    std::size_t Misto(std::size_t zapsano, std::size_t n) const override;
+
+private:
+    Druh druh_;
+    std::size_t poBajtech_;
+};
+
+/// The disk that is full after `poBajtech` bytes of each file.
+inline PorouchanyDisk PlnyDisk(std::size_t poBajtech)
+{
+    return {PorouchanyDisk::Druh::Zapis, poBajtech};
+}
 
 } // namespace lineon::test

@@ -52,7 +52,8 @@ bool Vypocet(TStav& stav, IZpravy& zpravy, IVystupyVypoctu& vystupy)
     else
         // A road axis projects no connections; values left by a run in another kind must not
         // reach its outputs, so every run on the same rows gives the same drawings.
-        std::fill_n(stav.Vysledky.Pripojky.begin(), stav.Projekt.PocetPripojek() + 1, TVysledekPripojky());
+        for (int j = 0; j <= stav.Projekt.PocetPripojek(); ++j)
+            stav.Vysledky.Pripojky[static_cast<std::size_t>(j)] = TVysledekPripojky();
 
     SpustitVystupy(stav, vystupy);
     // A road axis has no pipe to cover: its profile, drawn later from the plane dialog, shows none.

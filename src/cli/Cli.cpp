@@ -15,7 +15,8 @@ constexpr const char* Pouziti =
     "       lineon-cli check PROJECT [--format csv|dat] [--settings FILE] [--limits FILE] [--kind 1|2|3]\n";
 } // namespace
 
-int Spustit(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby)
+int Spustit(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby,
+            const soubor::Disk& disk)
 {
     if (argumenty.empty()) {
         chyby << Pouziti;
@@ -24,11 +25,11 @@ int Spustit(const std::vector<std::string>& argumenty, std::ostream& vystup, std
     const std::vector<std::string> zbytek(argumenty.begin() + 1, argumenty.end());
     const std::string& prikaz = argumenty.front();
     if (prikaz == "convert")
-        return PrikazConvert(zbytek, vystup, chyby);
+        return PrikazConvert(zbytek, vystup, chyby, disk);
     if (prikaz == "compute")
-        return PrikazCompute(zbytek, vystup, chyby);
+        return PrikazCompute(zbytek, vystup, chyby, disk);
     if (prikaz == "import")
-        return PrikazImport(zbytek, vystup, chyby);
+        return PrikazImport(zbytek, vystup, chyby, disk);
     if (prikaz == "check")
         return PrikazCheck(zbytek, vystup, chyby);
     chyby << "error: Neznámý příkaz „" << prikaz << "“.\n" << Pouziti;

@@ -86,11 +86,13 @@ void OveritNazvyVystupu(const TStav& stav)
 // (--out, else the directory of PROJECT), and confirms the comparison-plane dialog at once with
 // the proposal or the values given, which draws the longitudinal profile. Nothing is written
 // before every argument has been checked.
-int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std::ostream& chyby)
+int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std::ostream& chyby,
+                  const soubor::Disk& disk)
 {
     try {
         const TArgumentyCompute argumentyCompute = PrecistArgumenty(argumenty);
         auto stav = std::make_unique<TStav>();
+        stav->Disk = &disk;
         UplatnitSpolecneVolby(argumentyCompute.Spolecne, *stav, chyby);
         const std::string& projekt = argumentyCompute.Projekt;
         ZpravyNaVystup zpravy(chyby);

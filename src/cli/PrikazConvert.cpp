@@ -12,7 +12,8 @@ namespace lineon::cli {
 // Opens IN as "Otevřít" does and writes its tables to exactly OUT; without a format the name
 // decides (".dat" the line format, anything else the table format). The settings matter because
 // opening gives rows without a diameter the import diameter.
-int PrikazConvert(const std::vector<std::string>& argumenty, std::ostream&, std::ostream& chyby)
+int PrikazConvert(const std::vector<std::string>& argumenty, std::ostream&, std::ostream& chyby,
+                  const soubor::Disk& disk)
 {
     try {
         std::vector<std::string> soubory;
@@ -48,7 +49,7 @@ int PrikazConvert(const std::vector<std::string>& argumenty, std::ostream&, std:
         // A file that yields nothing leaves OUT as it was.
         if (!OtevritProjekt(stav, vstup, vstupni.value_or(FormatPodleNazvu(vstup)), zpravy))
             return VypocetZastaven;
-        ZapsatProjekt(stav.Projekt, vystup, vystupni.value_or(FormatPodleNazvu(vystup)));
+        ZapsatProjekt(stav.Projekt, vystup, vystupni.value_or(FormatPodleNazvu(vystup)), disk);
         return Uspech;
     } catch (const Chyba& chyba) {
         chyby << "error: " << chyba.what() << '\n';

@@ -91,7 +91,8 @@ bool DrziData(const TProjekt& projekt)
 
 // Reads SURVEY into the coordinate list as "Import" does; --list prints the list window's lines,
 // --save runs the automatic conversion on a fresh project and writes it to exactly PROJECT.
-int PrikazImport(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby)
+int PrikazImport(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby,
+                 const soubor::Disk& disk)
 {
     try {
         const TArgumentyImport argumentyImport = PrecistArgumenty(argumenty);
@@ -114,7 +115,7 @@ int PrikazImport(const std::vector<std::string>& argumenty, std::ostream& vystup
                                                       + "“ nebyl zapsán.");
                 return VypocetZastaven;
             }
-            ZapsatProjekt(stav->Projekt, *projekt, argumentyImport.Format.value_or(FormatPodleNazvu(*projekt)));
+            ZapsatProjekt(stav->Projekt, *projekt, argumentyImport.Format.value_or(FormatPodleNazvu(*projekt)), disk);
         }
         return Uspech;
     } catch (const Chyba& chyba) {

@@ -12,7 +12,7 @@ namespace lineon {
 
 namespace {
 
-constexpr int NejvyssiIndex = 5000;
+constexpr int NejvyssiIndex = KapacitaTabulky;
 constexpr std::size_t DelkaIndexu = 5;
 constexpr std::size_t DelkaOznaceni = 12;
 constexpr std::size_t DelkaOznaceniPripojky = 10;
@@ -52,8 +52,8 @@ public:
     const TPripojkaKPrevodu& Pripojka(int i) const { return pripojky_[static_cast<std::size_t>(i)]; }
 
 private:
-    std::vector<TBod> sachty_ = std::vector<TBod>(NejvyssiIndex + 1);
-    std::vector<TPripojkaKPrevodu> pripojky_ = std::vector<TPripojkaKPrevodu>(NejvyssiIndex + 1);
+    RadkyTabulky<TBod> sachty_;
+    RadkyTabulky<TPripojkaKPrevodu> pripojky_;
 };
 
 /// A whole number with an optional sign; hexadecimal digits after "$", "x" or "0x".

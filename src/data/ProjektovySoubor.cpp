@@ -119,10 +119,10 @@ bool OtevritProjekt(TStav& stav, soubor::CteniRadku& cteni, FormatProjektu forma
     return true;
 }
 
-void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProjektu format)
+void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProjektu format, const soubor::Disk& disk)
 {
     OveritNazevProjektu(cesta);
-    soubor::ZapisTextu zapis(cesta);
+    soubor::ZapisTextu zapis(cesta, disk);
     ZapsatProjekt(projekt, zapis, format);
 }
 

@@ -47,7 +47,8 @@ bool OtevritProjekt(TStav& stav, soubor::CteniRadku& cteni, FormatProjektu forma
 /// A text that the format would read back as something else (a ";" in the table format, a point
 /// label "#" in the line format, a line break in either) throws Chyba naming the file, the row and
 /// the text, and nothing is written.
-void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProjektu format);
+void ZapsatProjekt(const TProjekt& projekt, const std::string& cesta, FormatProjektu format,
+                   const soubor::Disk& disk = soubor::SystemovyDisk());
 
 /// The same into an output (its name stands for the path), which it ends.
 void ZapsatProjekt(const TProjekt& projekt, RadkovyVystup& vystup, FormatProjektu format);

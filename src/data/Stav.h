@@ -10,6 +10,7 @@
 #include "data/ZamerenyBod.h"
 #include "data/KresData.h"
 #include "data/RozsahProfilu.h"
+#include "zaklad/Soubor.h"
 
 #include <cstdint>
 #include <optional>
@@ -31,6 +32,7 @@ struct TStav {
     TSeznamKresby SeznamKresby;            ///< the profile preview list
     TRozsahProfilu RozsahProfilu;          ///< the extents of the last profile drawing, for the preview
     std::optional<TBod> SchrankaRadku;     ///< the row clipboard; empty until the first copy or cut
+    const soubor::Disk* Disk = &soubor::SystemovyDisk(); ///< where the commands write their files
 };
 
 /// The diameter a new or converted point row gets: `PrumerPriImportu` while "Jednotný průměr

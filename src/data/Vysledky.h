@@ -3,7 +3,6 @@
 #include "zaklad/Tabulka.h"
 
 #include <array>
-#include <vector>
 
 namespace lineon {
 
@@ -30,11 +29,11 @@ struct TVysledekPripojky {
     double UhelPripojky = 0;
 };
 
-/// The results of the calculation, kept beside the tables with the same indexing; shifting rows
-/// does not move them.
+/// The results of the calculation, kept beside the tables with the same indexing (0..Kapacita,
+/// zeros where nothing was computed); shifting rows does not move them.
 struct TVysledky {
-    std::vector<TVysledekBodu> Body = std::vector<TVysledekBodu>(Tabulka<int>::Kapacita + 1);
-    std::vector<TVysledekPripojky> Pripojky = std::vector<TVysledekPripojky>(Tabulka<int>::Kapacita + 1);
+    RadkyTabulky<TVysledekBodu> Body;
+    RadkyTabulky<TVysledekPripojky> Pripojky;
 };
 
 inline constexpr int MistVSeznamuPosunu = 11;

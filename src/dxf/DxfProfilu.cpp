@@ -24,8 +24,8 @@ bool JeKotaKrizeniNeboPripojky(int vrstva)
 
 DxfProfilu::DxfProfilu(RadkovyVystup& vystup, double H, bool doDxf) : zapis_(vystup), H_(H), doDxf_(doDxf) {}
 
-DxfProfilu::DxfProfilu(const std::string& cesta, double H, bool doDxf)
-    : soubor_(std::make_unique<soubor::ZapisTextu>(cesta))
+DxfProfilu::DxfProfilu(const std::string& cesta, double H, bool doDxf, const soubor::Disk& disk)
+    : soubor_(std::make_unique<soubor::ZapisTextu>(cesta, disk))
     , zapis_(*soubor_)
     , H_(H)
     , doDxf_(doDxf)

@@ -4,6 +4,7 @@
 #include "dxf/DxfZapis.h"
 #include "dxf/VrstvyProfilu.h"
 #include "zaklad/RadkovyVystup.h"
+#include "zaklad/Soubor.h"
 
 #include <memory>
 #include <string>
@@ -17,8 +18,8 @@ namespace lineon {
 class DxfProfilu final : public IPlatnoProfilu {
 public:
     DxfProfilu(RadkovyVystup& vystup, double H, bool doDxf);
-    /// Into the file of that path.
-    DxfProfilu(const std::string& cesta, double H, bool doDxf);
+    /// Into the file of that path, on that disk.
+    DxfProfilu(const std::string& cesta, double H, bool doDxf, const soubor::Disk& disk = soubor::SystemovyDisk());
     ~DxfProfilu() override;
 
     void Zahajit(double x1, double y1, double x2, double y2) override;

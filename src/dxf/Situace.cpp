@@ -279,7 +279,7 @@ void VytvoritSituaci(const TStav& stav)
 {
     if (!stav.Vystupy.Sitcheck)
         return;
-    soubor::ZapisTextu soubor(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborSituace);
+    soubor::ZapisTextu soubor(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborSituace, *stav.Disk);
     VytvoritSituaci(stav, soubor);
 }
 

@@ -60,13 +60,13 @@ using Prvek = std::unique_ptr<std::remove_pointer_t<OGRFeatureH>, ZnicitPrvek>;
 
 class ZapisGeoPackage {
 public:
-    explicit ZapisGeoPackage(const std::string& cesta) : cesta_(cesta) {}
+    ZapisGeoPackage(const std::string& cesta, const soubor::Disk& disk) : cesta_(cesta), disk_(disk) {}
 
     void Zapsat(const std::vector<TVrstvaGis>& vrstvy)
     {
         static std::once_flag registrace;
         std::call_once(registrace, [] { GDALAllRegister(); });
-        soubor::NahradaSouboru nahrada(cesta_);
+        soubor::NahradaSouboru nahrada(cesta_, disk_);
         {
             GDALDriverH ovladac = GDALGetDriverByName("GPKG");
             if (!ovladac)
@@ -158,21 +158,22 @@ private:
     }
 
     const std::string& cesta_;
+    const soubor::Disk& disk_;
     ChybyGdal chyby_;
 };
 
 } // namespace
 
-void ZapsatGeoPackage(const std::vector<TVrstvaGis>& vrstvy, const std::string& cesta)
+void ZapsatGeoPackage(const std::vector<TVrstvaGis>& vrstvy, const std::string& cesta, const soubor::Disk& disk)
 {
-    ZapisGeoPackage(cesta).Zapsat(vrstvy);
+    ZapisGeoPackage(cesta, disk).Zapsat(vrstvy);
 }
 
 void VytvoritGeoPackage(const TStav& stav)
 {
     if (!stav.Doplnky.gpkgcheck)
         return;
-    ZapsatGeoPackage(VrstvyGis(stav), stav.Nastaveni.AdresarProjektu + stav.Doplnky.SouborGpkg);
+    ZapsatGeoPackage(VrstvyGis(stav), stav.Nastaveni.AdresarProjektu + stav.Doplnky.SouborGpkg, *stav.Disk);
 }
 
 } // namespace lineon

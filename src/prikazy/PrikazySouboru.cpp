@@ -77,7 +77,7 @@ bool Ulozit(TStav& stav, const KrokUlozeni& ulozitJako)
     if (projekt.SouborProjektu.empty() || projekt.SouborProjektu.ends_with("dat"))
         return ulozitJako();
     NastavitDnoText(projekt);
-    ZapsatProjekt(projekt, projekt.SouborProjektu, FormatProjektu::Tabulka);
+    ZapsatProjekt(projekt, projekt.SouborProjektu, FormatProjektu::Tabulka, *stav.Disk);
     projekt.Zmeneno = false;
     return true;
 }
@@ -102,7 +102,7 @@ void UlozitProjektJako(TStav& stav, const TVolbaSouboru& volba)
 {
     const std::string nazev = NazevUlozenehoSouboru(volba.Cesta, volba.Format);
     NastavitDnoText(stav.Projekt);
-    ZapsatProjekt(stav.Projekt, nazev, volba.Format);
+    ZapsatProjekt(stav.Projekt, nazev, volba.Format, *stav.Disk);
     stav.Projekt.SouborProjektu = nazev;
     stav.Projekt.Zmeneno = false;
     stav.Nastaveni.AdresarProjektu = AdresarSouboru(volba.Cesta);

@@ -41,7 +41,7 @@ void KreslitProfil(TStav& stav, INahledProfilu& nahled)
     if (!volby.profobrcheck && !volby.profdxfcheck)
         return;
     const double H = stav.Nastaveni.DelkoveMeritko;
-    DxfProfilu dxf(stav.Nastaveni.AdresarProjektu + volby.SouborProfilu, H, volby.profdxfcheck);
+    DxfProfilu dxf(stav.Nastaveni.AdresarProjektu + volby.SouborProfilu, H, volby.profdxfcheck, *stav.Disk);
     SeznamNahledu seznam(stav.SeznamKresby, H);
     std::vector<IPlatnoProfilu*> platna{&dxf};
     if (volby.profobrcheck && nahled.PlnitSeznam())

@@ -104,7 +104,7 @@ void ZapsatPsanyProfil(const TStav& stav)
 {
     if (!stav.Vystupy.psantxtcheck)
         return;
-    soubor::ZapsatText(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborPsanehoProfilu, TextPsanehoProfilu(stav));
+    soubor::ZapsatText(stav.Nastaveni.AdresarProjektu + stav.Vystupy.SouborPsanehoProfilu, TextPsanehoProfilu(stav), *stav.Disk);
 }
 
 } // namespace lineon

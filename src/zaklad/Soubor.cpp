@@ -17,8 +17,6 @@ namespace lineon::soubor {
 
 namespace {
 
-thread_local std::optional<Porucha> AktivniPorucha;
-
 std::string PopisChyby(int cislo)
 {
     switch (cislo) {
@@ -51,13 +49,13 @@ bool JeAdresar(const std::string& cesta)
 }
 
 /// The file a save of `cesta` replaces (through a symbolic link the file it points to, so the
-/// link stays), refused when `cesta` names a directory or an injected fault forbids creating.
-std::string CilUlozeni(const std::string& cesta)
+/// link stays), refused when `cesta` names a directory or the disk refuses to create a file.
+std::string CilUlozeni(const std::string& cesta, const Disk& disk)
 {
     if (cesta.empty() || cesta.back() == '/' || JeAdresar(cesta))
         Selhat("zapsat", cesta, EISDIR);
-    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Otevreni)
-        Selhat("vytvořit", cesta, EACCES);
+    if (const int chyba = disk.ChybaVytvoreni())
+        Selhat("vytvořit", cesta, chyba);
     return CilOdkazu(cesta);
 }
 
@@ -88,15 +86,11 @@ private:
     int fd_;
 };
 
-/// Writes bytes 0..size of a file whose first `zapsano` bytes are out already.
-void ZapsatVse(int fd, std::string_view bajty, std::size_t zapsano, const std::string& cesta)
+/// Writes the bytes of a file whose first `zapsano` bytes are out already, as far as the disk
+/// has room for them.
+void ZapsatVse(int fd, std::string_view bajty, std::size_t zapsano, const std::string& cesta, const Disk& disk)
 {
-    std::size_t limit = bajty.size();
-    bool porucha = false;
-    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Zapis && AktivniPorucha->poBajtech < zapsano + limit) {
-        limit = AktivniPorucha->poBajtech > zapsano ? AktivniPorucha->poBajtech - zapsano : 0;
-        porucha = true;
-    }
+    const std::size_t limit = std::min(disk.Misto(zapsano, bajty.size()), bajty.size());
     std::size_t hotovo = 0;
     while (hotovo < limit) {
         const ssize_t n = ::write(fd, bajty.data() + hotovo, limit - hotovo);
@@ -107,16 +101,20 @@ void ZapsatVse(int fd, std::string_view bajty, std::size_t zapsano, const std::s
         }
         hotovo += static_cast<std::size_t>(n);
     }
-    if (porucha)
+    if (limit < bajty.size())
         Selhat("zapsat", cesta, ENOSPC);
 }
 
 } // namespace
 
+const Disk& SystemovyDisk()
+{
+    static const Disk disk;
+    return disk;
+}
+
 VstupniSoubor::VstupniSoubor(std::string cesta) : cesta_(std::move(cesta))
 {
-    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Otevreni)
-        Selhat("otevřít", cesta_, EACCES);
     // Without O_NONBLOCK the open of a FIFO would wait for a writer before anything could be checked.
     fd_ = ::open(cesta_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0)
@@ -148,9 +146,9 @@ std::size_t VstupniSoubor::Cist(char* cil, std::size_t n)
     }
 }
 
-void ZapsatText(const std::string& cesta, std::string_view utf8)
+void ZapsatText(const std::string& cesta, std::string_view utf8, const Disk& disk)
 {
-    ZapisTextu zapis(cesta);
+    ZapisTextu zapis(cesta, disk);
     zapis.Text(utf8);
     zapis.Dokoncit();
 }
@@ -189,7 +187,7 @@ char BezZalomeni(char c)
 
 } // namespace
 
-VystupCp1250::VystupCp1250(std::string nazev) : nazev_(std::move(nazev)), buffer_(new char[VelikostBufferu]) {}
+VystupCp1250::VystupCp1250(std::string nazev) : nazev_(std::move(nazev)) {}
 
 VystupCp1250::~VystupCp1250() = default;
 
@@ -199,6 +197,7 @@ void VystupCp1250::Text(std::string_view utf8)
         const std::string_view kus = utf8.substr(0, utf8.size() <= Davka ? utf8.size() : kodovani::DelkaCelychZnaku(utf8.substr(0, Davka)));
         if (vBufferu_ + 2 * kus.size() > VelikostBufferu)
             Vyprazdnit();
+        Zvetsit(vBufferu_ + 2 * kus.size());
         try {
             vBufferu_ += kodovani::DoCp1250SCrLf(kus, buffer_.get() + vBufferu_);
         } catch (const Chyba& chyba) {
@@ -213,6 +212,7 @@ void VystupCp1250::Text(std::string_view utf8)
 void VystupCp1250::Radek(std::string_view radek)
 {
     if (vBufferu_ + radek.size() + 2 <= VelikostBufferu) {
+        Zvetsit(vBufferu_ + radek.size() + 2);
         // ASCII is the same in code page 1250: it is copied as it goes, until a character that is
         // not ASCII sends the line the general way.
         char* const zacatek = buffer_.get() + vBufferu_;
@@ -241,6 +241,19 @@ void VystupCp1250::Radek(std::string_view radek)
     Text(bezZalomeni);
 }
 
+void VystupCp1250::Zvetsit(std::size_t potreba)
+{
+    if (potreba <= velikost_)
+        return;
+    // Doubling up to the full size: a short text, the usual case, takes a small buffer.
+    const std::size_t velikost = std::min(std::max({potreba, 2 * velikost_, std::size_t(4096)}), VelikostBufferu);
+    std::unique_ptr<char[]> vetsi(new char[velikost]);
+    if (vBufferu_ > 0)
+        std::memcpy(vetsi.get(), buffer_.get(), vBufferu_);
+    buffer_ = std::move(vetsi);
+    velikost_ = velikost;
+}
+
 void VystupCp1250::Vyprazdnit()
 {
     Odeslat(std::string_view(buffer_.get(), vBufferu_));
@@ -257,7 +270,7 @@ void VystupCp1250::Dokoncit()
     Uzavrit();
 }
 
-ZapisTextu::ZapisTextu(std::string cesta) : VystupCp1250(std::move(cesta)) {}
+ZapisTextu::ZapisTextu(std::string cesta, const Disk& disk) : VystupCp1250(std::move(cesta)), disk_(disk) {}
 
 ZapisTextu::~ZapisTextu()
 {
@@ -271,14 +284,14 @@ void ZapisTextu::Odeslat(std::string_view bajty)
 {
     const std::string& cesta = Nazev();
     if (fd_ < 0 && docasny_.empty()) {
-        cil_ = CilUlozeni(cesta);
+        cil_ = CilUlozeni(cesta, disk_);
         const std::string docasny = DocasnyNazev(cil_);
         fd_ = ::open(docasny.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0)
             Selhat("vytvořit", cesta, errno);
         docasny_ = docasny;
     }
-    ZapsatVse(fd_, bajty, zapsano_, cesta);
+    ZapsatVse(fd_, bajty, zapsano_, cesta, disk_);
     // The disk starts on this part while the text goes on, so the sync at the end waits for little.
     ::sync_file_range(fd_, static_cast<off_t>(zapsano_), static_cast<off_t>(bajty.size()), SYNC_FILE_RANGE_WRITE);
     zapsano_ += bajty.size();
@@ -297,7 +310,8 @@ void ZapisTextu::Uzavrit()
     docasny_.clear();
 }
 
-NahradaSouboru::NahradaSouboru(std::string cesta) : cesta_(std::move(cesta)), cil_(CilUlozeni(cesta_)), docasny_(DocasnyNazev(cil_))
+NahradaSouboru::NahradaSouboru(std::string cesta, const Disk& disk)
+    : disk_(disk), cesta_(std::move(cesta)), cil_(CilUlozeni(cesta_, disk_)), docasny_(DocasnyNazev(cil_))
 {
     // The library reports a failure in its own words; whether the directory takes a new file is
     // found here first, so that the common failures are told as every other file's.
@@ -320,8 +334,8 @@ void NahradaSouboru::Nahradit()
     struct stat st;
     if (soubor.fd() < 0 || ::fstat(soubor.fd(), &st) != 0)
         Selhat("zapsat", cesta_, errno);
-    if (AktivniPorucha && AktivniPorucha->druh == Porucha::Druh::Zapis
-        && AktivniPorucha->poBajtech < static_cast<std::size_t>(st.st_size))
+    const auto velikost = static_cast<std::size_t>(st.st_size);
+    if (disk_.Misto(0, velikost) < velikost)
         Selhat("zapsat", cesta_, ENOSPC);
     if (::fsync(soubor.fd()) != 0 && errno != EINVAL)
         Selhat("zapsat", cesta_, errno);
@@ -358,8 +372,5 @@ std::string Adresar(const std::string& cesta)
     const auto lomitko = cesta.rfind('/');
     return lomitko == std::string::npos ? std::string() : cesta.substr(0, lomitko + 1);
 }
-
-ZkusebniPorucha::ZkusebniPorucha(Porucha porucha) { AktivniPorucha = porucha; }
-ZkusebniPorucha::~ZkusebniPorucha() { AktivniPorucha.reset(); }
 
 } // namespace lineon::soubor

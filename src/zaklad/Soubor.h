@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -33,9 +32,31 @@ private:
     int fd_ = -1;
 };
 
+/// The disk the files of the file layer are created on. This one is the system's and takes what
+/// the system takes; a test hands a writer one that refuses to create a file or is full after some
+/// bytes of each file, to see that the previous file stays.
+class Disk {
+public:
+    virtual ~Disk() = default;
+
+    /// The error number with which creating a file fails; 0 when the system is left to tell.
+    virtual int ChybaVytvoreni() const { return 0; }
+
+    /// How many of `n` bytes that follow the first `zapsano` bytes of a file fit; fewer than `n`
+    /// make the write fail as on a full disk.
+    virtual std::size_t Misto(std::size_t zapsano, std::size_t n) const
+    {
+        static_cast<void>(zapsano);
+        return n;
+    }
+};
+
+/// The system's disk, which every writer uses unless it is handed another.
+const Disk& SystemovyDisk();
+
 /// Writes text whose lines end with "\n" as code page 1250 with CR LF, as `ZapisTextu` does, in
 /// one piece.
-void ZapsatText(const std::string& cesta, std::string_view utf8);
+void ZapsatText(const std::string& cesta, std::string_view utf8, const Disk& disk = SystemovyDisk());
 
 /// The conversion both outputs share: text whose lines end with "\n" is converted to code page
 /// 1250 with CR LF into one buffer, which goes out (`Odeslat`) whenever it holds a quarter of a
@@ -61,10 +82,13 @@ protected:
     virtual void Uzavrit() {}
 
 private:
+    /// The buffer holds at least `potreba` bytes (at most its full size).
+    void Zvetsit(std::size_t potreba);
     void Vyprazdnit();
 
     std::string nazev_;
-    std::unique_ptr<char[]> buffer_;
+    std::unique_ptr<char[]> buffer_; ///< grows with the text up to its full size
+    std::size_t velikost_ = 0;
     std::size_t vBufferu_ = 0;
     bool dokonceno_ = false;
 };
@@ -76,13 +100,14 @@ private:
 /// its temporary file, so the previous file stays as it was. Throws Chyba naming the file.
 class ZapisTextu final : public VystupCp1250 {
 public:
-    explicit ZapisTextu(std::string cesta);
+    explicit ZapisTextu(std::string cesta, const Disk& disk = SystemovyDisk());
     ~ZapisTextu() override;
 
 private:
     void Odeslat(std::string_view bajty) override;
     void Uzavrit() override;
 
+    const Disk& disk_;
     std::string cil_;     ///< the file replaced: the path, or the file a link there points to
     std::string docasny_; ///< the temporary file, once created
     int fd_ = -1;
@@ -111,7 +136,7 @@ private:
 /// as it was. Throws Chyba naming the target: at once when no file can be created in its directory.
 class NahradaSouboru {
 public:
-    explicit NahradaSouboru(std::string cesta);
+    explicit NahradaSouboru(std::string cesta, const Disk& disk = SystemovyDisk());
     ~NahradaSouboru();
     NahradaSouboru(const NahradaSouboru&) = delete;
     NahradaSouboru& operator=(const NahradaSouboru&) = delete;
@@ -120,6 +145,7 @@ public:
     void Nahradit();
 
 private:
+    const Disk& disk_;
     std::string cesta_;
     std::string cil_; ///< the file replaced: `cesta_`, or the file a link there points to
     std::string docasny_;
@@ -134,21 +160,5 @@ bool Existuje(const std::string& cesta);
 
 /// The directory part of a path, ending with "/" ("" for a bare name).
 std::string Adresar(const std::string& cesta);
-
-/// A fault injected into the file layer by tests: opening fails, or writing fails once
-/// `poBajtech` bytes of a file have been written.
-struct Porucha {
-    enum class Druh { Otevreni, Zapis } druh = Druh::Zapis;
-    std::size_t poBajtech = 0;
-};
-
-/// Installs a fault for every following file operation of this thread until it goes out of scope.
-class ZkusebniPorucha {
-public:
-    explicit ZkusebniPorucha(Porucha porucha);
-    ~ZkusebniPorucha();
-    ZkusebniPorucha(const ZkusebniPorucha&) = delete;
-    ZkusebniPorucha& operator=(const ZkusebniPorucha&) = delete;
-};
 
 } // namespace lineon::soubor

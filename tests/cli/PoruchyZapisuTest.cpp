@@ -45,22 +45,18 @@ constexpr std::size_t KrokZaKilobajtem = 13;
 constexpr std::size_t KrokZaKilobajtem = 1;
 #endif
 
-/// Sweeps a write fault over every byte of the file that `zapsat` writes: each try throws a Chyba
-/// naming the file and leaves the directory as it was; without a fault the file is written.
-/// Returns the number of bytes of the complete file.
+/// Sweeps a full disk over every byte of the file that `zapsat` writes onto the disk it is given:
+/// each try throws a Chyba naming the file and leaves the directory as it was; on a disk with room
+/// the file is written. Returns the number of bytes of the complete file.
 std::size_t ProjitVsechnyBajty(const std::string& adresar, const std::string& cesta,
-                               const std::function<void()>& zapsat)
+                               const std::function<void(const soubor::Disk&)>& zapsat)
 {
     const Soubory predtim = ObsahAdresare(adresar);
     const std::string zprava = "Soubor „" + cesta + "“ nelze zapsat: na disku není místo.";
     std::size_t n = 0;
     std::size_t posledniChybny = 0;
     for (;; n += n < 1024 ? 1 : KrokZaKilobajtem) {
-        std::string text;
-        {
-            soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, n});
-            text = TextChyby(zapsat);
-        }
+        const std::string text = TextChyby([&] { zapsat(PlnyDisk(n)); });
         if (text == "(žádná chyba)")
             break;
         posledniChybny = n;
@@ -127,13 +123,15 @@ TEST(PoruchaZapisu, SavingAProjectInEitherFormatKeepsThePreviousFileAtEveryByte)
     ZapsatBajty(adr / "p.dat", "stará data\r\n");
     stav->Projekt.SouborProjektu = adr / "p.csv";
     stav->Projekt.Zmeneno = true;
-    ProjitVsechnyBajty(adr.Cesta(), adr / "p.csv", [&] {
+    ProjitVsechnyBajty(adr.Cesta(), adr / "p.csv", [&](const soubor::Disk& disk) {
+        stav->Disk = &disk;
         Ulozit(*stav, [] { return false; });
     });
     EXPECT_FALSE(stav->Projekt.Zmeneno);
 
     stav->Projekt.Zmeneno = true;
-    ProjitVsechnyBajty(adr.Cesta(), adr / "p.dat", [&] {
+    ProjitVsechnyBajty(adr.Cesta(), adr / "p.dat", [&](const soubor::Disk& disk) {
+        stav->Disk = &disk;
         EXPECT_EQ(stav->Projekt.SouborProjektu, adr / "p.csv");
         EXPECT_TRUE(stav->Projekt.Zmeneno);
         UlozitProjektJako(*stav, {adr / "p", FormatProjektu::Radky});
@@ -148,7 +146,10 @@ TEST(PoruchaZapisu, TheSettingsFileKeepsItsPreviousContentAtEveryByte)
     TNastaveni nastaveni;
     nastaveni.Osoby = {"Řehoř", "Dvořák"};
     const std::size_t bajtu =
-        ProjitVsechnyBajty(adr.Cesta(), adr / "$nastav", [&] { UlozitNastaveni(adr / "$nastav", nastaveni); });
+        ProjitVsechnyBajty(adr.Cesta(), adr / "$nastav", [&](const soubor::Disk& disk) {
+            soubor::ZapisTextu zapis(adr / "$nastav", disk);
+            UlozitNastaveni(zapis, nastaveni);
+        });
     EXPECT_GT(bajtu, 200u);
 }
 
@@ -158,8 +159,14 @@ TEST(PoruchaZapisu, TheWrittenProfileAndTheSitePlanKeepTheirPreviousFilesAtEvery
     auto stav = VypoctenaMalaStoka(adr.Cesta());
     ZapsatBajty(adr / "podprof.csv", "starý profil\r\n");
     ZapsatBajty(adr / "situace.dxf", "stará situace\r\n");
-    ProjitVsechnyBajty(adr.Cesta(), adr / "podprof.csv", [&] { ZapsatPsanyProfil(*stav); });
-    ProjitVsechnyBajty(adr.Cesta(), adr / "situace.dxf", [&] { VytvoritSituaci(*stav); });
+    ProjitVsechnyBajty(adr.Cesta(), adr / "podprof.csv", [&](const soubor::Disk& disk) {
+        stav->Disk = &disk;
+        ZapsatPsanyProfil(*stav);
+    });
+    ProjitVsechnyBajty(adr.Cesta(), adr / "situace.dxf", [&](const soubor::Disk& disk) {
+        stav->Disk = &disk;
+        VytvoritSituaci(*stav);
+    });
 }
 
 TEST(PoruchaZapisu, AFailedOutputEndsTheCalculationBeforeTheNextOne)
@@ -183,7 +190,8 @@ TEST(PoruchaZapisu, AFailedOutputEndsTheCalculationBeforeTheNextOne)
         ZapsatBajty(adr / "podprof.csv", "starý profil\r\n");
         ZapsatBajty(adr / "situace.dxf", "stará situace\r\n");
         ZaznamDavky vystupy(*stav);
-        soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, pripad.poBajtech});
+        const PorouchanyDisk disk = PlnyDisk(pripad.poBajtech);
+        stav->Disk = &disk;
         EXPECT_EQ(TextChyby([&] { Vypocet(*stav, zpravy, vystupy); }),
                   "Soubor „" + adr / pripad.soubor + "“ nelze zapsat: na disku není místo.");
         EXPECT_EQ(vystupy.volani, pripad.volani) << pripad.poBajtech;
@@ -200,8 +208,7 @@ TEST(PoruchaZapisu, TheBatchProgramShowsOneMessageNamingTheFile)
 {
     DocasnyAdresar adr;
     const std::string projekt = ZdrojovyAdresar() + "examples/kanalizace.csv";
-    soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, 100});
-    const VysledekCli vysledek = SpustitCli({"compute", projekt, "--out", adr.Cesta()});
+    const VysledekCli vysledek = SpustitCli({"compute", projekt, "--out", adr.Cesta()}, PlnyDisk(100));
     EXPECT_EQ(vysledek.status, cli::ChybaPouziti);
     EXPECT_EQ(vysledek.chyby, "information: Souřadnice přípojky 7 přepočteny do linie - 5.20 m\n"
                               "error: Soubor „" + adr / "podprof.csv" + "“ nelze zapsat: na disku není místo.\n");
@@ -322,7 +329,8 @@ TEST(PoruchaZapisu, TheProfileKeepsItsPreviousFileAtEveryByte)
     auto stav = VypoctenaMalaStoka(adr.Cesta());
     ZapsatBajty(adr / "podprof.dxf", "starý profil\r\n");
     const TRovina navrh = stav->Rovina;
-    ProjitVsechnyBajty(adr.Cesta(), adr / "podprof.dxf", [&] {
+    ProjitVsechnyBajty(adr.Cesta(), adr / "podprof.dxf", [&](const soubor::Disk& disk) {
+        stav->Disk = &disk;
         stav->Rovina = navrh;
         InformaceORovine dialog;
         dialog.Naplnit(*stav);

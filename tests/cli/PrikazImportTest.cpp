@@ -173,8 +173,7 @@ TEST(PrikazImport, AFailedSaveKeepsThePreviousProject)
     DocasnyAdresar adr;
     ZapsatBajty(adr / "z.txt", Zamereni);
     ZapsatBajty(adr / "p.csv", "stary\r\n#\r\n");
-    soubor::ZkusebniPorucha porucha({ soubor::Porucha::Druh::Zapis, 40 });
-    const VysledekCli vysledek = SpustitCli({ "import", adr / "z.txt", "--save", adr / "p.csv" });
+    const VysledekCli vysledek = SpustitCli({ "import", adr / "z.txt", "--save", adr / "p.csv" }, PlnyDisk(40));
     EXPECT_EQ(vysledek.status, cli::ChybaPouziti);
     EXPECT_EQ(PrecistBajty(adr / "p.csv"), "stary\r\n#\r\n");
 }

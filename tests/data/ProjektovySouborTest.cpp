@@ -286,10 +286,7 @@ TEST(ProjektovySoubor, AFailedWriteKeepsThePreviousFile)
     EXPECT_NE(test::TextChyby([&] { ZapsatProjekt(zmeneny, adr / "p.csv", FormatProjektu::Tabulka); }).find("„北“"),
               std::string::npos);
     zmeneny.Body[1].Oznaceni = "Ř1";
-    {
-        soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, 50});
-        EXPECT_THROW(ZapsatProjekt(zmeneny, adr / "p.csv", FormatProjektu::Tabulka), Chyba);
-    }
+    EXPECT_THROW(ZapsatProjekt(zmeneny, adr / "p.csv", FormatProjektu::Tabulka, test::PlnyDisk(50)), Chyba);
     EXPECT_EQ(test::PrecistBajty(adr / "p.csv"), CrLf1250(UkazkaCsv));
 }
 

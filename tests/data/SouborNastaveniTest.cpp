@@ -313,8 +313,9 @@ TEST(SouborNastaveni, AFailedWriteKeepsThePreviousFile)
     TNastaveni zmenene = Vychozi();
     zmenene.DelkoveMeritko = 1000;
     {
-        soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, 100});
-        EXPECT_THROW(UlozitNastaveni(adr / "$nastav", zmenene), Chyba);
+        const test::PorouchanyDisk plny = test::PlnyDisk(100);
+        soubor::ZapisTextu zapis(adr / "$nastav", plny);
+        EXPECT_THROW(UlozitNastaveni(zapis, zmenene), Chyba);
     }
     zmenene.Osoby.push_back("李");
     EXPECT_THROW(UlozitNastaveni(adr / "$nastav", zmenene), Chyba);

@@ -122,11 +122,11 @@ TEST(DxfProfilu, AFailedWriteNamesTheFileAndKeepsThePreviousOne)
 {
     test::DocasnyAdresar adr;
     test::ZapsatBajty(adr / "podprof.dxf", "předchozí");
-    for (const auto druh : {soubor::Porucha::Druh::Otevreni, soubor::Porucha::Druh::Zapis}) {
-        DxfProfilu dxf(adr / "podprof.dxf", H, true);
+    for (const auto druh : {test::PorouchanyDisk::Druh::Vytvoreni, test::PorouchanyDisk::Druh::Zapis}) {
+        const test::PorouchanyDisk disk(druh, 100);
+        DxfProfilu dxf(adr / "podprof.dxf", H, true, disk);
         Zahlavi(dxf);
         dxf.Cara(0, 1, 2, 3, 4);
-        soubor::ZkusebniPorucha porucha({druh, 100});
         try {
             dxf.Ukoncit();
             FAIL();

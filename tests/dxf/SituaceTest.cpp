@@ -451,7 +451,8 @@ TEST(Situace, AFailedWriteNamesTheFileAndKeepsThePreviousOne)
     test::ZapsatBajty(adr / "situace.dxf", "předchozí");
     auto stav = Stav(adr.Cesta(), "situace.dxf");
     DvaBody(*stav);
-    soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, 1000});
+    const test::PorouchanyDisk disk = test::PlnyDisk(1000);
+    stav->Disk = &disk;
     try {
         VytvoritSituaci(*stav);
         FAIL();

@@ -79,16 +79,11 @@ TEST(GeoPackage, AFailureKeepsThePreviousFileAndLeavesNoTemporary)
     const auto vrstvy = VrstvyGis(*test::SpocitanyPriklad("kanalizace.csv"));
     const std::string cesta = adresar / "situace.gpkg";
     test::ZapsatBajty(cesta, "předchozí");
-    {
-        soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Otevreni, 0});
-        EXPECT_EQ(test::TextChyby([&] { ZapsatGeoPackage(vrstvy, cesta); }),
-                  "Soubor „" + cesta + "“ nelze vytvořit: přístup odepřen.");
-    }
-    {
-        soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, 4096});
-        EXPECT_EQ(test::TextChyby([&] { ZapsatGeoPackage(vrstvy, cesta); }),
-                  "Soubor „" + cesta + "“ nelze zapsat: na disku není místo.");
-    }
+    const test::PorouchanyDisk zamceny(test::PorouchanyDisk::Druh::Vytvoreni, 0);
+    EXPECT_EQ(test::TextChyby([&] { ZapsatGeoPackage(vrstvy, cesta, zamceny); }),
+              "Soubor „" + cesta + "“ nelze vytvořit: přístup odepřen.");
+    EXPECT_EQ(test::TextChyby([&] { ZapsatGeoPackage(vrstvy, cesta, test::PlnyDisk(4096)); }),
+              "Soubor „" + cesta + "“ nelze zapsat: na disku není místo.");
     EXPECT_EQ(test::PrecistBajty(cesta), "předchozí");
     EXPECT_EQ(Soubory(adresar.Cesta()), std::vector<std::string>{"situace.gpkg"});
 

@@ -110,7 +110,8 @@ TEST(Ulozit, AFailedWriteKeepsTheChangesMarkedAndTheOldFile)
     soubor::ZapsatText(adr / "a.csv", "starý\n");
     TStav stav = StavSeDvemaBody();
     stav.Projekt.SouborProjektu = adr / "a.csv";
-    soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, 10});
+    const test::PorouchanyDisk disk = test::PlnyDisk(10);
+    stav.Disk = &disk;
     EXPECT_THROW(Ulozit(stav, [] { return true; }), Chyba);
     EXPECT_TRUE(stav.Projekt.Zmeneno);
     EXPECT_EQ(test::PrecistBajty(adr / "a.csv"), "star\xFD\r\n");

@@ -89,8 +89,9 @@ TEST(KreslitProfil, AFailedWriteKeepsThePreviousFile)
     auto stav = Linie(adresar);
     ZapsatBajty(adresar / "podprof.dxf", "předchozí výkres");
     BezNahledu nahled;
-    for (const auto druh : {soubor::Porucha::Druh::Otevreni, soubor::Porucha::Druh::Zapis}) {
-        soubor::ZkusebniPorucha porucha({druh, 2000});
+    for (const auto druh : {PorouchanyDisk::Druh::Vytvoreni, PorouchanyDisk::Druh::Zapis}) {
+        const PorouchanyDisk disk(druh, 2000);
+        stav->Disk = &disk;
         try {
             KreslitProfil(*stav, nahled);
             ADD_FAILURE() << "the drawing was reported as written";

@@ -83,10 +83,10 @@ private slots:
     {
         ZmenitProjekt();
         p_->zpravy.odpovediAnoNeStorno = {Odpoved::Ano};
-        {
-            soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, 10});
-            QVERIFY(!p_->Okno().close());
-        }
+        const test::PorouchanyDisk disk = test::PlnyDisk(10);
+        p_->Stav().Disk = &disk;
+        QVERIFY(!p_->Okno().close());
+        p_->Stav().Disk = &soubor::SystemovyDisk();
         QCOMPARE(p_->zpravy.zpravy.size(), std::size_t(1));
         QCOMPARE(p_->zpravy.zpravy[0].druh, DruhZpravy::Chyba);
         QVERIFY(p_->Stav().Projekt.Zmeneno);

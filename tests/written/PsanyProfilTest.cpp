@@ -126,11 +126,11 @@ TEST(PsanyProfil, AFileThatCannotBeWrittenIsAnErrorAndTheOldFileStays)
     auto stav = Profil(1, "CZ");
     stav->Nastaveni.AdresarProjektu = adresar.Cesta();
     ZapsatBajty(adresar / "podprof.csv", "stará data\r\n");
-    {
-        soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, 100});
-        EXPECT_THROW(ZapsatPsanyProfil(*stav), Chyba);
-    }
+    const PorouchanyDisk plny = PlnyDisk(100);
+    stav->Disk = &plny;
+    EXPECT_THROW(ZapsatPsanyProfil(*stav), Chyba);
     EXPECT_EQ(PrecistBajty(adresar / "podprof.csv"), "stará data\r\n");
+    stav->Disk = &soubor::SystemovyDisk();
 
     stav->Vystupy.SouborPsanehoProfilu = "";
     EXPECT_THROW(ZapsatPsanyProfil(*stav), Chyba);

@@ -52,14 +52,13 @@ TEST(Soubor, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporary)
     test::DocasnyAdresar adr;
     const std::string cil = adr / "p.csv";
     soubor::ZapsatText(cil, "stary\n");
-    for (std::size_t n = 0; n < 8; ++n) {
-        soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, n});
-        EXPECT_THROW(soubor::ZapsatText(cil, "novy obsah\n"), Chyba);
-    }
-    {
-        soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Otevreni, 0});
-        EXPECT_THROW(soubor::ZapsatText(cil, "novy obsah\n"), Chyba);
-    }
+    for (std::size_t n = 0; n < 8; ++n)
+        EXPECT_EQ(test::TextChyby([&] { soubor::ZapsatText(cil, "novy obsah\n", test::PlnyDisk(n)); }),
+                  "Soubor „" + cil + "“ nelze zapsat: na disku není místo.");
+    EXPECT_EQ(test::TextChyby([&] {
+                  soubor::ZapsatText(cil, "novy obsah\n", test::PorouchanyDisk(test::PorouchanyDisk::Druh::Vytvoreni, 0));
+              }),
+              "Soubor „" + cil + "“ nelze vytvořit: přístup odepřen.");
     EXPECT_EQ(test::PrecistBajty(cil), "stary\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(adr.Cesta()), {}), 1);
 }
@@ -223,10 +222,7 @@ TEST(Soubor, SavingThroughALinkReplacesTheFileItPointsTo)
     std::filesystem::create_symlink("skutecny/novy.csv", adr / "novy.csv");
     soubor::ZapsatText(adr / "novy.csv", "a\n");
     EXPECT_EQ(test::PrecistBajty(adr / "skutecny/novy.csv"), "a\r\n");
-    {
-        soubor::ZkusebniPorucha porucha({soubor::Porucha::Druh::Zapis, 2});
-        EXPECT_THROW(soubor::ZapsatText(adr / "odkaz.csv", "jiny\n"), Chyba);
-    }
+    EXPECT_THROW(soubor::ZapsatText(adr / "odkaz.csv", "jiny\n", test::PlnyDisk(2)), Chyba);
     EXPECT_EQ(test::PrecistBajty(adr / "skutecny/p.csv"), "novy\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(adr / "skutecny"), {}), 2);
 }
