@@ -71,8 +71,8 @@ int PrikazCheck(const std::vector<std::string>& argumenty, std::ostream& vystup,
         for (const TNalez& nalez : nalezy)
             vystup << NazevDruhu(nalez.Druh) << ": " << nalez.Text << '\n';
         return ObsahujeChybu(nalezy) ? VypocetZastaven : Uspech;
-    } catch (const Chyba& chyba) {
-        chyby << "error: " << chyba.what() << '\n';
+    } catch (const std::exception& vyjimka) {
+        chyby << "error: " << ZpravaOVyjimce(vyjimka) << '\n';
         return ChybaPouziti;
     }
 }

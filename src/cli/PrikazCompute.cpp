@@ -126,8 +126,8 @@ int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std:
     } catch (const ChybaVypoctu& chyba) {
         chyby << "error: " << chyba.what() << '\n';
         return VypocetZastaven;
-    } catch (const Chyba& chyba) {
-        chyby << "error: " << chyba.what() << '\n';
+    } catch (const std::exception& vyjimka) {
+        chyby << "error: " << ZpravaOVyjimce(vyjimka) << '\n';
         return ChybaPouziti;
     }
 }

@@ -51,8 +51,8 @@ int PrikazConvert(const std::vector<std::string>& argumenty, std::ostream&, std:
             return VypocetZastaven;
         ZapsatProjekt(stav.Projekt, vystup, vystupni.value_or(FormatPodleNazvu(vystup)), disk);
         return Uspech;
-    } catch (const Chyba& chyba) {
-        chyby << "error: " << chyba.what() << '\n';
+    } catch (const std::exception& vyjimka) {
+        chyby << "error: " << ZpravaOVyjimce(vyjimka) << '\n';
         return ChybaPouziti;
     }
 }

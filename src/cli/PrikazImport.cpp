@@ -118,8 +118,8 @@ int PrikazImport(const std::vector<std::string>& argumenty, std::ostream& vystup
             ZapsatProjekt(stav->Projekt, *projekt, argumentyImport.Format.value_or(FormatPodleNazvu(*projekt)), disk);
         }
         return Uspech;
-    } catch (const Chyba& chyba) {
-        chyby << "error: " << chyba.what() << '\n';
+    } catch (const std::exception& vyjimka) {
+        chyby << "error: " << ZpravaOVyjimce(vyjimka) << '\n';
         return ChybaPouziti;
     }
 }

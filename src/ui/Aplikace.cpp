@@ -73,9 +73,9 @@ TZprava Aplikace::NacistNastaveni()
         try {
             for (const TZprava& radek : lineon::NacistNastaveni(souborNastaveni_, stav_->Nastaveni))
                 pridat(radek);
-        } catch (const Chyba& chyba) {
+        } catch (const std::exception& vyjimka) {
             stav_->Nastaveni = TNastaveni();
-            pridat({DruhZpravy::Varovani, std::string(chyba.what())
+            pridat({DruhZpravy::Varovani, ZpravaOVyjimce(vyjimka)
                                               + "\nPlatí výchozí nastavení; při ukončení programu se jimi soubor přepíše."});
         }
     }
@@ -83,10 +83,10 @@ TZprava Aplikace::NacistNastaveni()
         try {
             for (const TZprava& radek : NacistDoplnky(souborDoplnku_, stav_->Doplnky))
                 pridat(radek);
-        } catch (const Chyba& chyba) {
+        } catch (const std::exception& vyjimka) {
             // The file is read again before it is written, so it stays as it is.
             stav_->Doplnky = TDoplnky();
-            pridat({DruhZpravy::Varovani, std::string(chyba.what()) + "\nPlatí výchozí hodnoty."});
+            pridat({DruhZpravy::Varovani, ZpravaOVyjimce(vyjimka) + "\nPlatí výchozí hodnoty."});
         }
     }
     return zprava;
@@ -166,8 +166,8 @@ void Aplikace::Vypocet()
     bool spocteno = false;
     try {
         spocteno = lineon::Vypocet(*stav_, zpravy_, *vystupy_);
-    } catch (const Chyba& chyba) {
-        zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+    } catch (const std::exception& vyjimka) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
     }
     vystupy_->DokoncitVypocet();
     // The calculation rounds levels and moves connections onto the line.
@@ -184,8 +184,8 @@ void Aplikace::Ukoncit()
     try {
         UlozitNastaveni(souborNastaveni_, stav_->Nastaveni);
         UlozitDoplnky(souborDoplnku_, stav_->Doplnky);
-    } catch (const Chyba& chyba) {
-        zpravy_.Oznamit(DruhZpravy::Chyba, "Nastavení se nepodařilo uložit.\n" + std::string(chyba.what()));
+    } catch (const std::exception& vyjimka) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, "Nastavení se nepodařilo uložit.\n" + ZpravaOVyjimce(vyjimka));
     }
     QCoreApplication::quit();
 }

@@ -403,8 +403,8 @@ bool DialogNastaveni::eventFilter(QObject* objekt, QEvent* udalost)
             if (OpustitPoleOsoby(stav_.Nastaveni, kombo->currentText().toStdString()))
                 for (QComboBox* seznam : osoby_)
                     seznam->addItem(kombo->currentText());
-        } catch (const Chyba& chyba) {
-            zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+        } catch (const std::exception& vyjimka) {
+            zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
         }
     }
     return QDialog::eventFilter(objekt, udalost);

@@ -102,10 +102,10 @@ void DialogRoviny::Potvrdit()
         informace_.poscombo[static_cast<std::size_t>(i)].Zaskrtnut = poscombo_->item(i)->checkState() == Qt::Checked;
     try {
         informace_.Potvrdit(stav_, *nahled_);
-    } catch (const Chyba& chyba) {
+    } catch (const std::exception& vyjimka) {
         if (!informace_.Otevren())
             Skryt();
-        zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
         return;
     }
     Skryt();

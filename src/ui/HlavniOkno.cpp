@@ -201,8 +201,8 @@ void HlavniOkno::Provest(const std::function<void()>& prikaz, bool preradi)
     const int pocet = stav_.Projekt.PocetBodu();
     try {
         prikaz();
-    } catch (const Chyba& chyba) {
-        zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+    } catch (const std::exception& vyjimka) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
     }
     // The paste items stay enabled from the first copy or cut on.
     if (stav_.SchrankaRadku)
@@ -215,8 +215,8 @@ bool HlavniOkno::ZkusitSoubor(const std::function<bool()>& prikaz, ZmenaRadku ho
     bool uspech = false;
     try {
         uspech = prikaz();
-    } catch (const Chyba& chyba) {
-        zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+    } catch (const std::exception& vyjimka) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
     }
     ObnovitTitulek();
     PrekreslitTabulky(uspech ? hotovo : ZmenaRadku::Hodnoty);

@@ -57,7 +57,6 @@ public:
     const AkceHlavnihoOkna& Akce() const { return akce_; }
     TabulkaRadku& TabulkaBodu() const { return *tabulkaBodu_; }
     TabulkaRadku& TabulkaPripojek() const { return *tabulkaPripojek_; }
-    ModelBodu& ModelTabulkyBodu() const { return *modelBodu_; }
 
 signals:
     /// The network kind was applied; other windows show or hide their kind-dependent controls.

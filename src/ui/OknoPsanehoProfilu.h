@@ -42,7 +42,6 @@ public:
 
     QLabel& Nadpis() const { return *nadpis_; }
     QTableView& Tabulka() const { return *tabulka_; }
-    QAction* NastaveniTiskarny() const { return nastaveniTiskarny_; }
     QAction* Tisk() const { return tisk_; }
     QAction* Font() const { return font_; }
 

@@ -63,8 +63,8 @@ void OknoSeznamuSouradnic::Importovat(VolbaSouboru& volba)
     try {
         if (!lineon::Importovat(stav_, zvoleno->Cesta, zvoleno->Typ, zpravy_))
             return;
-    } catch (const Chyba& chyba) {
-        zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+    } catch (const std::exception& vyjimka) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
         return;
     }
     NaplnitSeznam();
@@ -108,8 +108,8 @@ void OknoSeznamuSouradnic::Prevest(const std::function<void()>& prevod)
     const int bodu = stav_.Projekt.PocetBodu();
     try {
         prevod();
-    } catch (const Chyba& chyba) {
-        zpravy_.Oznamit(DruhZpravy::Chyba, chyba.what());
+    } catch (const std::exception& vyjimka) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
     }
     hlavniOkno_.PrekreslitTabulky(stav_.Projekt.PocetBodu() != bodu ? ZmenaRadku::Radky : ZmenaRadku::Hodnoty);
 }

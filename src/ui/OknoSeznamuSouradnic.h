@@ -40,7 +40,6 @@ public:
     QAction* Spustit() const { return spustit_; }
     QAction* PrevestCelySeznam() const { return prevestCelySeznam_; }
     QAction* PrevodAktualnihoRadku() const { return prevodAktualnihoRadku_; }
-    QAction* NastaveniAutomatickehoPrevodu() const { return nastaveniAutomatickehoPrevodu_; }
     QAction* NastaveniRucnihoPrevodu() const { return nastaveniRucnihoPrevodu_; }
 
 signals:

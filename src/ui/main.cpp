@@ -1,17 +1,17 @@
 #include "data/UmisteniNastaveni.h"
 #include "ui/Aplikace.h"
+#include "ui/AplikaceQt.h"
 #include "ui/HlavniOkno.h"
 #include "ui/VolbaSouboruDialogem.h"
 #include "ui/ZpravyOknem.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 int main(int argc, char** argv)
 {
-    QApplication aplikace(argc, argv);
+    lineon::ui::AplikaceQt aplikace(argc, argv);
     // The platform's own dialogs and buttons speak Czech as the rest of the program does.
     QTranslator preklad;
     if (preklad.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -24,5 +24,6 @@ int main(int argc, char** argv)
     lineon::ui::Aplikace program(zpravy, volbaSouboru, souborNastaveni);
     program.Spustit();
     zpravy.NastavitOkno(&program.Okno());
+    aplikace.NastavitZpravy(&zpravy);
     return aplikace.exec();
 }

@@ -18,4 +18,8 @@ public:
     using Chyba::Chyba;
 };
 
+/// What the user reads about an exception that ended a command: a `Chyba`'s own text, and for any
+/// other (a fault of the program itself, or too little memory) a Czech sentence saying so.
+std::string ZpravaOVyjimce(const std::exception& vyjimka);
+
 } // namespace lineon
