@@ -77,7 +77,7 @@ constexpr bool TabulkaPlati()
         if (pole.Radek >= 0 && std::exchange(radky.at(static_cast<std::size_t>(pole.Radek)), true))
             return false;
         for (const std::string_view odkaz : {pole.Protejsek, pole.Zavisi})
-            if (!odkaz.empty() && !NajitOvladac(odkaz))
+            if (!odkaz.empty() && PoradiOvladace(odkaz) == Tabulka.size())
                 return false;
         for (const auto& jine : Tabulka)
             if (&jine != &pole && (jine.Jmeno() == pole.Jmeno() || (!pole.Ovladac.empty() && jine.Ovladac == pole.Ovladac)))

@@ -358,23 +358,32 @@ inline constexpr auto PoradiSouboru = [] {
 /// Every setting and control.
 inline constexpr const auto& TabulkaNastaveni = pole_nastaveni::Tabulka;
 
-/// The row of the control of that name, or nullptr.
-constexpr const TPoleNastaveni* NajitOvladac(std::string_view ovladac)
+/// The index in `TabulkaNastaveni` of the control of that name, or the table's size for none.
+/// (Indices, not pointers: a pointer into the table compared with null is no constant expression
+/// in the sanitizer builds.)
+constexpr std::size_t PoradiOvladace(std::string_view ovladac)
 {
-    for (const auto& pole : TabulkaNastaveni)
-        if (!ovladac.empty() && pole.Ovladac == ovladac)
-            return &pole;
-    return nullptr;
+    for (std::size_t i = 0; i < TabulkaNastaveni.size(); ++i)
+        if (!ovladac.empty() && TabulkaNastaveni[i].Ovladac == ovladac)
+            return i;
+    return TabulkaNastaveni.size();
+}
+
+/// The row of the control of that name, or nullptr.
+inline const TPoleNastaveni* NajitOvladac(std::string_view ovladac)
+{
+    const std::size_t i = PoradiOvladace(ovladac);
+    return i < TabulkaNastaveni.size() ? &TabulkaNastaveni[i] : nullptr;
 }
 
 /// The index in `TabulkaNastaveni` of a control named in the sources; a name not in the table does
 /// not compile.
 consteval std::size_t IndexOvladace(std::string_view ovladac)
 {
-    const TPoleNastaveni* pole = NajitOvladac(ovladac);
-    if (!pole)
+    const std::size_t i = PoradiOvladace(ovladac);
+    if (i == TabulkaNastaveni.size())
         throw "no such control";
-    return static_cast<std::size_t>(pole - TabulkaNastaveni.data());
+    return i;
 }
 
 /// The row of a control named in the sources; a name not in the table does not compile.
