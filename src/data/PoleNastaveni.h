@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -344,13 +343,13 @@ constexpr std::size_t PocetVSouboru()
     return pocet;
 }
 
-// Rows of the table in the order of the settings file's lines.
-inline constexpr auto PoradiSouboru = [] {
-    std::array<std::size_t, PocetVSouboru()> poradi{};
-    for (std::size_t i = 0; i < Tabulka.size(); ++i)
-        if (Tabulka[i].Typ != TypNastaveni::Zadny)
-            poradi.at(static_cast<std::size_t>(Tabulka[i].Radek)) = i;
-    return poradi;
+// The rows of the settings in the order of the settings file's lines.
+inline constexpr auto RadkySouboru = [] {
+    std::array<TPoleNastaveni, PocetVSouboru()> radky{};
+    for (const auto& pole : Tabulka)
+        if (pole.Typ != TypNastaveni::Zadny)
+            radky.at(static_cast<std::size_t>(pole.Radek)) = pole;
+    return radky;
 }();
 
 } // namespace pole_nastaveni
@@ -393,10 +392,9 @@ consteval const TPoleNastaveni& PoleOvladace(std::string_view ovladac)
 }
 
 /// Every setting in the order of the settings file.
-inline auto PoleNastaveni()
+inline constexpr const auto& PoleNastaveni()
 {
-    return pole_nastaveni::PoradiSouboru
-        | std::views::transform([](std::size_t i) -> const TPoleNastaveni& { return TabulkaNastaveni[i]; });
+    return pole_nastaveni::RadkySouboru;
 }
 
 /// A whole-number setting's value (`DruhSite` as its number 1, 2 or 3), and setting it.
