@@ -10,6 +10,7 @@
 #include "data/ZamerenyBod.h"
 #include "data/KresData.h"
 #include "data/RozsahProfilu.h"
+#include "data/Vykres.h"
 #include "zaklad/Soubor.h"
 
 #include <cstdint>
@@ -30,6 +31,7 @@ struct TStav {
     TRucniPrevod RucniPrevod;
     TAutomatickyPrevod AutomatickyPrevod;
     TSeznamKresby SeznamKresby;            ///< the profile preview list
+    TVykres VykresProfilu;                 ///< the entities of the last profile drawing, for the preview and PDF
     TRozsahProfilu RozsahProfilu;          ///< the extents of the last profile drawing, for the preview
     std::optional<TBod> SchrankaRadku;     ///< the row clipboard; empty until the first copy or cut
     const soubor::Disk* Disk = &soubor::SystemovyDisk(); ///< where the commands write their files

@@ -1,5 +1,6 @@
 #include "dxf/DxfDokument.h"
 
+#include "dxf/VrstvySituace.h"
 #include "zaklad/Cisla.h"
 
 #include <string>
@@ -194,19 +195,13 @@ void BlokySituace(DxfZapis& zapis)
     zapis.Skupina(0, "SECTION");
     zapis.Skupina(2, "BLOCKS");
 
-    ZacatekBloku(zapis, "6$12");
-    KruhBloku(zapis, "0.75");
-    CaraBloku(zapis, "0.0", "1.75", "0.0", "0.75");
-    CaraBloku(zapis, "-0.5", "1.75", "0.5", "1.75");
-    KonecBloku(zapis);
-
-    ZacatekBloku(zapis, "6$14");
-    KruhBloku(zapis, "0.5");
-    KonecBloku(zapis);
-
-    ZacatekBloku(zapis, "6$20");
-    KruhBloku(zapis, "1.0");
-    KonecBloku(zapis);
+    for (const TBlokZnacky& blok : BlokyZnacek) {
+        ZacatekBloku(zapis, blok.Nazev);
+        KruhBloku(zapis, blok.Polomer);
+        for (std::size_t i = 0; i < blok.PocetCar; ++i)
+            CaraBloku(zapis, blok.Cary[i].x1, blok.Cary[i].y1, blok.Cary[i].x2, blok.Cary[i].y2);
+        KonecBloku(zapis);
+    }
 
     zapis.Skupina(0, "ENDSEC");
 }

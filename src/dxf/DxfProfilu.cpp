@@ -1,26 +1,11 @@
 #include "dxf/DxfProfilu.h"
 
-#include "zaklad/Cisla.h"
 #include "zaklad/Soubor.h"
 #include "dxf/DxfDokument.h"
 #include "dxf/DxfEntity.h"
-
-#include <optional>
+#include "dxf/TextyProfilu.h"
 
 namespace lineon {
-
-namespace {
-
-constexpr double VyskaTextu = 0.002;
-constexpr double VyskaTextuRoviny = 0.0025;
-
-/// The crossing and connection level labels stand upright across the profile.
-bool JeKotaKrizeniNeboPripojky(int vrstva)
-{
-    return vrstva >= VrstvaTextuProfilu::KotaKrizeni1 && vrstva <= VrstvaTextuProfilu::KotaPripojky;
-}
-
-} // namespace
 
 DxfProfilu::DxfProfilu(RadkovyVystup& vystup, double H, bool doDxf) : zapis_(vystup), H_(H), doDxf_(doDxf) {}
 
@@ -52,9 +37,8 @@ void DxfProfilu::Text(const std::string& text, int zarovnani, int vrstva, double
 {
     if (!doDxf_)
         return;
-    const double vyska = H_ * (vrstva == VrstvaTextuProfilu::Rovina ? VyskaTextuRoviny : VyskaTextu);
-    dxf::TextProfilu(zapis_, VrstvyTextuProfilu.at(static_cast<std::size_t>(vrstva)), x, y, vyska, text,
-                     JeKotaKrizeniNeboPripojky(vrstva) ? std::optional<int>(90) : std::nullopt, zarovnani);
+    dxf::TextProfilu(zapis_, VrstvyTextuProfilu.at(static_cast<std::size_t>(vrstva)), x, y,
+                     dxf::VyskaTextuProfilu(vrstva, H_), text, dxf::UhelTextuProfilu(vrstva), zarovnani);
 }
 
 void DxfProfilu::Cislo(int uhel, int desetin, int zarovnani, double x, double y, double hodnota, double vyska,
@@ -62,7 +46,7 @@ void DxfProfilu::Cislo(int uhel, int desetin, int zarovnani, double x, double y,
 {
     if (doDxf_)
         dxf::TextProfilu(zapis_, VrstvyCiselProfilu.at(static_cast<std::size_t>(vrstva)), x, y, vyska,
-                         cisla::CisloF(hodnota, 3, desetin), uhel, zarovnani);
+                         dxf::TextCislaProfilu(hodnota, desetin), uhel, zarovnani);
 }
 
 void DxfProfilu::Kruh(double x, double y, double polomer)

@@ -1,6 +1,5 @@
 #include "dxf/DxfSituace.h"
 
-#include "zaklad/Cisla.h"
 #include "dxf/DxfDokument.h"
 #include "dxf/DxfEntity.h"
 
@@ -12,18 +11,10 @@ DxfSituace::DxfSituace(RadkovyVystup& vystup, double meritkoSituace)
 {
 }
 
-void DxfSituace::DxfHlavicka()
+void DxfSituace::Zahajit(double x1, double y1, double x2, double y2)
 {
     dxf::Hlavicka(zapis_);
-}
-
-void DxfSituace::DxfRozsah(double x1, double y1, double x2, double y2)
-{
     dxf::Rozsah(zapis_, x1, y1, x2, y2);
-}
-
-void DxfSituace::DxfTabulky()
-{
     dxf::Tabulky(zapis_, TabulkaVrstevSituace);
     dxf::BlokySituace(zapis_);
     dxf::ZacatekEntit(zapis_);
@@ -39,12 +30,6 @@ void DxfSituace::DxfText(const std::string& text, int zarovnani, int vrstva, dou
 {
     dxf::TextSituace(zapis_, VrstvyTextuSituace.at(static_cast<std::size_t>(vrstva)), x, y, meritkoSituace_ * vyska,
                      uhel, zarovnani, text);
-}
-
-void DxfSituace::DxfCislo(int desetin, int zarovnani, int vrstva, double x, double y, double hodnota, double uhel,
-                          double vyska)
-{
-    DxfText(cisla::FormatF(hodnota, 4, desetin), zarovnani, vrstva, x, y, uhel, vyska);
 }
 
 void DxfSituace::DxfKruh(int vrstva, double x, double y, double polomer)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/PlatnoSituace.h"
 #include "dxf/DxfZapis.h"
 #include "zaklad/RadkovyVystup.h"
 #include "dxf/VrstvySituace.h"
@@ -8,32 +9,23 @@
 
 namespace lineon {
 
-/// The writer of the site plan. The drawing calls `DxfHlavicka`, `DxfRozsah`, `DxfTabulky`, then
-/// any entities, then `DxfKonec`, which ends the output (a file is put in place). Layers are indices into the operation's list (`VrstvaCarySituace`, `VrstvaTextuSituace`,
-/// `VrstvaKruhuSituace`), symbols into `ZnackySituace`. Text heights are given in metres of paper
-/// and written multiplied by `MeritkoSituace`.
-class DxfSituace {
+/// The site plan as a DXF file: `Zahajit` writes the header, the extents, the tables and the
+/// blocks of the symbols, `DxfKonec` ends the entities and the output (a file is put in place).
+/// Text heights are written multiplied by `MeritkoSituace`.
+class DxfSituace final : public IPlatnoSituace {
 public:
     DxfSituace(RadkovyVystup& vystup, double meritkoSituace);
 
-    void DxfHlavicka();
-
-    /// Extents and limits; the larger coordinates come first, because they are written negated.
-    void DxfRozsah(double x1, double y1, double x2, double y2);
-
-    /// Rest of the header, the tables and the blocks of the symbols.
-    void DxfTabulky();
-
-    void DxfCara(int vrstva, double x1, double y1, double x2, double y2);
-    void DxfText(const std::string& text, int zarovnani, int vrstva, double x, double y, double uhel, double vyska);
-    void DxfCislo(int desetin, int zarovnani, int vrstva, double x, double y, double hodnota, double uhel,
-                  double vyska);
-    void DxfKruh(int vrstva, double x, double y, double polomer);
-    void DxfZnacka(int druh, double x, double y, double meritko);
+    void Zahajit(double x1, double y1, double x2, double y2) override;
+    void DxfCara(int vrstva, double x1, double y1, double x2, double y2) override;
+    void DxfText(const std::string& text, int zarovnani, int vrstva, double x, double y, double uhel,
+                 double vyska) override;
+    void DxfKruh(int vrstva, double x, double y, double polomer) override;
+    void DxfZnacka(int druh, double x, double y, double meritko) override;
 
     /// Ends the entities and the output; throws Chyba naming the file when that fails,
     /// leaving a previous file of that name as it was.
-    void DxfKonec();
+    void DxfKonec() override;
 
 private:
     double meritkoSituace_;

@@ -43,9 +43,9 @@ std::string Orezat(const std::string& text)
 /// What every step of the drawing reads: the rows, the results, the sizes and the writer.
 class KresbaSituace {
 public:
-    KresbaSituace(const TStav& stav, RadkovyVystup& vystup)
+    KresbaSituace(const TStav& stav, IPlatnoSituace& platno)
         : stav_(stav)
-        , dxf_(vystup, stav.Nastaveni.MeritkoSituace)
+        , dxf_(platno)
         , N(stav.Projekt.PocetBodu())
         , M(stav.Nastaveni.MeritkoSituace)
         , hK(stav.Nastaveni.VyskaKot / 1000)
@@ -91,7 +91,7 @@ private:
     void Uzel(const UzelSituace& uzel);
 
     const TStav& stav_;
-    DxfSituace dxf_;
+    IPlatnoSituace& dxf_;
     const int N;       ///< number of points
     const double M;    ///< scale denominator
     const double hK;   ///< text heights in metres of paper: levels,
@@ -125,9 +125,7 @@ void KresbaSituace::OtevritAZahlavi()
     // Every point lies within the last stationing of the first and of the last point, so this box
     // holds the whole line with 100 m to spare.
     const double L = VysledekBodu(N).Staniceni;
-    dxf_.DxfHlavicka();
-    dxf_.DxfRozsah(Y(1) + L + 100, X(1) + L + 100, Y(N) - L - 100, X(N) - L - 100);
-    dxf_.DxfTabulky();
+    dxf_.Zahajit(Y(1) + L + 100, X(1) + L + 100, Y(N) - L - 100, X(N) - L - 100);
 }
 
 void KresbaSituace::UhlyUseku()
@@ -285,7 +283,13 @@ void VytvoritSituaci(const TStav& stav)
 
 void VytvoritSituaci(const TStav& stav, RadkovyVystup& vystup)
 {
-    KresbaSituace(stav, vystup).Kreslit();
+    DxfSituace dxf(vystup, stav.Nastaveni.MeritkoSituace);
+    VytvoritSituaci(stav, dxf);
+}
+
+void VytvoritSituaci(const TStav& stav, IPlatnoSituace& platno)
+{
+    KresbaSituace(stav, platno).Kreslit();
 }
 
 } // namespace lineon

@@ -2,6 +2,7 @@
 
 namespace lineon {
 
+class IPlatnoSituace;
 class RadkovyVystup;
 struct TStav;
 
@@ -12,5 +13,8 @@ void VytvoritSituaci(const TStav& stav);
 
 /// The site plan into an output, whatever the switch.
 void VytvoritSituaci(const TStav& stav, RadkovyVystup& vystup);
+
+/// The site plan drawn on any surface.
+void VytvoritSituaci(const TStav& stav, IPlatnoSituace& platno);
 
 } // namespace lineon

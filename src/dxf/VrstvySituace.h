@@ -52,6 +52,25 @@ inline constexpr std::array<TZnacka, 5> ZnackySituace = {{
     {"SACHTA", "6$20"}, {"DSACHTA", "6$20"}, {"PRIPOJKAP", "6$20"}, {"HYDRANT", "6$12"}, {"SOUPE", "6$14"},
 }};
 
+/// A line of a symbol's block, in block coordinates as the file writes them.
+struct TCaraBloku {
+    std::string_view x1, y1, x2, y2;
+};
+
+/// A symbol's block: a circle round its base point and some lines.
+struct TBlokZnacky {
+    std::string_view Nazev;
+    std::string_view Polomer;
+    std::array<TCaraBloku, 2> Cary;
+    std::size_t PocetCar;
+};
+
+inline constexpr std::array<TBlokZnacky, 3> BlokyZnacek = {{
+    {"6$12", "0.75", {{{"0.0", "1.75", "0.0", "0.75"}, {"-0.5", "1.75", "0.5", "1.75"}}}, 2},
+    {"6$14", "0.5", {}, 0},
+    {"6$20", "1.0", {}, 0},
+}};
+
 /// The layer table of the site-plan file; its first layer is named by one blank.
 inline constexpr std::array<dxf::TVrstva, 12> TabulkaVrstevSituace = {{
     {" ", 0}, {"STOKA", 6}, {"PRIPOJKA", 7}, {"SACHTA", 4}, {"DSACHTA", 5}, {"POPIS", 1},

@@ -3,6 +3,7 @@
 #include "zaklad/Chyba.h"
 #include "data/Stav.h"
 #include "dxf/DxfProfilu.h"
+#include "dxf/ZaznamVykresu.h"
 #include "profile/BodyProfilu.h"
 #include "profile/CislaPasu.h"
 #include "profile/KresbaProfilu.h"
@@ -43,15 +44,20 @@ void KreslitProfil(TStav& stav, INahledProfilu& nahled)
     const double H = stav.Nastaveni.DelkoveMeritko;
     DxfProfilu dxf(stav.Nastaveni.AdresarProjektu + volby.SouborProfilu, H, volby.profdxfcheck, *stav.Disk);
     SeznamNahledu seznam(stav.SeznamKresby, H);
+    ZaznamProfilu zaznam(stav.VykresProfilu, H);
     std::vector<IPlatnoProfilu*> platna{&dxf};
-    if (volby.profobrcheck && nahled.PlnitSeznam())
+    const bool naObrazovku = volby.profobrcheck && nahled.PlnitSeznam();
+    if (naObrazovku)
         platna.push_back(&seznam);
+    if (naObrazovku || nahled.ZaznamenatVykres())
+        platna.push_back(&zaznam);
     KresbaProfilu k(stav, std::move(platna));
     const RamProfilu ram(k);
     OveritVelikostListu(ram, stav.Nastaveni.DelkoveMeritko);
     // Items of an earlier drawing were placed in that drawing's extents; painted beside this one
     // they would be out of scale.
     stav.SeznamKresby.clear();
+    stav.VykresProfilu = {};
     stav.RozsahProfilu = ram.Rozsah();
     k.Zahajit(stav.RozsahProfilu);
 

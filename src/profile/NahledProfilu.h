@@ -14,6 +14,9 @@ public:
     virtual void Prekreslit() = 0;
     /// Whether the drawing fills the preview list with "na obrazovku".
     virtual bool PlnitSeznam() const { return true; }
+    /// Whether the drawing keeps its entities (`VykresProfilu`) without "na obrazovku" too, for
+    /// a PDF of the profile.
+    virtual bool ZaznamenatVykres() const { return false; }
 };
 
 /// No window: the preview list is still filled with "na obrazovku", nobody paints it.
@@ -23,12 +26,18 @@ public:
     void Prekreslit() override {}
 };
 
-/// The batch program: no window and no preview list; the file is drawn the same without them.
+/// The batch program: no window and no preview list; the file is drawn the same without them,
+/// and its entities are kept when a PDF of the profile follows.
 class BezObrazovky final : public INahledProfilu {
 public:
+    explicit BezObrazovky(bool proPdf = false) : proPdf_(proPdf) {}
     void Zobrazit(bool) override {}
     void Prekreslit() override {}
     bool PlnitSeznam() const override { return false; }
+    bool ZaznamenatVykres() const override { return proPdf_; }
+
+private:
+    bool proPdf_;
 };
 
 /// The profile drawn into the preview list at the length scale 1:H, in preview units: the width

@@ -12,9 +12,7 @@ namespace {
 
 void Zahlavi(DxfSituace& dxf)
 {
-    dxf.DxfHlavicka();
-    dxf.DxfRozsah(1110, 5110, 900, 4890);
-    dxf.DxfTabulky();
+    dxf.Zahajit(1110, 5110, 900, 4890);
 }
 
 std::string OcekavaneZahlavi()
