@@ -26,7 +26,7 @@ lineon_install() {
 lineon_packages=(cmake g++ ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n
                  qt6-base-dev libgl-dev python3 python3-ezdxf python3-matplotlib
                  clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core librecad gdal-bin libgdal-dev python3-gdal time
-                 desktop-file-utils dpkg-dev xdotool icewm x11-utils python3-pil)
+                 desktop-file-utils dpkg-dev xdotool icewm x11-utils python3-pil poppler-utils)
 
 # lineon_build DIR [cmake options...] -- [targets...]
 lineon_build() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prikazy/VystupPdf.h"
 #include "zaklad/Soubor.h"
 
 #include <iosfwd>
@@ -14,15 +15,15 @@ inline constexpr int VypocetZastaven = 1; ///< a check of the calculation stoppe
 inline constexpr int ChybaPouziti = 2;    ///< a usage error or a file that could not be read or written
 
 /// Runs one command line (without the program name); messages go to `chyby`, listings to `vystup`,
-/// files onto `disk`.
+/// files onto `disk`, PDF files through `pdf` (without it, --pdf is refused).
 int Spustit(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby,
-            const soubor::Disk& disk = soubor::SystemovyDisk());
+            const soubor::Disk& disk = soubor::SystemovyDisk(), const IVystupPdf* pdf = nullptr);
 
 // The commands, each in a file of its own; `argumenty` follow the command word.
 int PrikazConvert(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby,
                   const soubor::Disk& disk);
 int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby,
-                  const soubor::Disk& disk);
+                  const soubor::Disk& disk, const IVystupPdf* pdf);
 int PrikazImport(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby,
                  const soubor::Disk& disk);
 int PrikazCheck(const std::vector<std::string>& argumenty, std::ostream& vystup, std::ostream& chyby);

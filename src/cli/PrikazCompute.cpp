@@ -9,6 +9,9 @@
 #include "data/ProjektovySoubor.h"
 #include "prikazy/InformaceORovine.h"
 #include "profile/NahledProfilu.h"
+#include "dxf/Situace.h"
+#include "dxf/ZaznamVykresu.h"
+#include "prikazy/VystupPdf.h"
 
 #include <memory>
 #include <ostream>
@@ -19,7 +22,7 @@ namespace {
 
 constexpr const char* PouzitiCompute =
     "lineon-cli compute PROJECT [--format csv|dat] [--settings FILE] [--options FILE] [--kind 1|2|3] "
-    "[--lang CZ|SK] [--out DIR] [--gpkg [FILE.gpkg]] [--plane R0] [--plane-shift DR] [--shift-points P1,P2,...]";
+    "[--lang CZ|SK] [--out DIR] [--gpkg [FILE.gpkg]] [--plane R0] [--plane-shift DR] [--shift-points P1,P2,...] [--pdf] [--pdf-a3]";
 
 /// The command line of compute.
 struct TArgumentyCompute {
@@ -27,6 +30,8 @@ struct TArgumentyCompute {
     std::optional<FormatProjektu> Format;
     std::optional<std::string> Adresar; ///< --out DIR
     std::optional<std::string> Gpkg;    ///< --gpkg [FILE]: empty for the default name
+    bool Pdf = false;                   ///< --pdf, or --pdf-a3 with A3 sheets
+    bool PdfA3 = false;
     TSpolecneVolby Spolecne;
     TVolbyRoviny Rovina;
 };
@@ -52,7 +57,10 @@ TArgumentyCompute PrecistArgumenty(const std::vector<std::string>& argumenty)
             vysledek.Adresar = HodnotaVolby(argumenty, i);
         else if (argument == "--gpkg")
             vysledek.Gpkg = i + 1 < argumenty.size() && JeNazevGpkg(argumenty[i + 1]) ? argumenty[++i] : "";
-        else if (argument.starts_with("--"))
+        else if (argument == "--pdf" || argument == "--pdf-a3") {
+            vysledek.Pdf = true;
+            vysledek.PdfA3 = vysledek.PdfA3 || argument == "--pdf-a3";
+        } else if (argument.starts_with("--"))
             throw Chyba("Neznámá volba „" + argument + "“.");
         else
             soubory.push_back(argument);
@@ -80,6 +88,20 @@ void OveritNazvyVystupu(const TStav& stav)
         OveritNazevProjektu(adresar + stav.Doplnky.SouborGpkg);
 }
 
+/// The drawings written as DXF files, also as PDF beside them.
+void UlozitPdf(TStav& stav, const IVystupPdf& pdf, bool naListyA3)
+{
+    const std::string& adresar = stav.Nastaveni.AdresarProjektu;
+    if (stav.Vystupy.Sitcheck) {
+        TVykres situace;
+        ZaznamSituace zaznam(situace, stav.Nastaveni.MeritkoSituace);
+        VytvoritSituaci(stav, zaznam);
+        pdf.Ulozit(situace, adresar + NazevPdf(stav.Vystupy.SouborSituace), naListyA3, *stav.Disk);
+    }
+    if (stav.Vystupy.profdxfcheck && !stav.VykresProfilu.prvky.empty())
+        pdf.Ulozit(stav.VykresProfilu, adresar + NazevPdf(stav.Vystupy.SouborProfilu), naListyA3, *stav.Disk);
+}
+
 } // namespace
 
 // Opens PROJECT as "Otevřít" does, runs "Výpočet" with its outputs into the output directory
@@ -87,10 +109,12 @@ void OveritNazvyVystupu(const TStav& stav)
 // the proposal or the values given, which draws the longitudinal profile. Nothing is written
 // before every argument has been checked.
 int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std::ostream& chyby,
-                  const soubor::Disk& disk)
+                  const soubor::Disk& disk, const IVystupPdf* pdf)
 {
     try {
         const TArgumentyCompute argumentyCompute = PrecistArgumenty(argumenty);
+        if (argumentyCompute.Pdf && !pdf)
+            throw Chyba("Tento program neumí zapsat PDF.");
         auto stav = std::make_unique<TStav>();
         stav->Disk = &disk;
         UplatnitSpolecneVolby(argumentyCompute.Spolecne, *stav, chyby);
@@ -119,9 +143,11 @@ int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std:
             UplatnitVolbyRoviny(argumentyCompute.Rovina, dialog);
             // No screen shows the preview here (with "do DXF" off, "na obrazovku" alone still
             // writes the file without entities).
-            BezObrazovky bezObrazovky;
+            BezObrazovky bezObrazovky(argumentyCompute.Pdf);
             dialog.Potvrdit(*stav, bezObrazovky);
         }
+        if (argumentyCompute.Pdf)
+            UlozitPdf(*stav, *pdf, argumentyCompute.PdfA3);
         return Uspech;
     } catch (const ChybaVypoctu& chyba) {
         chyby << "error: " << chyba.what() << '\n';
