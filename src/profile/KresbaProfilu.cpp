@@ -3,6 +3,7 @@
 #include "zaklad/Cisla.h"
 
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace lineon {
@@ -14,16 +15,20 @@ KresbaProfilu::KresbaProfilu(TStav& stav, std::vector<IPlatnoProfilu*> platna)
     , H_(stav.Nastaveni.DelkoveMeritko)
     , pomerMeritek_(stav.Rovina.PomerMeritek)
 {
+    std::tie(bx_, by_) = ZakladniBod(stav);
+}
+
+std::pair<std::int64_t, std::int64_t> KresbaProfilu::ZakladniBod(const TStav& stav)
+{
     const TNastaveni& nastaveni = stav.Nastaveni;
-    if (stav.Vystupy.RadioButton1) {
-        // The middle of the line's chord, moved by dX and dY, so that the profile lies beside the
-        // site plan.
-        bx_ = cisla::ZaokrouhlitCele((Bod(1).X + Bod(n_).X) / 2) + nastaveni.Dx;
-        by_ = cisla::ZaokrouhlitCele((Bod(1).Y + Bod(n_).Y) / 2) + nastaveni.Dy;
-    } else {
-        bx_ = nastaveni.UmisteniX;
-        by_ = nastaveni.UmisteniY;
-    }
+    if (!stav.Vystupy.RadioButton1)
+        return {nastaveni.UmisteniX, nastaveni.UmisteniY};
+    // The middle of the line's chord, moved by dX and dY, so that the profile lies beside the
+    // site plan.
+    const TBod& prvni = stav.Projekt.Body[1];
+    const TBod& posledni = stav.Projekt.Body[stav.Projekt.PocetBodu()];
+    return {cisla::ZaokrouhlitCele((prvni.X + posledni.X) / 2) + nastaveni.Dx,
+            cisla::ZaokrouhlitCele((prvni.Y + posledni.Y) / 2) + nastaveni.Dy};
 }
 
 bool KresbaProfilu::KrytiZobrazeno() const

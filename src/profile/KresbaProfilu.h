@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lineon {
@@ -23,6 +24,9 @@ public:
     /// Takes the base point from the placement chosen in the outputs dialog; every item goes to
     /// each of `platna` in turn.
     KresbaProfilu(TStav& stav, std::vector<IPlatnoProfilu*> platna);
+
+    /// The base point (BX, BY): the placement chosen in the outputs dialog.
+    static std::pair<std::int64_t, std::int64_t> ZakladniBod(const TStav& stav);
 
     const TStav& Stav() const { return stav_; }
     const TNastaveni& Nastaveni() const { return stav_.Nastaveni; }

@@ -10,6 +10,8 @@
 #include "dxf/ZaznamVykresu.h"
 #include "prikazy/DavkoveVystupy.h"
 #include "prikazy/InformaceORovine.h"
+#include "profile/CteniProfilu.h"
+#include "profile/KresbaProfilu.h"
 #include "profile/NahledProfilu.h"
 #include "zaklad/Cisla.h"
 
@@ -152,4 +154,34 @@ TEST(VykresProfilu, KeptOnlyForTheScreenOrPaper)
     BezObrazovky bezObrazovky;
     dialog.Potvrdit(*stav, bezObrazovky);
     EXPECT_TRUE(stav->VykresProfilu.prvky.empty());
+}
+
+// The preview's status line reads the drawing back: the plane line at the first point is R0 at
+// stationing 0, a manhole's bottom its level, and from a shift point on the next plane holds.
+TEST(VykresProfilu, PointsReadBackAsStationingAndLevel)
+{
+    DocasnyAdresar adresar;
+    auto stav = Kanalizace(adresar);
+    const auto [bx, by] = KresbaProfilu::ZakladniBod(*stav);
+    const auto cist = [&](double s, double v) {
+        return CistBodProfilu(*stav, s - static_cast<double>(by), v - static_cast<double>(bx));
+    };
+    const double r0 = stav->Rovina.SrovnavaciRovina;
+    const double pomer = stav->Rovina.PomerMeritek;
+    const auto zacatek = cist(0, 0);
+    ASSERT_TRUE(zacatek);
+    EXPECT_DOUBLE_EQ(zacatek->Staniceni, 0);
+    EXPECT_DOUBLE_EQ(zacatek->Kota, r0);
+    EXPECT_EQ(TextBoduProfilu(*zacatek), "staničení 0.0 km + 0.00 m, kóta " + cisla::FormatF(r0, 1, 2) + " m");
+
+    const double s7 = stav->Vysledky.Body[7].Staniceni;
+    const double dno7 = stav->Projekt.Body[7].ZDna;
+    EXPECT_NEAR(cist(s7, (dno7 - r0) * pomer)->Kota, dno7, 1e-9);
+    stav->Rovina.PosunyRoviny = {7};
+    stav->Rovina.PosunRoviny = -2;
+    EXPECT_NEAR(cist(s7 - 0.01, 0)->Kota, r0, 1e-9);
+    EXPECT_NEAR(cist(s7 + 1e-6, 0)->Kota, r0 - 2, 1e-9);
+    EXPECT_EQ(TextBoduProfilu({312.48, 245.3}), "staničení 0.3 km + 12.48 m, kóta 245.30 m");
+    EXPECT_FALSE(cist(-1, 0));
+    EXPECT_FALSE(cist(stav->Vysledky.Body[static_cast<std::size_t>(stav->Projekt.PocetBodu())].Staniceni + 1, 0));
 }
