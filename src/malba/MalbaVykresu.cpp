@@ -52,13 +52,11 @@ QColor Barva(int aci, Pozadi pozadi)
     const TRgb rgb = aci >= 1 && aci < static_cast<int>(BarvyAci.size()) ? BarvyAci[static_cast<std::size_t>(aci)]
                                                                          : BarvyAci[7];
     QColor barva(rgb.r, rgb.g, rgb.b);
-    if (pozadi == Pozadi::Svetle) {
-        if (aci == 7 || aci < 1 || aci >= static_cast<int>(BarvyAci.size()))
-            return Qt::black;
-        if (barva.lightness() > 150)
-            barva = barva.darker(170);
-    }
-    return barva;
+    if (pozadi == Pozadi::Tmave)
+        return barva.lightness() < 100 ? barva.lighter(190) : barva;
+    if (aci == 7 || aci < 1 || aci >= static_cast<int>(BarvyAci.size()))
+        return Qt::black;
+    return barva.lightness() > 150 ? barva.darker(170) : barva;
 }
 
 QColor BarvaPozadi(Pozadi pozadi)

@@ -14,7 +14,8 @@ namespace lineon::malba {
 enum class Pozadi { Tmave, Svetle };
 
 /// The colour of an AutoCAD colour index on that background: 7 is white on dark and black on
-/// light; on light, the pale colours are darkened so that they stay legible on paper.
+/// light; the dark colours are lightened on dark and the pale ones darkened on light, so that
+/// every layer stays legible.
 QColor Barva(int aci, Pozadi pozadi);
 
 QColor BarvaPozadi(Pozadi pozadi);

@@ -48,7 +48,7 @@ void Aplikace::Spustit()
     automatickyPrevod_ = std::make_unique<OknoAutomatickehoPrevodu>(*stav_, zpravy_);
     rovina_ = std::make_unique<DialogRoviny>(*stav_, zpravy_, okno_.get());
     dialogNastaveni_ = std::make_unique<DialogNastaveni>(*stav_, zpravy_);
-    nahled_ = std::make_unique<OknoNahledu>(*stav_);
+    nahled_ = std::make_unique<OknoNahledu>(*stav_, zpravy_);
     dialogPripojky_ = std::make_unique<DialogPripojky>(*stav_, zpravy_, *okno_);
     vystupy_ = std::make_unique<VystupyOken>(*stav_, *psany_, *rovina_, *nahled_);
     kontrola_ = std::make_unique<OknoKontroly>();

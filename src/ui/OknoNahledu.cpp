@@ -1,23 +1,73 @@
 #include "ui/OknoNahledu.h"
 
+#include "malba/PdfVykresu.h"
+#include "prikazy/VystupPdf.h"
+#include "profile/CteniProfilu.h"
 #include "profile/VyskaNahledu.h"
-#include "profile/TvarNahledu.h"
+#include "ui/PlatnoNahledu.h"
+#include "ui/Text.h"
+#include "zaklad/Chyba.h"
 
 #include <QCloseEvent>
-#include <QHelpEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPainter>
-#include <QToolTip>
-
-#include <cmath>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
 
 namespace lineon::ui {
 
-OknoNahledu::OknoNahledu(TStav& stav) : QWidget(nullptr, Qt::Tool), stav_(stav)
+namespace {
+
+/// Zooming by the keyboard goes by two notches of the wheel.
+constexpr double KrokKlavesnice = 1.5625;
+
+} // namespace
+
+OknoNahledu::OknoNahledu(TStav& stav, IZpravy& zpravy)
+    : QMainWindow(nullptr, Qt::Tool), stav_(stav), zpravy_(zpravy),
+      platno_(new PlatnoNahledu(stav.VykresProfilu)), poloha_(new QLabel)
 {
-    setWindowTitle(QString::fromUtf8("Podélný profil"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(800, 300);
+    setWindowTitle(T("Podélný profil"));
+    setCentralWidget(platno_);
+    statusBar()->addWidget(poloha_, 1);
+
+    QMenu* profil = menuBar()->addMenu(T("&Profil"));
+    connect(profil->addAction(T("Uložit jako &PDF ...")), &QAction::triggered, this, &OknoNahledu::VybratPdf);
+    naListyA3_ = profil->addAction(T("na listy &A3"));
+    naListyA3_->setCheckable(true);
+    QAction* tisk = profil->addAction(T("&Tisk ..."));
+    tisk->setShortcut(QKeySequence::Print);
+    connect(tisk, &QAction::triggered, this, &OknoNahledu::VybratTisk);
+    profil->addSeparator();
+    connect(profil->addAction(T("&Zavřít")), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* zobrazeni = menuBar()->addMenu(T("&Zobrazení"));
+    celyVykres_ = zobrazeni->addAction(T("&Celý výkres"));
+    celyVykres_->setShortcut(Qt::Key_Home);
+    connect(celyVykres_, &QAction::triggered, platno_, &PlatnoNahledu::CelyVykres);
+    QAction* priblizit = zobrazeni->addAction(T("&Přiblížit"));
+    priblizit->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(priblizit, &QAction::triggered, this,
+            [this] { platno_->Priblizit(KrokKlavesnice, platno_->mapFromGlobal(QCursor::pos())); });
+    QAction* oddalit = zobrazeni->addAction(T("&Oddálit"));
+    oddalit->setShortcut(QKeySequence::ZoomOut);
+    connect(oddalit, &QAction::triggered, this,
+            [this] { platno_->Priblizit(1 / KrokKlavesnice, platno_->mapFromGlobal(QCursor::pos())); });
+    zobrazeni->addSeparator();
+    svetlePozadi_ = zobrazeni->addAction(T("&Světlé pozadí"));
+    svetlePozadi_->setCheckable(true);
+    connect(svetlePozadi_, &QAction::toggled, this, [this](bool svetle) {
+        platno_->NastavitPozadi(svetle ? malba::Pozadi::Svetle : malba::Pozadi::Tmave);
+    });
+
+    connect(platno_, &PlatnoNahledu::Poloha, this, &OknoNahledu::UkazatPolohu);
+    resize(1200, 400);
 }
+
+OknoNahledu::~OknoNahledu() = default;
 
 void OknoNahledu::Zobrazit(bool zobrazit)
 {
@@ -32,20 +82,32 @@ void OknoNahledu::Zobrazit(bool zobrazit)
 void OknoNahledu::Prekreslit()
 {
     NastavitVysku();
-    update();
+    platno_->NastavitZnacky(Znacky());
+    platno_->CelyVykres();
 }
 
 void OknoNahledu::Oznacit(std::vector<TNalez> nalezy)
 {
     nalezy_ = std::move(nalezy);
-    update();
+    platno_->NastavitZnacky(Znacky());
 }
 
 std::vector<TZnackaNalezu> OknoNahledu::Znacky() const
 {
-    if (stav_.SeznamKresby.empty())
+    if (stav_.VykresProfilu.prvky.empty())
         return {};
     return ZnackyNalezu(nalezy_, stav_.RozsahProfilu);
+}
+
+QString OknoNahledu::TextPolohy() const
+{
+    return poloha_->text();
+}
+
+void OknoNahledu::UkazatPolohu(std::optional<QPointF> svet)
+{
+    const auto bod = svet ? CistBodProfilu(stav_, svet->x(), svet->y()) : std::nullopt;
+    poloha_->setText(bod ? T(TextBoduProfilu(*bod)) : QString());
 }
 
 void OknoNahledu::NastavitVysku()
@@ -58,79 +120,60 @@ void OknoNahledu::NastavitVysku()
         resize(width(), vyska);
 }
 
-void OknoNahledu::paintEvent(QPaintEvent*)
+bool OknoNahledu::UlozitPdf(const std::string& cesta)
 {
-    QPainter kreslic(this);
-    kreslic.fillRect(rect(), Qt::white);
-    kreslic.setPen(QPen(Qt::black, 0));
-    kreslic.setBrush(Qt::NoBrush);
-    const int s = width();
-    for (const KresData& polozka : stav_.SeznamKresby) {
-        const auto tvar = TvarNahledu(polozka, s);
-        if (!tvar)
-            continue;
-        switch (tvar->druh) {
-        case TTvarNahledu::Druh::Cara:
-            kreslic.drawLine(tvar->x1, tvar->y1, tvar->x2, tvar->y2);
-            break;
-        case TTvarNahledu::Druh::Elipsa:
-            kreslic.drawEllipse(tvar->x1, tvar->y1, tvar->x2 - tvar->x1, tvar->y2 - tvar->y1);
-            break;
-        case TTvarNahledu::Druh::Obdelnik:
-            kreslic.drawRect(tvar->x1, tvar->y1, tvar->x2 - tvar->x1, tvar->y2 - tvar->y1);
-            break;
-        }
-    }
-    KreslitZnacky(kreslic, Znacky());
-}
-
-// A red line down the whole height at the finding's stationing, under a red triangle at the top:
-// an error drawn wider, information dashed.
-void OknoNahledu::KreslitZnacky(QPainter& kreslic, const std::vector<TZnackaNalezu>& znacky) const
-{
-    const QColor cervena(220, 0, 0);
-    for (const TZnackaNalezu& znacka : znacky) {
-        const double x = znacka.x * width();
-        QPen pero(cervena, znacka.Druh == DruhNalezu::Chyba ? 2 : 1);
-        if (znacka.Druh == DruhNalezu::Informace)
-            pero.setStyle(Qt::DashLine);
-        kreslic.setPen(pero);
-        kreslic.drawLine(QPointF(x, 0), QPointF(x, height()));
-        kreslic.setPen(Qt::NoPen);
-        kreslic.setBrush(cervena);
-        const QPointF trojuhelnik[] = {{x - 5, 0}, {x + 5, 0}, {x, 9}};
-        kreslic.drawPolygon(trojuhelnik, 3);
-        kreslic.setBrush(Qt::NoBrush);
+    try {
+        malba::VystupPdf().Ulozit(stav_.VykresProfilu, cesta, naListyA3_->isChecked(), *stav_.Disk);
+        return true;
+    } catch (const std::exception& chyba) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(chyba));
+        return false;
     }
 }
 
-bool OknoNahledu::event(QEvent* udalost)
+void OknoNahledu::VybratPdf()
 {
-    if (udalost->type() != QEvent::ToolTip)
-        return QWidget::event(udalost);
-    const auto* pomoc = static_cast<QHelpEvent*>(udalost);
-    QStringList texty;
-    for (const TZnackaNalezu& znacka : Znacky())
-        if (std::abs(znacka.x * width() - pomoc->pos().x()) <= 4)
-            texty << QString::fromStdString(znacka.Text);
-    if (texty.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(pomoc->globalPos(), texty.join(QLatin1Char('\n')), this);
-    return true;
+    if (stav_.VykresProfilu.prvky.empty())
+        return;
+    const QString navrh = T(stav_.Nastaveni.AdresarProjektu + NazevPdf(stav_.Vystupy.SouborProfilu));
+    const QString cesta = QFileDialog::getSaveFileName(this, T("Uložit jako PDF"), navrh, T("PDF (*.pdf)"));
+    if (!cesta.isEmpty())
+        UlozitPdf(cesta.toStdString());
+}
+
+bool OknoNahledu::Tisknout(QPrinter& tiskarna)
+{
+    QPainter malir;
+    if (stav_.VykresProfilu.prvky.empty() || !malir.begin(&tiskarna)) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, "Tisk se nepodařilo zahájit.");
+        return false;
+    }
+    malba::MalovatNaListy(malir, tiskarna, stav_.VykresProfilu,
+                          tiskarna.pageLayout().paintRect(QPageLayout::Millimeter).size());
+    return malir.end();
+}
+
+void OknoNahledu::VybratTisk()
+{
+    QPrinter tiskarna(QPrinter::HighResolution);
+    tiskarna.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&tiskarna, this);
+    if (dialog.exec() == QDialog::Accepted)
+        Tisknout(tiskarna);
 }
 
 void OknoNahledu::resizeEvent(QResizeEvent* udalost)
 {
-    QWidget::resizeEvent(udalost);
+    QMainWindow::resizeEvent(udalost);
     NastavitVysku();
-    update();
 }
 
 void OknoNahledu::closeEvent(QCloseEvent* udalost)
 {
     stav_.SeznamKresby.clear();
+    stav_.VykresProfilu = {};
     nalezy_.clear();
+    platno_->NastavitZnacky({});
     udalost->accept();
 }
 

@@ -2,6 +2,7 @@
 #include "ui/DialogRoviny.h"
 #include "ui/OknoKontroly.h"
 #include "ui/OknoNahledu.h"
+#include "ui/PlatnoNahledu.h"
 #include "ui/TabulkaRadku.h"
 
 #include <QPushButton>
@@ -38,10 +39,11 @@ private slots:
         QTest::mouseClick(p.program->Rovina().OKButton(), Qt::LeftButton);
         ui::OknoNahledu& nahled = p.program->Nahled();
         QCOMPARE(nahled.Znacky().size(), std::size_t(2));
-        const QImage obraz = nahled.grab().toImage();
+        const QImage obraz = nahled.Platno().grab().toImage();
         for (const TZnackaNalezu& znacka : nahled.Znacky()) {
             QVERIFY(znacka.x > 0 && znacka.x < 1);
-            const QColor barva = obraz.pixelColor(static_cast<int>(znacka.x * nahled.width()), nahled.height() / 2);
+            const QColor barva =
+                obraz.pixelColor(static_cast<int>(nahled.Platno().XZnacky(znacka.x)), nahled.Platno().height() / 2);
             QVERIFY2(barva.red() > 150 && barva.green() < 100, qPrintable(barva.name()));
         }
 
