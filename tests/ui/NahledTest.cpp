@@ -121,7 +121,7 @@ private slots:
         // Two zoom levels of the example, for the README.
         Nahled().grab().save(QString::fromUtf8(LINEON_TEST_OUTPUT_DIR "/nahled-cely.png"));
         const QPointF pasy(platno.width() * 0.3, platno.height() * 0.8);
-        QWheelEvent blize(pasy, platno.mapToGlobal(pasy), {}, {0, 120 * 7}, Qt::NoButton, Qt::NoModifier,
+        QWheelEvent blize(pasy, platno.mapToGlobal(pasy), {}, {0, 120 * 11}, Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(&platno, &blize);
         Nahled().grab().save(QString::fromUtf8(LINEON_TEST_OUTPUT_DIR "/nahled-priblizeny.png"));
