@@ -213,7 +213,7 @@ std::vector<std::string> VystupyCompute()
 std::vector<std::string> VystupyStoky()
 {
     std::ostringstream vystup, chyby;
-    cli::PrikazCompute({Data() / "stoka.csv", "--out", Data().Cesta()}, vystup, chyby);
+    cli::Spustit({"compute", Data() / "stoka.csv", "--out", Data().Cesta()}, vystup, chyby);
     return VystupyCompute();
 }
 
@@ -222,10 +222,10 @@ void BM_Compute(benchmark::State& state)
 {
     const int druh = static_cast<int>(state.range(0));
     const std::string projekt = Data() / (druh == 1 ? "stoka.csv" : druh == 2 ? "vodovod.csv" : "osa.csv");
-    const std::vector<std::string> argumenty = {projekt, "--out", Data().Cesta(), "--kind", std::to_string(druh)};
+    const std::vector<std::string> argumenty = {"compute", projekt, "--out", Data().Cesta(), "--kind", std::to_string(druh)};
     for (auto _ : state) {
         std::ostringstream vystup, chyby;
-        if (cli::PrikazCompute(argumenty, vystup, chyby) != 0)
+        if (cli::Spustit(argumenty, vystup, chyby) != 0)
             state.SkipWithError(chyby.str().c_str());
     }
     std::uintmax_t bajty = 0;

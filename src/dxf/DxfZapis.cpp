@@ -17,10 +17,21 @@ void DxfZapis::Skupina(int kod, std::string_view hodnota)
 
 void DxfZapis::HolaSkupina(int kod, std::string_view hodnota)
 {
+    Kod(kod);
+    DxfRadek(hodnota);
+}
+
+void DxfZapis::HolaSkupina(int kod, const cisla::TCislo& cislo)
+{
+    Kod(kod);
+    vystup_.RadekAscii(cislo.Text());
+}
+
+void DxfZapis::Kod(int kod)
+{
     char radek[8];
     const auto konec = std::to_chars(radek, radek + sizeof radek, kod).ptr;
-    DxfRadek(std::string_view(radek, static_cast<std::size_t>(konec - radek)));
-    DxfRadek(hodnota);
+    vystup_.RadekAscii(std::string_view(radek, static_cast<std::size_t>(konec - radek)));
 }
 
 } // namespace lineon

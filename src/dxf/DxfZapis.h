@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zaklad/Cisla.h"
 #include "zaklad/RadkovyVystup.h"
 
 #include <string_view>
@@ -21,12 +22,17 @@ public:
     /// An item whose code stands without blanks ("0", "10"), as the extents, the entities and the
     /// end of the file have it.
     void HolaSkupina(int kod, std::string_view hodnota);
+    /// The same with a number, which is ASCII and goes as it is.
+    void HolaSkupina(int kod, const cisla::TCislo& cislo);
 
     /// Ends the output; throws Chyba naming the file when that fails, leaving a previous file as
     /// it was.
     void Dokoncit() { vystup_.Dokoncit(); }
 
 private:
+    /// A group code without blanks.
+    void Kod(int kod);
+
     RadkovyVystup& vystup_;
 };
 

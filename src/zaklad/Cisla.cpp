@@ -3,6 +3,7 @@
 #include "zaklad/Chyba.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -62,6 +63,45 @@ std::size_t Zarovnat(char* znaky, std::size_t delka, int sirka)
     return siroko;
 }
 
+/// "00", "01", … "99": the digits of a number go two at a time.
+constexpr auto DvojiceCislic = [] {
+    std::array<char, 200> dvojice{};
+    for (int i = 0; i < 100; ++i) {
+        dvojice[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        dvojice[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return dvojice;
+}();
+
+char* DvojiceZprava(char* z, std::uint64_t& zbyva)
+{
+    z -= 2;
+    std::memcpy(z, &DvojiceCislic[static_cast<std::size_t>(2 * (zbyva % 100))], 2);
+    zbyva /= 100;
+    return z;
+}
+
+/// Writes the last `pocet` digits of `zbyva` ending before `z` and takes them off it; returns
+/// the first digit written.
+char* CisliceZprava(char* z, std::uint64_t& zbyva, int pocet)
+{
+    for (; pocet >= 2; pocet -= 2)
+        z = DvojiceZprava(z, zbyva);
+    if (pocet == 1) {
+        *--z = static_cast<char>('0' + zbyva % 10);
+        zbyva /= 10;
+    }
+    return z;
+}
+
+/// Writes every digit of `zbyva` (at least one) ending before `z`; returns the first.
+char* VsechnyCisliceZprava(char* z, std::uint64_t zbyva)
+{
+    while (zbyva >= 100)
+        z = DvojiceZprava(z, zbyva);
+    return zbyva >= 10 ? DvojiceZprava(z, zbyva) : CisliceZprava(z, zbyva, 1);
+}
+
 } // namespace
 
 TCislo CisloF(double hodnota, int sirka, int desetin)
@@ -77,14 +117,10 @@ TCislo CisloF(double hodnota, int sirka, int desetin)
         char* const konec = cislice + sizeof cislice;
         char* z = konec;
         auto zbyva = static_cast<std::uint64_t>(*r);
-        for (int k = 0; k < desetin; ++k, zbyva /= 10)
-            *--z = static_cast<char>('0' + zbyva % 10);
+        z = CisliceZprava(z, zbyva, desetin);
         if (desetin > 0)
             *--z = '.';
-        do {
-            *--z = static_cast<char>('0' + zbyva % 10);
-            zbyva /= 10;
-        } while (zbyva != 0);
+        z = VsechnyCisliceZprava(z, zbyva);
         if (std::signbit(hodnota))
             *--z = '-';
         delka = static_cast<std::size_t>(konec - z);

@@ -16,6 +16,9 @@ public:
     /// stays one.
     virtual void Radek(std::string_view radek) = 0;
 
+    /// A line of ASCII without CR or LF (a number, a group code), which goes as it is.
+    virtual void RadekAscii(std::string_view radek) { Radek(radek); }
+
     /// Text whose lines end with "\n", as it stands.
     virtual void Text(std::string_view utf8) = 0;
 

@@ -211,6 +211,22 @@ void VystupCp1250::Text(std::string_view utf8)
     }
 }
 
+void VystupCp1250::RadekAscii(std::string_view radek)
+{
+    if (vBufferu_ + radek.size() + 2 > VelikostBufferu) {
+        Radek(radek);
+        return;
+    }
+    Zvetsit(vBufferu_ + radek.size() + 2);
+    char* const cil = buffer_.get() + vBufferu_;
+    std::memcpy(cil, radek.data(), radek.size());
+    cil[radek.size()] = '\r';
+    cil[radek.size() + 1] = '\n';
+    vBufferu_ += radek.size() + 2;
+    if (vBufferu_ >= Davka)
+        Vyprazdnit();
+}
+
 void VystupCp1250::Radek(std::string_view radek)
 {
     if (vBufferu_ + radek.size() + 2 <= VelikostBufferu) {
