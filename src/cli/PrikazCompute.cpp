@@ -89,17 +89,17 @@ void OveritNazvyVystupu(const TStav& stav)
 }
 
 /// The drawings written as DXF files, also as PDF beside them.
-void UlozitPdf(TStav& stav, const IVystupPdf& pdf, bool naListyA3)
+void UlozitPdf(TStav& stav, const IVystupPdf& pdf, bool naListyA3, const soubor::Disk& disk)
 {
     const std::string& adresar = stav.Nastaveni.AdresarProjektu;
     if (stav.Vystupy.Sitcheck) {
         TVykres situace;
         ZaznamSituace zaznam(situace, stav.Nastaveni.MeritkoSituace);
         VytvoritSituaci(stav, zaznam);
-        pdf.Ulozit(situace, adresar + NazevPdf(stav.Vystupy.SouborSituace), naListyA3, *stav.Disk);
+        pdf.Ulozit(situace, adresar + NazevPdf(stav.Vystupy.SouborSituace), naListyA3, disk);
     }
     if (stav.Vystupy.profdxfcheck && !stav.VykresProfilu.prvky.empty())
-        pdf.Ulozit(stav.VykresProfilu, adresar + NazevPdf(stav.Vystupy.SouborProfilu), naListyA3, *stav.Disk);
+        pdf.Ulozit(stav.VykresProfilu, adresar + NazevPdf(stav.Vystupy.SouborProfilu), naListyA3, disk);
 }
 
 } // namespace
@@ -148,7 +148,7 @@ int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std:
         }
         vystupy.Dokoncit();
         if (argumentyCompute.Pdf)
-            UlozitPdf(*stav, *pdf, argumentyCompute.PdfA3);
+            UlozitPdf(*stav, *pdf, argumentyCompute.PdfA3, disk);
         return Uspech;
     } catch (const ChybaVypoctu& chyba) {
         chyby << "error: " << chyba.what() << '\n';
