@@ -15,6 +15,8 @@ struct AkceHlavnihoOkna {
     QAction* Import = nullptr;
     QAction* Konec = nullptr;
     // "Úpravy"
+    QAction* Zpet = nullptr;
+    QAction* Znovu = nullptr;
     QAction* SeraditPodleZDna = nullptr;
     QAction* VlozitRadekPred = nullptr;
     QAction* VlozitRadekZa = nullptr;

@@ -96,8 +96,6 @@ void Aplikace::PripojitPrikazy()
 {
     connect(okno_.get(), &HlavniOkno::otevritBod, dialogBodu_.get(), &DialogBodu::Otevrit);
     connect(okno_.get(), &HlavniOkno::otevritPripojku, dialogPripojky_.get(), &DialogPripojky::Otevrit);
-    for (RadkovyDialog* dialog : {static_cast<RadkovyDialog*>(dialogBodu_.get()), static_cast<RadkovyDialog*>(dialogPripojky_.get())})
-        connect(dialog, &RadkovyDialog::ulozeno, okno_.get(), [this] { okno_->PrekreslitTabulky(); });
     connect(okno_->Akce().Nastaveni, &QAction::triggered, dialogNastaveni_.get(),
             qOverload<>(&DialogNastaveni::Zobrazit));
     dialogNastaveni_->PridatZakazaneOkno(okno_.get());
@@ -162,16 +160,17 @@ void Aplikace::PripojitOkna()
 void Aplikace::Vypocet()
 {
     okno_->PotvrditDno();
-    vystupy_->ZacitVypocet();
     bool spocteno = false;
-    try {
-        spocteno = lineon::Vypocet(*stav_, zpravy_, *vystupy_);
-    } catch (const std::exception& vyjimka) {
-        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
-    }
-    vystupy_->DokoncitVypocet();
-    // The calculation rounds levels and moves connections onto the line.
-    okno_->PrekreslitTabulky();
+    // The calculation rounds levels and moves connections onto the line: a step of its own.
+    okno_->Provest("Výpočet", [this, &spocteno] {
+        vystupy_->ZacitVypocet();
+        try {
+            spocteno = lineon::Vypocet(*stav_, zpravy_, *vystupy_);
+        } catch (const std::exception& vyjimka) {
+            zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
+        }
+        vystupy_->DokoncitVypocet();
+    });
     if (!spocteno)
         return;
     const std::vector<TNalez> nalezy = ZkontrolovatLinii(*stav_, stav_->Doplnky.Kontrola);

@@ -76,6 +76,7 @@ HlavniOkno::HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru,
         move(obrazovka->availableGeometry().center() - rect().center());
     ObnovitTitulek();
     PrekreslitTabulky();
+    ObnovitZpet();
 }
 
 void HlavniOkno::VytvoritMenu()
@@ -97,10 +98,15 @@ void HlavniOkno::VytvoritMenu()
     connect(akce_.Konec, &QAction::triggered, this, &QWidget::close);
 
     QMenu* upravy = menuBar()->addMenu(QString::fromUtf8("Ú&pravy"));
+    akce_.Zpet = Polozka(upravy, "&Zpět");
+    akce_.Znovu = Polozka(upravy, "Z&novu");
+    connect(akce_.Zpet, &QAction::triggered, this, &HlavniOkno::Zpet);
+    connect(akce_.Znovu, &QAction::triggered, this, &HlavniOkno::Znovu);
+    upravy->addSeparator();
     akce_.SeraditPodleZDna = Polozka(upravy, "&Seřadit podle Z dna");
     upravy->addSeparator();
     akce_.VlozitRadekPred = Polozka(upravy, "Vložit prázdný řádek &před kurzor");
-    akce_.VlozitRadekZa = Polozka(upravy, "Vložit prázdný řádek &za kurzor");
+    akce_.VlozitRadekZa = Polozka(upravy, "Vložit prázdný řádek z&a kurzor");
     akce_.OdstranitRadek = Polozka(upravy, "&Odstranit řádek");
     upravy->addSeparator();
     akce_.KopirovatRadek = Polozka(upravy, "&Kopírovat řádek");
@@ -148,6 +154,8 @@ void HlavniOkno::NastavitKlavesy()
     akce_.Ulozit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     akce_.UlozitJako->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     akce_.Vypocet->setShortcut(QKeySequence(Qt::Key_F9));
+    akce_.Zpet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    akce_.Znovu->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     const std::pair<QAction*, QKeySequence> radkove[] = {
         {akce_.VlozitRadekPred, QKeySequence(Qt::Key_Insert)}, {akce_.OdstranitRadek, QKeySequence(Qt::Key_Delete)},
         {akce_.KopirovatRadek, QKeySequence(Qt::CTRL | Qt::Key_C)}, {akce_.VyjmoutRadek, QKeySequence(Qt::CTRL | Qt::Key_X)},
@@ -174,16 +182,19 @@ void HlavniOkno::VytvoritKontextoveMenu()
 
 void HlavniOkno::PripojitUpravy()
 {
+    // Each step is named by its menu item.
     const auto bod = [this] { return tabulkaBodu_->AktivniRadek(); };
     const auto pripojit = [this](QAction* akce, std::function<void()> prikaz, bool preradi = false) {
-        connect(akce, &QAction::triggered, this, [this, prikaz, preradi] { Provest(prikaz, preradi); });
+        connect(akce, &QAction::triggered, this, [this, akce, prikaz, preradi] {
+            Provest(QString(akce->text()).remove(QLatin1Char('&')).toStdString(), prikaz, preradi);
+        });
     };
     pripojit(akce_.SeraditPodleZDna, [this] { SeraditPodleZDna(stav_); }, true);
     pripojit(akce_.VlozitRadekPred, [this, bod] { VlozitRadek(stav_, bod(), MistoVlozeni::Pred); });
     connect(akce_.VlozitRadekZa, &QAction::triggered, this, [this] {
         const int r = tabulkaBodu_->AktivniRadek();
         const int pocet = stav_.Projekt.PocetBodu();
-        Provest([this, r] { VlozitRadek(stav_, r, MistoVlozeni::Za); });
+        Provest("Vložit prázdný řádek za kurzor", [this, r] { VlozitRadek(stav_, r, MistoVlozeni::Za); });
         // The cursor goes onto the new row, ready for its values.
         if (stav_.Projekt.PocetBodu() > pocet)
             tabulkaBodu_->NastavitKurzor(r + 1, tabulkaBodu_->AktivniSloupec());
@@ -194,20 +205,59 @@ void HlavniOkno::PripojitUpravy()
     pripojit(akce_.VlozitZeSchranky, [this, bod] { VlozitZeSchranky(stav_, bod(), zpravy_); });
     pripojit(akce_.OdstranitPripojku,
              [this] { OdstranitPripojku(stav_, tabulkaPripojek_->AktivniRadek(), zpravy_); });
+    connect(modelBodu_, &ModelBodu::zmenitDno, this, [this](int radek, bool dno) {
+        Provest("Úprava buňky", [this, radek, dno] {
+            stav_.Projekt.Body[radek].Dno = dno;
+            stav_.Projekt.Zmeneno = true;
+        });
+    });
 }
 
-void HlavniOkno::Provest(const std::function<void()>& prikaz, bool preradi)
+void HlavniOkno::Provest(const std::string& nazev, const std::function<void()>& prikaz, bool preradi)
 {
     const int pocet = stav_.Projekt.PocetBodu();
+    historie_.Zacit(stav_);
     try {
         prikaz();
     } catch (const std::exception& vyjimka) {
         zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
     }
+    const ZmenaRadku zmena = preradi || stav_.Projekt.PocetBodu() != pocet ? ZmenaRadku::Radky : ZmenaRadku::Hodnoty;
+    historie_.Dokoncit(stav_, nazev, zmena);
     // The paste items stay enabled from the first copy or cut on.
     if (stav_.SchrankaRadku)
         akce_.VlozitZeSchranky->setEnabled(true);
-    PrekreslitTabulky(preradi || stav_.Projekt.PocetBodu() != pocet ? ZmenaRadku::Radky : ZmenaRadku::Hodnoty);
+    ObnovitTitulek();
+    PrekreslitTabulky(zmena);
+    ObnovitZpet();
+}
+
+void HlavniOkno::Zpet()
+{
+    if (const auto zmena = historie_.Zpet(stav_)) {
+        ObnovitTitulek();
+        PrekreslitTabulky(*zmena);
+    }
+    ObnovitZpet();
+}
+
+void HlavniOkno::Znovu()
+{
+    if (const auto zmena = historie_.Znovu(stav_)) {
+        ObnovitTitulek();
+        PrekreslitTabulky(*zmena);
+    }
+    ObnovitZpet();
+}
+
+void HlavniOkno::ObnovitZpet()
+{
+    const auto pojmenovat = [](QAction* akce, const char* text, const std::optional<std::string>& krok) {
+        akce->setText(QString::fromUtf8(text) + (krok ? QStringLiteral(": ") + QString::fromStdString(*krok) : QString()));
+        akce->setEnabled(krok.has_value());
+    };
+    pojmenovat(akce_.Zpet, "&Zpět", historie_.NazevZpet());
+    pojmenovat(akce_.Znovu, "Z&novu", historie_.NazevZnovu());
 }
 
 bool HlavniOkno::ZkusitSoubor(const std::function<bool()>& prikaz, ZmenaRadku hotovo)
@@ -223,34 +273,49 @@ bool HlavniOkno::ZkusitSoubor(const std::function<bool()>& prikaz, ZmenaRadku ho
     return uspech;
 }
 
+void HlavniOkno::ZmenitProjekt(const std::string& nazev, const std::function<bool()>& prikaz)
+{
+    historie_.Zacit(stav_);
+    ZkusitSoubor(prikaz, ZmenaRadku::Projekt);
+    historie_.Dokoncit(stav_, nazev, ZmenaRadku::Projekt);
+    ObnovitZpet();
+}
+
 void HlavniOkno::Novy()
 {
-    ZkusitSoubor([this] { return lineon::Novy(stav_, zpravy_, [this] { return Ulozit(); }); }, ZmenaRadku::Projekt);
+    ZmenitProjekt("Nový", [this] { return lineon::Novy(stav_, zpravy_, [this] { return Ulozit(); }); });
 }
 
 void HlavniOkno::Otevrit()
 {
-    ZkusitSoubor([this] {
+    ZmenitProjekt("Otevřít", [this] {
         return lineon::Otevrit(stav_, zpravy_, [this] { return Ulozit(); },
                                [this](const std::string&) { return volbaSouboru_.Otevrit(this, stav_.Nastaveni.AdresarProjektu); });
-    }, ZmenaRadku::Projekt);
+    });
+}
+
+bool HlavniOkno::Ulozeno(bool ulozeno)
+{
+    if (ulozeno)
+        historie_.Ulozeno(stav_);
+    return ulozeno;
 }
 
 bool HlavniOkno::Ulozit()
 {
-    return ZkusitSoubor([this] { return lineon::Ulozit(stav_, [this] { return UlozitJako(); }); });
+    return Ulozeno(ZkusitSoubor([this] { return lineon::Ulozit(stav_, [this] { return UlozitJako(); }); }));
 }
 
 bool HlavniOkno::UlozitJako()
 {
-    return ZkusitSoubor([this] {
+    return Ulozeno(ZkusitSoubor([this] {
         return lineon::UlozitJako(stav_, typUlozeni_, [this](const std::string& nazev) {
             auto volba = volbaSouboru_.UlozitJako(this, stav_.Nastaveni.AdresarProjektu, nazev, typUlozeni_);
             if (volba)
                 typUlozeni_ = volba->Format;
             return volba;
         });
-    });
+    }));
 }
 
 bool HlavniOkno::PotvrditUlozeni()

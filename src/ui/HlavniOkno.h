@@ -1,10 +1,11 @@
 #pragma once
 
+#include "prikazy/HistorieZmen.h"
+#include "prikazy/ZmenaRadku.h"
 #include "data/Stav.h"
 #include "data/ProjektovySoubor.h"
 #include "zaklad/Zpravy.h"
 #include "ui/AkceHlavnihoOkna.h"
-#include "ui/ZmenaRadku.h"
 
 #include <QMainWindow>
 
@@ -36,6 +37,14 @@ public:
     bool UlozitJako();
     /// The unsaved-changes prompt; true when the calling command may go on.
     bool PotvrditUlozeni();
+
+    /// Runs a command that may change the tables as the step `nazev` of "Zpět": a failure is
+    /// shown; the caption, the tables and the undo items follow either way. A command that
+    /// `preradi` the point rows, or changes their number, is a change of rows.
+    void Provest(const std::string& nazev, const std::function<void()>& prikaz, bool preradi = false);
+    /// "Zpět" and "Znovu" ("Úpravy").
+    void Zpet();
+    void Znovu();
 
     /// Rebuilds the caption from the program name, language, network kind and project file.
     void ObnovitTitulek();
@@ -81,18 +90,22 @@ private:
     void NastavitKlavesy();
     void VytvoritKontextoveMenu();
     void PripojitUpravy();
-    /// Runs a command that changes rows: a failure is shown, the tables are redrawn either way.
-    /// A command that `preradi` the point rows, or changes their number, is a change of rows.
-    void Provest(const std::function<void()>& prikaz, bool preradi = false);
     /// Runs a file command: a failure is shown and counts as not done; a command done is the
     /// change `hotovo` of the rows.
     bool ZkusitSoubor(const std::function<bool()>& prikaz, ZmenaRadku hotovo = ZmenaRadku::Hodnoty);
+    /// A file command that may put another project in place, as the step `nazev`.
+    void ZmenitProjekt(const std::string& nazev, const std::function<bool()>& prikaz);
+    /// A save that was done: the other states of the project differ from the file now.
+    bool Ulozeno(bool ulozeno);
+    /// The undo items name their steps, or stand disabled without one.
+    void ObnovitZpet();
 
     TStav& stav_;
     IZpravy& zpravy_;
     VolbaSouboru& volbaSouboru_;
     FormatProjektu typUlozeni_ = FormatProjektu::Tabulka; ///< the save dialog remembers its file type
     AkceHlavnihoOkna akce_;
+    HistorieZmen historie_;
     ModelBodu* modelBodu_;
     ModelPripojek* modelPripojek_;
     TabulkaRadku* tabulkaBodu_;

@@ -89,7 +89,9 @@ void OknoSeznamuSouradnic::PrevestAktualniRadek()
     TabulkaRadku& pripojky = hlavniOkno_.TabulkaPripojek();
     const int bodu = stav_.Projekt.PocetBodu();
     const int pripojek = stav_.Projekt.PocetPripojek();
-    Prevest([this, k, &body, &pripojky] { PrevestRadek(stav_, k, body.AktivniRadek(), pripojky.AktivniRadek()); });
+    // Each conversion is a step of the main window's "Zpět"; a refusal is shown there.
+    hlavniOkno_.Provest("Převod aktuálního řádku",
+                        [this, k, &body, &pripojky] { PrevestRadek(stav_, k, body.AktivniRadek(), pripojky.AktivniRadek()); });
     // A row appended with "konec" takes the cursor, so that what follows can go onto it (a house
     // manhole onto the connection just appended).
     if (stav_.Projekt.PocetBodu() > bodu)
@@ -100,18 +102,7 @@ void OknoSeznamuSouradnic::PrevestAktualniRadek()
 
 void OknoSeznamuSouradnic::SpustitAutomatickyPrevod()
 {
-    Prevest([this] { lineon::SpustitAutomatickyPrevod(stav_); });
-}
-
-void OknoSeznamuSouradnic::Prevest(const std::function<void()>& prevod)
-{
-    const int bodu = stav_.Projekt.PocetBodu();
-    try {
-        prevod();
-    } catch (const std::exception& vyjimka) {
-        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
-    }
-    hlavniOkno_.PrekreslitTabulky(stav_.Projekt.PocetBodu() != bodu ? ZmenaRadku::Radky : ZmenaRadku::Hodnoty);
+    hlavniOkno_.Provest("Spustit automatický převod", [this] { lineon::SpustitAutomatickyPrevod(stav_); });
 }
 
 void OknoSeznamuSouradnic::changeEvent(QEvent* udalost)

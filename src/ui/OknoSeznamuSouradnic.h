@@ -5,7 +5,6 @@
 
 #include <QMainWindow>
 
-#include <functional>
 
 class QAction;
 class QListWidget;
@@ -56,9 +55,6 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
-    /// Runs a conversion: a refusal is shown, the main window's tables are redrawn either way.
-    void Prevest(const std::function<void()>& prevod);
-
     TStav& stav_;
     IZpravy& zpravy_;
     HlavniOkno& hlavniOkno_;
