@@ -10,6 +10,7 @@ struct AkceHlavnihoOkna {
     // "Soubor"
     QAction* Novy = nullptr;
     QAction* Otevrit = nullptr;
+    QAction* Naposledy = nullptr; ///< the submenu "Naposledy otevřené"
     QAction* Ulozit = nullptr;
     QAction* UlozitJako = nullptr;
     QAction* Import = nullptr;

@@ -5,6 +5,7 @@
 #include "data/SouborNastaveni.h"
 #include "data/UmisteniNastaveni.h"
 #include "calc/Vypocet.h"
+#include "prikazy/PrikazySouboru.h"
 #include "kontrola/KontrolaLinie.h"
 #include "ui/DialogBodu.h"
 #include "ui/DialogNastaveni.h"
@@ -40,6 +41,7 @@ void Aplikace::Spustit()
     const TZprava oNastaveni = NacistNastaveni();
     okno_->ObnovitTitulek();
     okno_->OznacitJazyk();
+    okno_->ObnovitNaposledy();
     // The other windows, in this order, each reading the settings already loaded.
     psany_ = std::make_unique<OknoPsanehoProfilu>(*stav_, zpravy_);
     dialogBodu_ = std::make_unique<DialogBodu>(*stav_, zpravy_, *okno_);
@@ -102,11 +104,25 @@ void Aplikace::PripojitPrikazy()
     connect(okno_.get(), &HlavniOkno::druhSitePrepnut, dialogNastaveni_.get(), &DialogNastaveni::PouzitDruhSite);
     connect(okno_.get(), &HlavniOkno::zavreno, this, &Aplikace::Ukoncit);
     connect(okno_->Akce().Vypocet, &QAction::triggered, this, &Aplikace::Vypocet);
-    connect(okno_->Akce().Import, &QAction::triggered, this, [this] {
-        seznam_->Importovat(volbaSouboru_);
-        // The import leaves the tables as they are: the written profile is read again and stays.
-        psany_->SledovatRadky(ZmenaRadku::Hodnoty);
-    });
+    connect(okno_->Akce().Import, &QAction::triggered, this,
+            [this] { Importovat([this] { seznam_->Importovat(volbaSouboru_); }); });
+    connect(okno_.get(), &HlavniOkno::otevritSoubor, this, &Aplikace::OtevritZvenku);
+}
+
+void Aplikace::Importovat(const std::function<void()>& import)
+{
+    import();
+    psany_->SledovatRadky(ZmenaRadku::Hodnoty);
+}
+
+void Aplikace::OtevritZvenku(const std::string& cesta)
+{
+    switch (DruhSouboruPodleNazvu(cesta)) {
+    case DruhSouboru::Tabulka: okno_->OtevritSoubor(cesta, FormatProjektu::Tabulka); return;
+    case DruhSouboru::Radky: okno_->OtevritSoubor(cesta, FormatProjektu::Radky); return;
+    case DruhSouboru::Zamereni: Importovat([this, &cesta] { seznam_->ImportovatSoubor(cesta); }); return;
+    case DruhSouboru::Jiny: zpravy_.Oznamit(DruhZpravy::Chyba, TextCizihoSouboru(cesta)); return;
+    }
 }
 
 void Aplikace::PripojitOkna()

@@ -1,7 +1,10 @@
 #include "ui/HlavniOkno.h"
 
+#include "prikazy/NaposledyOtevrene.h"
+#include "prikazy/PrikazySouboru.h"
 #include "prikazy/Titulek.h"
 #include "prikazy/UpravyRadku.h"
+#include "zaklad/Soubor.h"
 #include "ui/ModelBodu.h"
 #include "ui/ModelPripojek.h"
 #include "ui/TabulkaRadku.h"
@@ -9,9 +12,12 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
@@ -71,12 +77,14 @@ HlavniOkno::HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru,
     connect(tabulkaPripojek_, &TabulkaRadku::otevritRadek, this,
             [this] { emit otevritPripojku(tabulkaPripojek_->AktivniRadek(), tabulkaPripojek_->AktivniSloupec()); });
 
+    setAcceptDrops(true);
     setFixedSize(860, 640);
     if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
         move(obrazovka->availableGeometry().center() - rect().center());
     ObnovitTitulek();
     PrekreslitTabulky();
     ObnovitZpet();
+    ObnovitNaposledy();
 }
 
 void HlavniOkno::VytvoritMenu()
@@ -85,6 +93,12 @@ void HlavniOkno::VytvoritMenu()
     QMenu* soubor = menuBar()->addMenu(QString::fromUtf8("&Soubor"));
     akce_.Novy = Polozka(soubor, "&Nový");
     akce_.Otevrit = Polozka(soubor, "&Otevřít");
+    naposledy_ = soubor->addMenu(QString::fromUtf8("Na&posledy otevřené"));
+    akce_.Naposledy = naposledy_->menuAction();
+    // The items stay and only their names change, so none goes away while it runs.
+    for (std::size_t i = 0; i < PocetNaposledyOtevrenych; ++i)
+        connect(naposledy_->addAction(QString()), &QAction::triggered, this,
+                [this, i] { OtevritNaposledy(stav_.Doplnky.Naposledy.at(i)); });
     akce_.Ulozit = Polozka(soubor, "&Uložit");
     akce_.UlozitJako = Polozka(soubor, "Uložit j&ako");
     soubor->addSeparator();
@@ -276,8 +290,10 @@ bool HlavniOkno::ZkusitSoubor(const std::function<bool()>& prikaz, ZmenaRadku ho
 void HlavniOkno::ZmenitProjekt(const std::string& nazev, const std::function<bool()>& prikaz)
 {
     historie_.Zacit(stav_);
-    ZkusitSoubor(prikaz, ZmenaRadku::Projekt);
+    const bool hotovo = ZkusitSoubor(prikaz, ZmenaRadku::Projekt);
     historie_.Dokoncit(stav_, nazev, ZmenaRadku::Projekt);
+    if (hotovo)
+        Zapamatovat();
     ObnovitZpet();
 }
 
@@ -294,11 +310,52 @@ void HlavniOkno::Otevrit()
     });
 }
 
+void HlavniOkno::OtevritSoubor(const std::string& cesta, FormatProjektu format)
+{
+    ZmenitProjekt("Otevřít", [this, cesta, format] {
+        return lineon::Otevrit(stav_, zpravy_, [this] { return Ulozit(); },
+                               [cesta, format](const std::string&) { return std::optional(TVolbaSouboru{cesta, format}); });
+    });
+}
+
 bool HlavniOkno::Ulozeno(bool ulozeno)
 {
-    if (ulozeno)
+    if (ulozeno) {
         historie_.Ulozeno(stav_);
+        Zapamatovat();
+    }
     return ulozeno;
+}
+
+void HlavniOkno::Zapamatovat()
+{
+    ZapamatovatProjekt(stav_.Doplnky, stav_.Projekt.SouborProjektu);
+    ObnovitNaposledy();
+}
+
+void HlavniOkno::ObnovitNaposledy()
+{
+    const std::vector<std::string>& projekty = stav_.Doplnky.Naposledy;
+    const QList<QAction*> polozky = naposledy_->actions();
+    for (qsizetype i = 0; i < polozky.size(); ++i) {
+        const bool je = static_cast<std::size_t>(i) < projekty.size();
+        // "&" in a name would mark a letter.
+        const QString cesta = je ? QString::fromStdString(projekty[static_cast<std::size_t>(i)]) : QString();
+        polozky[i]->setText(QStringLiteral("&%1 ").arg(i + 1) + QString(cesta).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        polozky[i]->setVisible(je);
+    }
+    akce_.Naposledy->setEnabled(!projekty.empty());
+}
+
+void HlavniOkno::OtevritNaposledy(std::string cesta)
+{
+    if (!soubor::Existuje(cesta)) {
+        zpravy_.Oznamit(DruhZpravy::Varovani, TextChybejicihoProjektu(cesta));
+        ZapomenoutProjekt(stav_.Doplnky, cesta);
+        ObnovitNaposledy();
+        return;
+    }
+    OtevritSoubor(cesta, FormatPodleNazvu(cesta));
 }
 
 bool HlavniOkno::Ulozit()
@@ -384,6 +441,35 @@ void HlavniOkno::changeEvent(QEvent* udalost)
     // The kind is applied each time the window becomes active, so every window always matches it.
     if (udalost->type() == QEvent::ActivationChange && isActiveWindow())
         PrepnoutDruhSite(stav_.Nastaveni.DruhSite);
+}
+
+namespace {
+
+/// The one local file of a drag that the program can open; empty for anything else.
+std::string PretazenySoubor(const QMimeData* data)
+{
+    if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    const std::string cesta = data->urls().front().toLocalFile().toStdString();
+    return DruhSouboruPodleNazvu(cesta) == DruhSouboru::Jiny ? std::string() : cesta;
+}
+
+} // namespace
+
+void HlavniOkno::dragEnterEvent(QDragEnterEvent* udalost)
+{
+    if (!PretazenySoubor(udalost->mimeData()).empty())
+        udalost->acceptProposedAction();
+}
+
+void HlavniOkno::dropEvent(QDropEvent* udalost)
+{
+    const std::string cesta = PretazenySoubor(udalost->mimeData());
+    if (cesta.empty())
+        return;
+    udalost->acceptProposedAction();
+    // The drop ends first: the file manager that dragged the file does not wait for the questions.
+    QMetaObject::invokeMethod(this, [this, cesta] { emit otevritSoubor(cesta); }, Qt::QueuedConnection);
 }
 
 void HlavniOkno::closeEvent(QCloseEvent* udalost)

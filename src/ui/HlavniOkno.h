@@ -31,6 +31,8 @@ public:
     // The "Soubor" commands; a file error is shown and ends the command.
     void Novy();
     void Otevrit();
+    /// Opens the project `cesta` as "Otevřít" does after its dialog, unsaved changes asked about first.
+    void OtevritSoubor(const std::string& cesta, FormatProjektu format);
     /// True when the project was written.
     bool Ulozit();
     /// True when the project was written, false when the dialog was cancelled or writing failed.
@@ -59,6 +61,8 @@ public:
     void PrepnoutJazyk(const std::string& jazyk);
     /// Puts the check marks of the language menu after the settings were read.
     void OznacitJazyk();
+    /// The items of "Naposledy otevřené" from the list, numbered for the keyboard.
+    void ObnovitNaposledy();
     /// Before the calculation reads the rows: with the cursor in "Dno", it steps to the column
     /// before and back, which ends a change of that cell still in progress.
     void PotvrditDno();
@@ -78,10 +82,15 @@ signals:
     void zavreno();
     /// Both tables were redrawn after a command that changed rows as stated.
     void tabulkyPrekresleny(ZmenaRadku zmena);
+    /// A project or survey file was dropped on the window.
+    void otevritSoubor(const std::string& cesta);
 
 protected:
     void changeEvent(QEvent* udalost) override;
     void closeEvent(QCloseEvent* udalost) override;
+    /// One local file of a kind the program opens can be dropped on the window.
+    void dragEnterEvent(QDragEnterEvent* udalost) override;
+    void dropEvent(QDropEvent* udalost) override;
 
 private:
     void VytvoritMenu();
@@ -99,12 +108,17 @@ private:
     bool Ulozeno(bool ulozeno);
     /// The undo items name their steps, or stand disabled without one.
     void ObnovitZpet();
+    /// The project in force goes to the top of "Naposledy otevřené".
+    void Zapamatovat();
+    /// An item of "Naposledy otevřené": a project that is gone is told and taken off the list.
+    void OtevritNaposledy(std::string cesta);
 
     TStav& stav_;
     IZpravy& zpravy_;
     VolbaSouboru& volbaSouboru_;
     FormatProjektu typUlozeni_ = FormatProjektu::Tabulka; ///< the save dialog remembers its file type
     AkceHlavnihoOkna akce_;
+    QMenu* naposledy_ = nullptr;
     HistorieZmen historie_;
     ModelBodu* modelBodu_;
     ModelPripojek* modelPripojek_;

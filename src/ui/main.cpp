@@ -6,6 +6,7 @@
 #include "ui/ZpravyOknem.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -25,5 +26,8 @@ int main(int argc, char** argv)
     program.Spustit();
     zpravy.NastavitOkno(&program.Okno());
     aplikace.NastavitZpravy(&zpravy);
+    // "lineon FILE", as the desktop starts it for a project or survey file.
+    if (const QStringList argumenty = QCoreApplication::arguments(); argumenty.size() > 1)
+        program.OtevritZvenku(QFileInfo(argumenty.at(1)).absoluteFilePath().toStdString());
     return aplikace.exec();
 }
