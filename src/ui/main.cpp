@@ -10,6 +10,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdlib>
+
 int main(int argc, char** argv)
 {
     lineon::ui::AplikaceQt aplikace(argc, argv);
@@ -20,8 +22,10 @@ int main(int argc, char** argv)
 
     lineon::ui::ZpravyOknem zpravy;
     lineon::ui::VolbaSouboruDialogem volbaSouboru;
+    const std::string adresarProgramu = QCoreApplication::applicationDirPath().toStdString() + "/";
     const std::string souborNastaveni = lineon::SouborNastaveniBehu(
-        QDir::currentPath().toStdString() + "/", QCoreApplication::applicationDirPath().toStdString() + "/");
+        QDir::currentPath().toStdString() + "/", adresarProgramu, lineon::LzeZapisovat(adresarProgramu),
+        lineon::AdresarKonfigurace(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
     lineon::ui::Aplikace program(zpravy, volbaSouboru, souborNastaveni);
     program.Spustit();
     zpravy.NastavitOkno(&program.Okno());
