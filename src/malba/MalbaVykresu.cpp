@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace lineon::malba {
 
 namespace {
@@ -52,11 +54,13 @@ QColor Barva(int aci, Pozadi pozadi)
     const TRgb rgb = aci >= 1 && aci < static_cast<int>(BarvyAci.size()) ? BarvyAci[static_cast<std::size_t>(aci)]
                                                                          : BarvyAci[7];
     QColor barva(rgb.r, rgb.g, rgb.b);
+    // How bright the eye takes the colour to be, 0 to 255.
+    const double jas = 0.299 * rgb.r + 0.587 * rgb.g + 0.114 * rgb.b;
     if (pozadi == Pozadi::Tmave)
-        return barva.lightness() < 100 ? barva.lighter(190) : barva;
+        return std::max({rgb.r, rgb.g, rgb.b}) < 170 ? barva.lighter(190) : barva;
     if (aci == 7 || aci < 1 || aci >= static_cast<int>(BarvyAci.size()))
         return Qt::black;
-    return barva.lightness() > 150 ? barva.darker(170) : barva;
+    return jas > 140 ? barva.darker(jas > 200 ? 200 : 160) : barva;
 }
 
 QColor BarvaPozadi(Pozadi pozadi)

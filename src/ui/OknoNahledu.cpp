@@ -64,7 +64,7 @@ OknoNahledu::OknoNahledu(TStav& stav, IZpravy& zpravy)
     });
 
     connect(platno_, &PlatnoNahledu::Poloha, this, &OknoNahledu::UkazatPolohu);
-    resize(1200, 400);
+    resize(800, 300);
 }
 
 OknoNahledu::~OknoNahledu() = default;

@@ -15,9 +15,13 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTextFrame>
+#include <QTextDocument>
+#include <QTextTable>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace lineon::ui {
 
@@ -56,9 +60,11 @@ OknoPsanehoProfilu::OknoPsanehoProfilu(TStav& stav, IZpravy& zpravy)
     QMenu* nastaveni = menuBar()->addMenu(T("&Nastavení"));
     nastaveniTiskarny_ = nastaveni->addAction(T("&Nastavení tiskárny ..."));
     tisk_ = nastaveni->addAction(T("&Tisk ..."));
+    tiskTabulky_ = nastaveni->addAction(T("Tisk &celé tabulky ..."));
     font_ = menuBar()->addAction(T("&Font"));
     connect(nastaveniTiskarny_, &QAction::triggered, this, &OknoPsanehoProfilu::NastavitTiskarnu);
     connect(tisk_, &QAction::triggered, this, &OknoPsanehoProfilu::VybratTisk);
+    connect(tiskTabulky_, &QAction::triggered, this, &OknoPsanehoProfilu::VybratTiskTabulky);
     connect(font_, &QAction::triggered, this, &OknoPsanehoProfilu::VybratFont);
     resize(860, 480);
 }
@@ -116,6 +122,13 @@ void OknoPsanehoProfilu::VybratTisk()
         Tisknout(*tiskarna_, tiskarna_->copyCount());
 }
 
+void OknoPsanehoProfilu::VybratTiskTabulky()
+{
+    QPrintDialog dialog(tiskarna_.get(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        TisknoutTabulku(*tiskarna_);
+}
+
 void OknoPsanehoProfilu::VybratFont()
 {
     bool zvoleno = false;
@@ -156,6 +169,45 @@ bool OknoPsanehoProfilu::VytisknoutStranku(QPrinter& tiskarna)
     const double meritko = std::min({kObrazovce, stranka.width() / velikost.width(), stranka.height() / velikost.height()});
     kreslic.drawPixmap(QRectF(QPointF(0, 0), velikost * meritko), obraz, QRectF(obraz.rect()));
     kreslic.end();
+    return true;
+}
+
+bool OknoPsanehoProfilu::TisknoutTabulku(QPrinter& tiskarna)
+{
+    QString html = QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>")
+                       .arg(nadpis_->text().toHtmlEscaped());
+    std::vector<int> sloupce;
+    for (int s = 0; s < model_->columnCount(); ++s)
+        if (!tabulka_->isColumnHidden(s))
+            sloupce.push_back(s);
+    for (const int s : sloupce)
+        html += QStringLiteral("<th>%1</th>").arg(model_->headerData(s, Qt::Horizontal, Qt::DisplayRole).toString().toHtmlEscaped());
+    html += QStringLiteral("</tr></thead>");
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        html += QStringLiteral("<tr>");
+        for (const int s : sloupce)
+            html += QStringLiteral("<td align=\"right\">%1</td>").arg(model_->index(r, s).data().toString().toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+    QTextDocument dokument;
+    dokument.setDefaultFont(tabulka_->font());
+    dokument.setHtml(html);
+    // The heading row of the table stands again at the top of every page.
+    for (QTextFrame* ramec : dokument.rootFrame()->childFrames())
+        if (auto* tabulka = qobject_cast<QTextTable*>(ramec)) {
+            QTextTableFormat format = tabulka->format();
+            format.setHeaderRowCount(1);
+            tabulka->setFormat(format);
+        }
+    if (!tiskarna.isValid()) {
+        zpravy_.Oznamit(DruhZpravy::Chyba, "Tisk se nepodařilo zahájit.");
+        return false;
+    }
+    tiskarna.setCopyCount(1);
+    // Without a page size of its own the document is laid out on the printer's pages, each with
+    // its number at the bottom.
+    dokument.print(&tiskarna);
     return true;
 }
 

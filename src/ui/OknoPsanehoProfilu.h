@@ -18,7 +18,7 @@ namespace lineon::ui {
 class ModelPsanehoProfilu;
 
 /// The written-profile window "Psaný podélný profil": a heading in the output language above a
-/// read-only table of the points, which can be printed as one page and given another font. Its
+/// read-only table of the points, which can be printed as one page or whole and given another font. Its
 /// columns fit their contents at any font, and the window widens to show them all as far as its
 /// screen allows.
 class OknoPsanehoProfilu : public QMainWindow {
@@ -39,10 +39,15 @@ public:
     /// for, the user confirms the others, and each of them is a print job of its own. Returns the
     /// number of pages printed.
     int Tisknout(QPrinter& tiskarna, int kopii);
+    /// "Tisk celé tabulky ...": the heading and every row of the table in its font, on as many
+    /// pages as they need, the column headings repeated on every page and each page numbered.
+    /// False when the printer could not be started.
+    bool TisknoutTabulku(QPrinter& tiskarna);
 
     QLabel& Nadpis() const { return *nadpis_; }
     QTableView& Tabulka() const { return *tabulka_; }
     QAction* Tisk() const { return tisk_; }
+    QAction* TiskTabulky() const { return tiskTabulky_; }
     QAction* Font() const { return font_; }
 
 private:
@@ -50,6 +55,8 @@ private:
     void NastavitTiskarnu();
     /// "Tisk ...": the platform's print dialog, then the pages.
     void VybratTisk();
+    /// "Tisk celé tabulky ...": the platform's print dialog, then the pages.
+    void VybratTiskTabulky();
     /// "Font": the platform's font dialog preset with the table's font.
     void VybratFont();
     /// One print job of one page; false when the printer could not be started.
@@ -66,6 +73,7 @@ private:
     std::unique_ptr<QPrinter> tiskarna_;
     QAction* nastaveniTiskarny_;
     QAction* tisk_;
+    QAction* tiskTabulky_;
     QAction* font_;
 };
 

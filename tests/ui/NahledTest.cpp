@@ -121,7 +121,7 @@ private slots:
         // Two zoom levels of the example, for the README.
         Nahled().grab().save(QString::fromUtf8(LINEON_TEST_OUTPUT_DIR "/nahled-cely.png"));
         const QPointF pasy(platno.width() * 0.3, platno.height() * 0.8);
-        QWheelEvent blize(pasy, platno.mapToGlobal(pasy), {}, {0, 120 * 7}, Qt::NoButton, Qt::NoModifier,
+        QWheelEvent blize(pasy, platno.mapToGlobal(pasy), {}, {0, 120 * 11}, Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(&platno, &blize);
         Nahled().grab().save(QString::fromUtf8(LINEON_TEST_OUTPUT_DIR "/nahled-priblizeny.png"));
@@ -130,10 +130,10 @@ private slots:
     void stavovyRadekCteStaniceniAKotu()
     {
         NakreslitPriklad();
-        // The plane line at the first point: stationing 0.00 at the plane R0.
+        // The plane line near the first point: 2 m along it, at the plane R0.
         const auto [bx, by] = KresbaProfilu::ZakladniBod(Stav());
         ui::PlatnoNahledu& platno = Nahled().Platno();
-        const QPoint zacatek = platno.Zobrazeni().Na(-static_cast<double>(by), -static_cast<double>(bx)).toPoint();
+        const QPoint zacatek = platno.Zobrazeni().Na(2 - static_cast<double>(by), -static_cast<double>(bx)).toPoint();
         const malba::TZobrazeni& z = platno.Zobrazeni();
         const auto bod = CistBodProfilu(Stav(), z.X(zacatek.x()), z.Y(zacatek.y()));
         const auto mys = [&](QPoint kde) {
@@ -144,10 +144,10 @@ private slots:
         QVERIFY(bod);
         QCOMPARE(Nahled().TextPolohy(), QString::fromStdString(TextBoduProfilu(*bod)));
         QVERIFY(Nahled().TextPolohy().startsWith(QString::fromUtf8("staničení 0.0 km + ")));
-        QVERIFY(std::abs(bod->Staniceni) < 1 / z.meritko);
+        QVERIFY(std::abs(bod->Staniceni - 2) < 1 / z.meritko);
         QVERIFY(std::abs(bod->Kota - Stav().Rovina.SrovnavaciRovina) < 1 / z.meritko / Stav().Rovina.PomerMeritek);
         // Left of the line nothing is read.
-        mys(zacatek - QPoint(20, 0));
+        mys(zacatek - QPoint(static_cast<int>(4 * z.meritko), 0));
         QCOMPARE(Nahled().TextPolohy(), QString());
     }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTimer>
@@ -222,9 +223,9 @@ private slots:
     {
         QCOMPARE(test::Polozky(Okno().menuBar()->actions()), (QStringList{U("Nastavení >"), U("Font")}));
         QCOMPARE(test::Polozky(Okno().menuBar()->actions()[0]->menu()->actions()),
-                 (QStringList{U("Nastavení tiskárny ..."), U("Tisk ...")}));
+                 (QStringList{U("Nastavení tiskárny ..."), U("Tisk ..."), U("Tisk celé tabulky ...")}));
         QCOMPARE(test::Pismena(Okno().menuBar()->actions()), U("nf"));
-        QCOMPARE(test::Pismena(Okno().menuBar()->actions()[0]->menu()->actions()), U("nt"));
+        QCOMPARE(test::Pismena(Okno().menuBar()->actions()[0]->menu()->actions()), U("ntc"));
     }
 
     void fontZDialoguAZrusenyDialogNicNemeni()
@@ -265,6 +266,33 @@ private slots:
         QCOMPARE(p_->zpravy.otazky.size(), std::size_t(2));
         QCOMPARE(StranekPdf(p_->adresar / "tisk.pdf"), 1);
         QCOMPARE(pdf.copyCount(), 1);
+    }
+
+    void tiskCeleTabulkyNaVicStranSNadpisyACisly()
+    {
+        Vypocitat();
+        // A low page spreads the twelve rows over several pages.
+        QPrinter pdf;
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setPageSize(QPageSize(QSizeF(297, 100), QPageSize::Millimeter));
+        pdf.setOutputFileName(QString::fromUtf8(LINEON_TEST_OUTPUT_DIR "/psany-cela-tabulka.pdf"));
+        QVERIFY(Okno().TisknoutTabulku(pdf));
+        const std::string vytisk = LINEON_TEST_OUTPUT_DIR "/psany-cela-tabulka.pdf";
+        const int stranek = StranekPdf(vytisk);
+        QVERIFY(stranek > 1);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QString::fromStdString(vytisk), QStringLiteral("-")});
+        if (!pdftotext.waitForFinished())
+            QSKIP("pdftotext is missing");
+        const QStringList strany = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QCOMPARE(strany.size(), stranek);
+        const QString prvniNadpis = Model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString().split(QLatin1Char('\n')).front();
+        for (int i = 0; i < stranek; ++i) {
+            QVERIFY2(strany[i].contains(prvniNadpis), qPrintable(strany[i]));
+            QVERIFY(strany[i].contains(QString::number(i + 1)));
+        }
+        // Every row is printed, the last one on the last page.
+        QVERIFY(strany.back().contains(Radek(Model().rowCount()).front()));
     }
 };
 
