@@ -23,8 +23,8 @@ std::string SouborNastaveniBehu(const std::string& pracovniAdresar, const std::s
                                 bool zapisovatelnyProgram, const std::string& adresarKonfigurace);
 
 /// Creates the directory of the settings file when it is missing, as the configuration directory
-/// is before the first end of the program; a directory that cannot be made is left to the writing
-/// of the settings to report.
+/// is on the first run of an installed program; a directory that cannot be made is left to the
+/// writing of the settings at the end to report.
 void VytvoritAdresarNastaveni(const std::string& souborNastaveni);
 
 /// The name of the file of the settings beyond "$nastav".

@@ -197,7 +197,6 @@ void Aplikace::Vypocet()
 void Aplikace::Ukoncit()
 {
     try {
-        VytvoritAdresarNastaveni(souborNastaveni_);
         UlozitNastaveni(souborNastaveni_, stav_->Nastaveni);
         UlozitDoplnky(souborDoplnku_, stav_->Doplnky);
     } catch (const std::exception& vyjimka) {

@@ -46,6 +46,15 @@ void NastavitSirky(TabulkaRadku& tabulka, std::initializer_list<int> sirky)
         tabulka.horizontalHeader()->resizeSection(sloupec++, sirka);
 }
 
+/// The one local file of a drag that the program can open; empty for anything else.
+std::string PretazenySoubor(const QMimeData* data)
+{
+    if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    const std::string cesta = data->urls().front().toLocalFile().toStdString();
+    return DruhSouboruPodleNazvu(cesta) == DruhSouboru::Jiny ? std::string() : cesta;
+}
+
 } // namespace
 
 HlavniOkno::HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru, QWidget* rodic)
@@ -248,16 +257,17 @@ void HlavniOkno::Provest(const std::string& nazev, const std::function<void()>& 
 
 void HlavniOkno::Zpet()
 {
-    if (const auto zmena = historie_.Zpet(stav_)) {
-        ObnovitTitulek();
-        PrekreslitTabulky(*zmena);
-    }
-    ObnovitZpet();
+    PoKroku(historie_.Zpet(stav_));
 }
 
 void HlavniOkno::Znovu()
 {
-    if (const auto zmena = historie_.Znovu(stav_)) {
+    PoKroku(historie_.Znovu(stav_));
+}
+
+void HlavniOkno::PoKroku(std::optional<ZmenaRadku> zmena)
+{
+    if (zmena) {
         ObnovitTitulek();
         PrekreslitTabulky(*zmena);
     }
@@ -338,11 +348,12 @@ void HlavniOkno::ObnovitNaposledy()
     const std::vector<std::string>& projekty = stav_.Doplnky.Naposledy;
     const QList<QAction*> polozky = naposledy_->actions();
     for (qsizetype i = 0; i < polozky.size(); ++i) {
-        const bool je = static_cast<std::size_t>(i) < projekty.size();
+        const auto k = static_cast<std::size_t>(i);
+        polozky[i]->setVisible(k < projekty.size());
         // "&" in a name would mark a letter.
-        const QString cesta = je ? QString::fromStdString(projekty[static_cast<std::size_t>(i)]) : QString();
-        polozky[i]->setText(QStringLiteral("&%1 ").arg(i + 1) + QString(cesta).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        polozky[i]->setVisible(je);
+        if (k < projekty.size())
+            polozky[i]->setText(QStringLiteral("&%1 ").arg(i + 1)
+                                + QString::fromStdString(projekty[k]).replace(QLatin1Char('&'), QStringLiteral("&&")));
     }
     akce_.Naposledy->setEnabled(!projekty.empty());
 }
@@ -442,19 +453,6 @@ void HlavniOkno::changeEvent(QEvent* udalost)
     if (udalost->type() == QEvent::ActivationChange && isActiveWindow())
         PrepnoutDruhSite(stav_.Nastaveni.DruhSite);
 }
-
-namespace {
-
-/// The one local file of a drag that the program can open; empty for anything else.
-std::string PretazenySoubor(const QMimeData* data)
-{
-    if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
-        return {};
-    const std::string cesta = data->urls().front().toLocalFile().toStdString();
-    return DruhSouboruPodleNazvu(cesta) == DruhSouboru::Jiny ? std::string() : cesta;
-}
-
-} // namespace
 
 void HlavniOkno::dragEnterEvent(QDragEnterEvent* udalost)
 {

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace lineon::ui {
@@ -106,6 +107,8 @@ private:
     void ZmenitProjekt(const std::string& nazev, const std::function<bool()>& prikaz);
     /// A save that was done: the other states of the project differ from the file now.
     bool Ulozeno(bool ulozeno);
+    /// After "Zpět" or "Znovu": the caption and the tables follow the step, when there was one.
+    void PoKroku(std::optional<ZmenaRadku> zmena);
     /// The undo items name their steps, or stand disabled without one.
     void ObnovitZpet();
     /// The project in force goes to the top of "Naposledy otevřené".

@@ -26,6 +26,7 @@ int main(int argc, char** argv)
     const std::string souborNastaveni = lineon::SouborNastaveniBehu(
         QDir::currentPath().toStdString() + "/", adresarProgramu, lineon::LzeZapisovat(adresarProgramu),
         lineon::AdresarKonfigurace(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+    lineon::VytvoritAdresarNastaveni(souborNastaveni);
     lineon::ui::Aplikace program(zpravy, volbaSouboru, souborNastaveni);
     program.Spustit();
     zpravy.NastavitOkno(&program.Okno());
