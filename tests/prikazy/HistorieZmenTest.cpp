@@ -39,38 +39,6 @@ struct Historie {
 
 } // namespace
 
-TEST(HistorieZmen, AStepThatChangesNoRowIsNoStep)
-{
-    Historie h;
-    h.Krok("Kopírovat řádek", [](TProjekt& p) { p.Zmeneno = true; });
-    EXPECT_EQ(h.historie.NazevZpet(), std::nullopt);
-    EXPECT_EQ(h.historie.Zpet(h.stav), std::nullopt);
-    // A row past the count belongs to no reader.
-    h.Krok("Úprava", [](TProjekt& p) { p.Body[2].Oznaceni = "mimo"; });
-    EXPECT_EQ(h.historie.NazevZpet(), std::nullopt);
-}
-
-TEST(HistorieZmen, UndoAndRedoSwapTheStatesAndANewStepDropsTheUndone)
-{
-    Historie h;
-    h.Upravit("A");
-    h.Krok("Vložit", [](TProjekt& p) { p.Body.Pridat({.Oznaceni = "B"}); }, ZmenaRadku::Radky);
-    EXPECT_EQ(h.historie.NazevZpet(), "Vložit");
-    EXPECT_EQ(h.historie.Zpet(h.stav), ZmenaRadku::Radky);
-    EXPECT_EQ(h.stav.Projekt.PocetBodu(), 1);
-    EXPECT_EQ(h.historie.NazevZnovu(), "Vložit");
-    EXPECT_EQ(h.historie.Zpet(h.stav), ZmenaRadku::Hodnoty);
-    EXPECT_EQ(h.Oznaceni(), "");
-    EXPECT_FALSE(h.stav.Projekt.Zmeneno);
-    EXPECT_EQ(h.historie.Znovu(h.stav), ZmenaRadku::Hodnoty);
-    EXPECT_EQ(h.Oznaceni(), "A");
-    EXPECT_TRUE(h.stav.Projekt.Zmeneno);
-    h.Upravit("C");
-    EXPECT_EQ(h.historie.NazevZnovu(), std::nullopt);
-    h.historie.Zpet(h.stav);
-    EXPECT_EQ(h.Oznaceni(), "A");
-}
-
 TEST(HistorieZmen, AProjectStepTakesTheNameAndDirectoryBackTheOthersKeepThem)
 {
     Historie h;
