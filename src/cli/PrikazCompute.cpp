@@ -1,4 +1,4 @@
-#include "prikazy/DavkoveVystupy.h"
+#include "prikazy/SoubezneVystupy.h"
 #include "calc/Vypocet.h"
 #include "cli/Cli.h"
 #include "cli/SpolecneVolby.h"
@@ -133,7 +133,7 @@ int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std:
         OveritBodyPosunu(argumentyCompute.Rovina, stav->Projekt.PocetBodu());
         OveritNazvyVystupu(*stav);
 
-        DavkoveVystupy vystupy(*stav);
+        SoubezneVystupy vystupy(*stav);
         if (!Vypocet(*stav, zpravy, vystupy))
             return VypocetZastaven;
         // The dialog is confirmed once the calculation has ended, so a road axis draws no cover.
@@ -144,8 +144,9 @@ int PrikazCompute(const std::vector<std::string>& argumenty, std::ostream&, std:
             // No screen shows the preview here (with "do DXF" off, "na obrazovku" alone still
             // writes the file without entities).
             BezObrazovky bezObrazovky(argumentyCompute.Pdf);
-            dialog.Potvrdit(*stav, bezObrazovky);
+            vystupy.Profil([&] { dialog.Potvrdit(*stav, bezObrazovky); });
         }
+        vystupy.Dokoncit();
         if (argumentyCompute.Pdf)
             UlozitPdf(*stav, *pdf, argumentyCompute.PdfA3);
         return Uspech;

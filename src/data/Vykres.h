@@ -20,7 +20,7 @@ struct TPrvekVykresu {
     double vyska = 0;
     double uhel = 0;
     int zarovnani = 0; ///< 0 left, 1 centre, 2 right, 4 middle (centred both ways)
-    std::string text;  ///< UTF-8
+    std::string text{}; ///< UTF-8
 
     bool operator==(const TPrvekVykresu&) const = default;
 };

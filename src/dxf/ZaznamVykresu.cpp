@@ -25,39 +25,19 @@ void Rozsah(TVykres& vykres, double x1, double y1, double x2, double y2, double 
 
 void Cara(TVykres& vykres, int barva, double x1, double y1, double x2, double y2)
 {
-    TPrvekVykresu prvek;
-    prvek.barva = barva;
-    prvek.x1 = x1;
-    prvek.y1 = y1;
-    prvek.x2 = x2;
-    prvek.y2 = y2;
-    vykres.prvky.push_back(std::move(prvek));
+    vykres.prvky.push_back({.barva = barva, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2});
 }
 
 void Kruh(TVykres& vykres, int barva, double x, double y, double polomer)
 {
-    TPrvekVykresu prvek;
-    prvek.druh = Druh::Kruh;
-    prvek.barva = barva;
-    prvek.x1 = x;
-    prvek.y1 = y;
-    prvek.polomer = polomer;
-    vykres.prvky.push_back(std::move(prvek));
+    vykres.prvky.push_back({.druh = Druh::Kruh, .barva = barva, .x1 = x, .y1 = y, .polomer = polomer});
 }
 
 void Text(TVykres& vykres, int barva, double x, double y, double vyska, double uhel, int zarovnani,
           std::string_view text)
 {
-    TPrvekVykresu prvek;
-    prvek.druh = Druh::Text;
-    prvek.barva = barva;
-    prvek.x1 = x;
-    prvek.y1 = y;
-    prvek.vyska = vyska;
-    prvek.uhel = uhel;
-    prvek.zarovnani = dxf::ZarovnaniVBode(zarovnani);
-    prvek.text = text;
-    vykres.prvky.push_back(std::move(prvek));
+    vykres.prvky.push_back({.druh = Druh::Text, .barva = barva, .x1 = x, .y1 = y, .vyska = vyska, .uhel = uhel,
+                            .zarovnani = dxf::ZarovnaniVBode(zarovnani), .text = std::string(text)});
 }
 
 double CisloBloku(std::string_view text)

@@ -4,6 +4,7 @@
 #include "zaklad/Kodovani.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -62,18 +63,13 @@ std::string CilUlozeni(const std::string& cesta, const Disk& disk)
 /// A name for the temporary file of a save, in the directory of the file it replaces.
 std::string DocasnyNazev(const std::string& cil)
 {
-    static unsigned pocitadlo = 0;
+    // The outputs of a calculation may be written at once, on threads of their own.
+    static std::atomic<unsigned> pocitadlo = 0;
     const std::string adresar = Adresar(cil);
     return adresar + ".~" + cil.substr(adresar.size()) + "." + std::to_string(::getpid()) + "."
            + std::to_string(++pocitadlo);
 }
 
-/// Renames the finished temporary file over the target.
-void Prejmenovat(const std::string& docasny, const std::string& cil, const std::string& cesta)
-{
-    if (::rename(docasny.c_str(), cil.c_str()) != 0)
-        Selhat("zapsat", cesta, errno);
-}
 
 class Popisovac {
 public:
@@ -106,6 +102,12 @@ void ZapsatVse(int fd, std::string_view bajty, std::size_t zapsano, const std::s
 }
 
 } // namespace
+
+void Disk::Nahradit(const std::string& docasny, const std::string& cil, const std::string& cesta) const
+{
+    if (::rename(docasny.c_str(), cil.c_str()) != 0)
+        Selhat("zapsat", cesta, errno);
+}
 
 const Disk& SystemovyDisk()
 {
@@ -306,7 +308,7 @@ void ZapisTextu::Uzavrit()
     fd_ = -1;
     if (zavreni != 0)
         Selhat("zapsat", cesta, errno);
-    Prejmenovat(docasny_, cil_, cesta);
+    disk_.Nahradit(docasny_, cil_, cesta);
     docasny_.clear();
 }
 
@@ -339,7 +341,7 @@ void NahradaSouboru::Nahradit()
         Selhat("zapsat", cesta_, ENOSPC);
     if (::fsync(soubor.fd()) != 0 && errno != EINVAL)
         Selhat("zapsat", cesta_, errno);
-    Prejmenovat(docasny_, cil_, cesta_);
+    disk_.Nahradit(docasny_, cil_, cesta_);
     docasny_.clear();
 }
 

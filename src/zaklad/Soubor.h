@@ -49,6 +49,10 @@ public:
         static_cast<void>(zapsano);
         return n;
     }
+
+    /// Puts a finished temporary file in place of the file `cil` (the end of the links of
+    /// `cesta`, which messages name). Throws Chyba when it cannot.
+    virtual void Nahradit(const std::string& docasny, const std::string& cil, const std::string& cesta) const;
 };
 
 /// The system's disk, which every writer uses unless it is handed another.
