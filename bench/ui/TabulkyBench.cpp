@@ -88,7 +88,7 @@ private slots:
             if (soubor)
                 Okno().Otevrit();
             else
-                Okno().PrekreslitTabulky(ui::ZmenaRadku::Projekt);
+                Okno().PrekreslitTabulky(ZmenaRadku::Projekt);
             Vykreslit();
         }
         QCOMPARE(Okno().TabulkaBodu().AktivniRadek(), 1);

@@ -13,8 +13,13 @@ namespace lineon {
 
 namespace {
 
+/// Entry i (from 0) of "Naposledy otevřené"; only the entries the list holds are written.
+struct TNaposledy {
+    std::size_t Poradi;
+};
+
 using ClenDoplnku = std::variant<bool TDoplnky::*, std::string TDoplnky::*, double TLimityKontroly::*,
-                                 std::vector<TMinimalniSpad> TLimityKontroly::*>;
+                                 std::vector<TMinimalniSpad> TLimityKontroly::*, TNaposledy>;
 
 struct TPoleDoplnku {
     std::string_view Nazev;
@@ -23,7 +28,7 @@ struct TPoleDoplnku {
 
 using L = TLimityKontroly;
 
-constexpr std::array<TPoleDoplnku, 12> Pole = {{
+constexpr std::array<TPoleDoplnku, 12 + PocetNaposledyOtevrenych> Pole = {{
     {"gpkgcheck", &TDoplnky::gpkgcheck},
     {"SouborGpkg", &TDoplnky::SouborGpkg},
     {"KontrolaMinSpadStoky", &L::MinSpadStoky},
@@ -36,6 +41,8 @@ constexpr std::array<TPoleDoplnku, 12> Pole = {{
     {"KontrolaMaxSpadPripojky", &L::MaxSpadPripojky},
     {"KontrolaMinSklonKomunikace", &L::MinSklonKomunikace},
     {"KontrolaMaxSklonKomunikace", &L::MaxSklonKomunikace},
+    {"Naposledy1", TNaposledy{0}}, {"Naposledy2", TNaposledy{1}}, {"Naposledy3", TNaposledy{2}}, {"Naposledy4", TNaposledy{3}},
+    {"Naposledy5", TNaposledy{4}}, {"Naposledy6", TNaposledy{5}}, {"Naposledy7", TNaposledy{6}}, {"Naposledy8", TNaposledy{7}},
 }};
 
 /// The name of a `name=value` line; none for a line without "=".
@@ -76,6 +83,12 @@ std::string Nastavit(TDoplnky& doplnky, const TPoleDoplnku& pole, const std::str
         doplnky.Kontrola.*(*clen) = tabulka.value_or(vychozi.Kontrola.*(*clen));
         return tabulka ? "" : "„" + hodnota + "“ není tabulka ve tvaru DN:spád;DN:spád";
     }
+    if (const auto polozka = std::get_if<TNaposledy>(&pole.Clen)) {
+        // Read into its place; the places left empty are closed up at the end.
+        doplnky.Naposledy.resize(std::max(doplnky.Naposledy.size(), polozka->Poradi + 1));
+        doplnky.Naposledy[polozka->Poradi] = hodnota;
+        return "";
+    }
     const auto clen = std::get<std::string TDoplnky::*>(pole.Clen);
     doplnky.*clen = hodnota.empty() ? vychozi.*clen : hodnota;
     return hodnota.empty() ? "prázdný název souboru" : "";
@@ -84,6 +97,8 @@ std::string Nastavit(TDoplnky& doplnky, const TPoleDoplnku& pole, const std::str
 std::string Radek(const TDoplnky& doplnky, const TPoleDoplnku& pole)
 {
     const std::string nazev(pole.Nazev);
+    if (const auto polozka = std::get_if<TNaposledy>(&pole.Clen))
+        return nazev + "=" + (polozka->Poradi < doplnky.Naposledy.size() ? doplnky.Naposledy[polozka->Poradi] : "");
     if (const auto clen = std::get_if<bool TDoplnky::*>(&pole.Clen))
         return nazev + "=" + (doplnky.*(*clen) ? "1" : "0");
     if (const auto clen = std::get_if<double TLimityKontroly::*>(&pole.Clen))
@@ -110,6 +125,7 @@ std::vector<TZprava> NacistDoplnky(const std::string& cesta, TDoplnky& doplnky)
                                                         + std::string(pole->Nazev) + "): " + vada
                                                         + "; platí výchozí hodnota."});
     }
+    std::erase(doplnky.Naposledy, "");
     return zpravy;
 }
 
@@ -122,9 +138,11 @@ void UlozitDoplnky(const std::string& cesta, const TDoplnky& doplnky)
             radek = Radek(doplnky, *pole);
             zapsano[static_cast<std::size_t>(pole - Pole.data())] = true;
         }
-    for (std::size_t k = 0; k < Pole.size(); ++k)
-        if (!zapsano[k])
+    for (std::size_t k = 0; k < Pole.size(); ++k) {
+        const auto polozka = std::get_if<TNaposledy>(&Pole[k].Clen);
+        if (!zapsano[k] && (!polozka || polozka->Poradi < doplnky.Naposledy.size()))
             radky.push_back(Radek(doplnky, Pole[k]));
+    }
     std::string text;
     for (const std::string& radek : radky)
         text += radek + "\n";

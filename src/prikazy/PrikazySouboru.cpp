@@ -1,6 +1,7 @@
 #include "prikazy/PrikazySouboru.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace lineon {
 
@@ -69,6 +70,22 @@ bool Otevrit(TStav& stav, IZpravy& zpravy, const KrokUlozeni& ulozit, const Dial
     if (!volba)
         return false;
     return OtevritProjekt(stav, volba->Cesta, volba->Format, zpravy);
+}
+
+DruhSouboru DruhSouboruPodleNazvu(const std::string& cesta)
+{
+    std::string konec = cesta.size() >= 4 ? cesta.substr(cesta.size() - 4) : "";
+    std::ranges::transform(konec, konec.begin(), [](unsigned char znak) { return std::tolower(znak); });
+    if (konec == ".csv")
+        return DruhSouboru::Tabulka;
+    if (konec == ".dat")
+        return DruhSouboru::Radky;
+    return konec == ".txt" || konec == ".stx" ? DruhSouboru::Zamereni : DruhSouboru::Jiny;
+}
+
+std::string TextCizihoSouboru(const std::string& cesta)
+{
+    return "Soubor „" + cesta + "“ nelze otevřít: projekt má příponu .csv nebo .dat, zaměření .txt nebo .stx.";
 }
 
 bool Ulozit(TStav& stav, const KrokUlozeni& ulozitJako)

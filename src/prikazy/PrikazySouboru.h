@@ -43,6 +43,14 @@ bool Novy(TStav& stav, IZpravy& zpravy, const KrokUlozeni& ulozit);
 /// format; false when it stopped before reading or the file yielded nothing (the project stays).
 bool Otevrit(TStav& stav, IZpravy& zpravy, const KrokUlozeni& ulozit, const DialogSouboru& dialog);
 
+/// What a file given from outside the program (on the command line, dropped on the window) is,
+/// by the end of its name in either case: a project in one of its formats, or a survey file.
+enum class DruhSouboru { Tabulka, Radky, Zamereni, Jiny };
+DruhSouboru DruhSouboruPodleNazvu(const std::string& cesta);
+
+/// What is told about a file of another kind.
+std::string TextCizihoSouboru(const std::string& cesta);
+
 /// "Uložit": an unnamed project, or one whose name ends in "dat", goes through `ulozitJako`;
 /// any other is written in the table format under its name, whatever its extension.
 bool Ulozit(TStav& stav, const KrokUlozeni& ulozitJako);

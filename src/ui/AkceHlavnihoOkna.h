@@ -10,11 +10,14 @@ struct AkceHlavnihoOkna {
     // "Soubor"
     QAction* Novy = nullptr;
     QAction* Otevrit = nullptr;
+    QAction* Naposledy = nullptr; ///< the submenu "Naposledy otevřené"
     QAction* Ulozit = nullptr;
     QAction* UlozitJako = nullptr;
     QAction* Import = nullptr;
     QAction* Konec = nullptr;
     // "Úpravy"
+    QAction* Zpet = nullptr;
+    QAction* Znovu = nullptr;
     QAction* SeraditPodleZDna = nullptr;
     QAction* VlozitRadekPred = nullptr;
     QAction* VlozitRadekZa = nullptr;

@@ -5,6 +5,7 @@
 #include "data/SouborNastaveni.h"
 #include "data/UmisteniNastaveni.h"
 #include "calc/Vypocet.h"
+#include "prikazy/PrikazySouboru.h"
 #include "kontrola/KontrolaLinie.h"
 #include "ui/DialogBodu.h"
 #include "ui/DialogNastaveni.h"
@@ -40,6 +41,7 @@ void Aplikace::Spustit()
     const TZprava oNastaveni = NacistNastaveni();
     okno_->ObnovitTitulek();
     okno_->OznacitJazyk();
+    okno_->ObnovitNaposledy();
     // The other windows, in this order, each reading the settings already loaded.
     psany_ = std::make_unique<OknoPsanehoProfilu>(*stav_, zpravy_);
     dialogBodu_ = std::make_unique<DialogBodu>(*stav_, zpravy_, *okno_);
@@ -96,19 +98,31 @@ void Aplikace::PripojitPrikazy()
 {
     connect(okno_.get(), &HlavniOkno::otevritBod, dialogBodu_.get(), &DialogBodu::Otevrit);
     connect(okno_.get(), &HlavniOkno::otevritPripojku, dialogPripojky_.get(), &DialogPripojky::Otevrit);
-    for (RadkovyDialog* dialog : {static_cast<RadkovyDialog*>(dialogBodu_.get()), static_cast<RadkovyDialog*>(dialogPripojky_.get())})
-        connect(dialog, &RadkovyDialog::ulozeno, okno_.get(), [this] { okno_->PrekreslitTabulky(); });
     connect(okno_->Akce().Nastaveni, &QAction::triggered, dialogNastaveni_.get(),
             qOverload<>(&DialogNastaveni::Zobrazit));
     dialogNastaveni_->PridatZakazaneOkno(okno_.get());
     connect(okno_.get(), &HlavniOkno::druhSitePrepnut, dialogNastaveni_.get(), &DialogNastaveni::PouzitDruhSite);
     connect(okno_.get(), &HlavniOkno::zavreno, this, &Aplikace::Ukoncit);
     connect(okno_->Akce().Vypocet, &QAction::triggered, this, &Aplikace::Vypocet);
-    connect(okno_->Akce().Import, &QAction::triggered, this, [this] {
-        seznam_->Importovat(volbaSouboru_);
-        // The import leaves the tables as they are: the written profile is read again and stays.
-        psany_->SledovatRadky(ZmenaRadku::Hodnoty);
-    });
+    connect(okno_->Akce().Import, &QAction::triggered, this,
+            [this] { Importovat([this] { seznam_->Importovat(volbaSouboru_); }); });
+    connect(okno_.get(), &HlavniOkno::otevritSoubor, this, &Aplikace::OtevritZvenku);
+}
+
+void Aplikace::Importovat(const std::function<void()>& import)
+{
+    import();
+    psany_->SledovatRadky(ZmenaRadku::Hodnoty);
+}
+
+void Aplikace::OtevritZvenku(const std::string& cesta)
+{
+    switch (DruhSouboruPodleNazvu(cesta)) {
+    case DruhSouboru::Tabulka: okno_->OtevritSoubor(cesta, FormatProjektu::Tabulka); return;
+    case DruhSouboru::Radky: okno_->OtevritSoubor(cesta, FormatProjektu::Radky); return;
+    case DruhSouboru::Zamereni: Importovat([this, &cesta] { seznam_->ImportovatSoubor(cesta); }); return;
+    case DruhSouboru::Jiny: zpravy_.Oznamit(DruhZpravy::Chyba, TextCizihoSouboru(cesta)); return;
+    }
 }
 
 void Aplikace::PripojitOkna()
@@ -162,16 +176,17 @@ void Aplikace::PripojitOkna()
 void Aplikace::Vypocet()
 {
     okno_->PotvrditDno();
-    vystupy_->ZacitVypocet();
     bool spocteno = false;
-    try {
-        spocteno = lineon::Vypocet(*stav_, zpravy_, *vystupy_);
-    } catch (const std::exception& vyjimka) {
-        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
-    }
-    vystupy_->DokoncitVypocet();
-    // The calculation rounds levels and moves connections onto the line.
-    okno_->PrekreslitTabulky();
+    // The calculation rounds levels and moves connections onto the line: a step of its own.
+    okno_->Provest("Výpočet", [this, &spocteno] {
+        vystupy_->ZacitVypocet();
+        try {
+            spocteno = lineon::Vypocet(*stav_, zpravy_, *vystupy_);
+        } catch (const std::exception& vyjimka) {
+            zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
+        }
+        vystupy_->DokoncitVypocet();
+    });
     if (!spocteno)
         return;
     const std::vector<TNalez> nalezy = ZkontrolovatLinii(*stav_, stav_->Doplnky.Kontrola);

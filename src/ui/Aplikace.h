@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -44,6 +45,10 @@ public:
     /// the command.
     void Vypocet();
 
+    /// A file given from outside (the command line, a drop on the main window): a project is
+    /// opened as "Otevřít" does, a survey file imported as "Import" does, anything else refused.
+    void OtevritZvenku(const std::string& cesta);
+
     TStav& Stav() { return *stav_; }
     IZpravy& Zpravy() { return zpravy_; }
     HlavniOkno& Okno() { return *okno_; }
@@ -64,6 +69,8 @@ private:
     /// Shutdown: the settings are written back; a failure is reported and the program still ends.
     void Ukoncit();
     void PripojitPrikazy();
+    /// "Import" of a file: the tables stay as they are, so the written profile is read again and stays.
+    void Importovat(const std::function<void()>& import);
     /// The side windows beside the main window, their kind-dependent parts, the shared label mode,
     /// and the written profile that follows the rows.
     void PripojitOkna();

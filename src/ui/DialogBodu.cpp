@@ -24,8 +24,8 @@ constexpr int PocetZpusobu = 4;
 
 } // namespace
 
-DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, QWidget& hlavniOkno)
-    : RadkovyDialog(hlavniOkno), stav_(stav), cField_(new QLineEdit), popisPrumeru_(new QLabel),
+DialogBodu::DialogBodu(TStav& stav, IZpravy& zpravy, HlavniOkno& hlavniOkno)
+    : RadkovyDialog(hlavniOkno, "Úprava bodu"), stav_(stav), cField_(new QLineEdit), popisPrumeru_(new QLabel),
       dnoBox_(new QCheckBox(T("Dno"))), zpusEdit_(new QGroupBox(T("Možné způsoby editace"))),
       zpusoby_(new QButtonGroup(this))
 {

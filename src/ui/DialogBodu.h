@@ -23,7 +23,7 @@ class CiselnePole;
 class DialogBodu : public RadkovyDialog {
     Q_OBJECT
 public:
-    DialogBodu(TStav& stav, IZpravy& zpravy, QWidget& hlavniOkno);
+    DialogBodu(TStav& stav, IZpravy& zpravy, HlavniOkno& hlavniOkno);
 
     /// Opens the dialog for point row r; the focus goes to the field of table column `sloupec`.
     void Otevrit(int r, int sloupec);

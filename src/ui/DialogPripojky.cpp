@@ -24,8 +24,8 @@ constexpr int Vyska = 10;
 
 } // namespace
 
-DialogPripojky::DialogPripojky(TStav& stav, IZpravy& zpravy, QWidget& hlavniOkno)
-    : RadkovyDialog(hlavniOkno), stav_(stav), zpusoby_(new QButtonGroup(this))
+DialogPripojky::DialogPripojky(TStav& stav, IZpravy& zpravy, HlavniOkno& hlavniOkno)
+    : RadkovyDialog(hlavniOkno, "Úprava přípojky"), stav_(stav), zpusoby_(new QButtonGroup(this))
 {
     setWindowTitle(T("Úprava dat doplňkové tabulky"));
     const char* popisy[] = {"Typ",

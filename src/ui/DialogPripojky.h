@@ -20,7 +20,7 @@ class CiselnePole;
 class DialogPripojky : public RadkovyDialog {
     Q_OBJECT
 public:
-    DialogPripojky(TStav& stav, IZpravy& zpravy, QWidget& hlavniOkno);
+    DialogPripojky(TStav& stav, IZpravy& zpravy, HlavniOkno& hlavniOkno);
 
     /// Opens the dialog for connection row r; the focus goes to the field of table column `sloupec`.
     void Otevrit(int r, int sloupec);

@@ -1,7 +1,10 @@
 #include "ui/HlavniOkno.h"
 
+#include "prikazy/NaposledyOtevrene.h"
+#include "prikazy/PrikazySouboru.h"
 #include "prikazy/Titulek.h"
 #include "prikazy/UpravyRadku.h"
+#include "zaklad/Soubor.h"
 #include "ui/ModelBodu.h"
 #include "ui/ModelPripojek.h"
 #include "ui/TabulkaRadku.h"
@@ -9,9 +12,12 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
@@ -38,6 +44,15 @@ void NastavitSirky(TabulkaRadku& tabulka, std::initializer_list<int> sirky)
     int sloupec = 0;
     for (int sirka : sirky)
         tabulka.horizontalHeader()->resizeSection(sloupec++, sirka);
+}
+
+/// The one local file of a drag that the program can open; empty for anything else.
+std::string PretazenySoubor(const QMimeData* data)
+{
+    if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    const std::string cesta = data->urls().front().toLocalFile().toStdString();
+    return DruhSouboruPodleNazvu(cesta) == DruhSouboru::Jiny ? std::string() : cesta;
 }
 
 } // namespace
@@ -71,11 +86,14 @@ HlavniOkno::HlavniOkno(TStav& stav, IZpravy& zpravy, VolbaSouboru& volbaSouboru,
     connect(tabulkaPripojek_, &TabulkaRadku::otevritRadek, this,
             [this] { emit otevritPripojku(tabulkaPripojek_->AktivniRadek(), tabulkaPripojek_->AktivniSloupec()); });
 
+    setAcceptDrops(true);
     setFixedSize(860, 640);
     if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
         move(obrazovka->availableGeometry().center() - rect().center());
     ObnovitTitulek();
     PrekreslitTabulky();
+    ObnovitZpet();
+    ObnovitNaposledy();
 }
 
 void HlavniOkno::VytvoritMenu()
@@ -84,6 +102,12 @@ void HlavniOkno::VytvoritMenu()
     QMenu* soubor = menuBar()->addMenu(QString::fromUtf8("&Soubor"));
     akce_.Novy = Polozka(soubor, "&Nový");
     akce_.Otevrit = Polozka(soubor, "&Otevřít");
+    naposledy_ = soubor->addMenu(QString::fromUtf8("Na&posledy otevřené"));
+    akce_.Naposledy = naposledy_->menuAction();
+    // The items stay and only their names change, so none goes away while it runs.
+    for (std::size_t i = 0; i < PocetNaposledyOtevrenych; ++i)
+        connect(naposledy_->addAction(QString()), &QAction::triggered, this,
+                [this, i] { OtevritNaposledy(stav_.Doplnky.Naposledy.at(i)); });
     akce_.Ulozit = Polozka(soubor, "&Uložit");
     akce_.UlozitJako = Polozka(soubor, "Uložit j&ako");
     soubor->addSeparator();
@@ -97,10 +121,15 @@ void HlavniOkno::VytvoritMenu()
     connect(akce_.Konec, &QAction::triggered, this, &QWidget::close);
 
     QMenu* upravy = menuBar()->addMenu(QString::fromUtf8("Ú&pravy"));
+    akce_.Zpet = Polozka(upravy, "&Zpět");
+    akce_.Znovu = Polozka(upravy, "Z&novu");
+    connect(akce_.Zpet, &QAction::triggered, this, &HlavniOkno::Zpet);
+    connect(akce_.Znovu, &QAction::triggered, this, &HlavniOkno::Znovu);
+    upravy->addSeparator();
     akce_.SeraditPodleZDna = Polozka(upravy, "&Seřadit podle Z dna");
     upravy->addSeparator();
     akce_.VlozitRadekPred = Polozka(upravy, "Vložit prázdný řádek &před kurzor");
-    akce_.VlozitRadekZa = Polozka(upravy, "Vložit prázdný řádek &za kurzor");
+    akce_.VlozitRadekZa = Polozka(upravy, "Vložit prázdný řádek z&a kurzor");
     akce_.OdstranitRadek = Polozka(upravy, "&Odstranit řádek");
     upravy->addSeparator();
     akce_.KopirovatRadek = Polozka(upravy, "&Kopírovat řádek");
@@ -148,6 +177,8 @@ void HlavniOkno::NastavitKlavesy()
     akce_.Ulozit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     akce_.UlozitJako->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     akce_.Vypocet->setShortcut(QKeySequence(Qt::Key_F9));
+    akce_.Zpet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    akce_.Znovu->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     const std::pair<QAction*, QKeySequence> radkove[] = {
         {akce_.VlozitRadekPred, QKeySequence(Qt::Key_Insert)}, {akce_.OdstranitRadek, QKeySequence(Qt::Key_Delete)},
         {akce_.KopirovatRadek, QKeySequence(Qt::CTRL | Qt::Key_C)}, {akce_.VyjmoutRadek, QKeySequence(Qt::CTRL | Qt::Key_X)},
@@ -174,16 +205,19 @@ void HlavniOkno::VytvoritKontextoveMenu()
 
 void HlavniOkno::PripojitUpravy()
 {
+    // Each step is named by its menu item.
     const auto bod = [this] { return tabulkaBodu_->AktivniRadek(); };
     const auto pripojit = [this](QAction* akce, std::function<void()> prikaz, bool preradi = false) {
-        connect(akce, &QAction::triggered, this, [this, prikaz, preradi] { Provest(prikaz, preradi); });
+        connect(akce, &QAction::triggered, this, [this, akce, prikaz, preradi] {
+            Provest(QString(akce->text()).remove(QLatin1Char('&')).toStdString(), prikaz, preradi);
+        });
     };
     pripojit(akce_.SeraditPodleZDna, [this] { SeraditPodleZDna(stav_); }, true);
     pripojit(akce_.VlozitRadekPred, [this, bod] { VlozitRadek(stav_, bod(), MistoVlozeni::Pred); });
     connect(akce_.VlozitRadekZa, &QAction::triggered, this, [this] {
         const int r = tabulkaBodu_->AktivniRadek();
         const int pocet = stav_.Projekt.PocetBodu();
-        Provest([this, r] { VlozitRadek(stav_, r, MistoVlozeni::Za); });
+        Provest("Vložit prázdný řádek za kurzor", [this, r] { VlozitRadek(stav_, r, MistoVlozeni::Za); });
         // The cursor goes onto the new row, ready for its values.
         if (stav_.Projekt.PocetBodu() > pocet)
             tabulkaBodu_->NastavitKurzor(r + 1, tabulkaBodu_->AktivniSloupec());
@@ -194,20 +228,60 @@ void HlavniOkno::PripojitUpravy()
     pripojit(akce_.VlozitZeSchranky, [this, bod] { VlozitZeSchranky(stav_, bod(), zpravy_); });
     pripojit(akce_.OdstranitPripojku,
              [this] { OdstranitPripojku(stav_, tabulkaPripojek_->AktivniRadek(), zpravy_); });
+    connect(modelBodu_, &ModelBodu::zmenitDno, this, [this](int radek, bool dno) {
+        Provest("Úprava buňky", [this, radek, dno] {
+            stav_.Projekt.Body[radek].Dno = dno;
+            stav_.Projekt.Zmeneno = true;
+        });
+    });
 }
 
-void HlavniOkno::Provest(const std::function<void()>& prikaz, bool preradi)
+void HlavniOkno::Provest(const std::string& nazev, const std::function<void()>& prikaz, bool preradi)
 {
     const int pocet = stav_.Projekt.PocetBodu();
+    historie_.Zacit(stav_);
     try {
         prikaz();
     } catch (const std::exception& vyjimka) {
         zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
     }
+    const ZmenaRadku zmena = preradi || stav_.Projekt.PocetBodu() != pocet ? ZmenaRadku::Radky : ZmenaRadku::Hodnoty;
+    historie_.Dokoncit(stav_, nazev, zmena);
     // The paste items stay enabled from the first copy or cut on.
     if (stav_.SchrankaRadku)
         akce_.VlozitZeSchranky->setEnabled(true);
-    PrekreslitTabulky(preradi || stav_.Projekt.PocetBodu() != pocet ? ZmenaRadku::Radky : ZmenaRadku::Hodnoty);
+    ObnovitTitulek();
+    PrekreslitTabulky(zmena);
+    ObnovitZpet();
+}
+
+void HlavniOkno::Zpet()
+{
+    PoKroku(historie_.Zpet(stav_));
+}
+
+void HlavniOkno::Znovu()
+{
+    PoKroku(historie_.Znovu(stav_));
+}
+
+void HlavniOkno::PoKroku(std::optional<ZmenaRadku> zmena)
+{
+    if (zmena) {
+        ObnovitTitulek();
+        PrekreslitTabulky(*zmena);
+    }
+    ObnovitZpet();
+}
+
+void HlavniOkno::ObnovitZpet()
+{
+    const auto pojmenovat = [](QAction* akce, const char* text, const std::optional<std::string>& krok) {
+        akce->setText(QString::fromUtf8(text) + (krok ? QStringLiteral(": ") + QString::fromStdString(*krok) : QString()));
+        akce->setEnabled(krok.has_value());
+    };
+    pojmenovat(akce_.Zpet, "&Zpět", historie_.NazevZpet());
+    pojmenovat(akce_.Znovu, "Z&novu", historie_.NazevZnovu());
 }
 
 bool HlavniOkno::ZkusitSoubor(const std::function<bool()>& prikaz, ZmenaRadku hotovo)
@@ -223,34 +297,93 @@ bool HlavniOkno::ZkusitSoubor(const std::function<bool()>& prikaz, ZmenaRadku ho
     return uspech;
 }
 
+void HlavniOkno::ZmenitProjekt(const std::string& nazev, const std::function<bool()>& prikaz)
+{
+    historie_.Zacit(stav_);
+    const bool hotovo = ZkusitSoubor(prikaz, ZmenaRadku::Projekt);
+    historie_.Dokoncit(stav_, nazev, ZmenaRadku::Projekt);
+    if (hotovo)
+        Zapamatovat();
+    ObnovitZpet();
+}
+
 void HlavniOkno::Novy()
 {
-    ZkusitSoubor([this] { return lineon::Novy(stav_, zpravy_, [this] { return Ulozit(); }); }, ZmenaRadku::Projekt);
+    ZmenitProjekt("Nový", [this] { return lineon::Novy(stav_, zpravy_, [this] { return Ulozit(); }); });
 }
 
 void HlavniOkno::Otevrit()
 {
-    ZkusitSoubor([this] {
+    ZmenitProjekt("Otevřít", [this] {
         return lineon::Otevrit(stav_, zpravy_, [this] { return Ulozit(); },
                                [this](const std::string&) { return volbaSouboru_.Otevrit(this, stav_.Nastaveni.AdresarProjektu); });
-    }, ZmenaRadku::Projekt);
+    });
+}
+
+void HlavniOkno::OtevritSoubor(const std::string& cesta, FormatProjektu format)
+{
+    ZmenitProjekt("Otevřít", [this, cesta, format] {
+        return lineon::Otevrit(stav_, zpravy_, [this] { return Ulozit(); },
+                               [cesta, format](const std::string&) { return std::optional(TVolbaSouboru{cesta, format}); });
+    });
+}
+
+bool HlavniOkno::Ulozeno(bool ulozeno)
+{
+    if (ulozeno) {
+        historie_.Ulozeno(stav_);
+        Zapamatovat();
+    }
+    return ulozeno;
+}
+
+void HlavniOkno::Zapamatovat()
+{
+    ZapamatovatProjekt(stav_.Doplnky, stav_.Projekt.SouborProjektu);
+    ObnovitNaposledy();
+}
+
+void HlavniOkno::ObnovitNaposledy()
+{
+    const std::vector<std::string>& projekty = stav_.Doplnky.Naposledy;
+    const QList<QAction*> polozky = naposledy_->actions();
+    for (qsizetype i = 0; i < polozky.size(); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        polozky[i]->setVisible(k < projekty.size());
+        // "&" in a name would mark a letter.
+        if (k < projekty.size())
+            polozky[i]->setText(QStringLiteral("&%1 ").arg(i + 1)
+                                + QString::fromStdString(projekty[k]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    }
+    akce_.Naposledy->setEnabled(!projekty.empty());
+}
+
+void HlavniOkno::OtevritNaposledy(std::string cesta)
+{
+    if (!soubor::Existuje(cesta)) {
+        zpravy_.Oznamit(DruhZpravy::Varovani, TextChybejicihoProjektu(cesta));
+        ZapomenoutProjekt(stav_.Doplnky, cesta);
+        ObnovitNaposledy();
+        return;
+    }
+    OtevritSoubor(cesta, FormatPodleNazvu(cesta));
 }
 
 bool HlavniOkno::Ulozit()
 {
-    return ZkusitSoubor([this] { return lineon::Ulozit(stav_, [this] { return UlozitJako(); }); });
+    return Ulozeno(ZkusitSoubor([this] { return lineon::Ulozit(stav_, [this] { return UlozitJako(); }); }));
 }
 
 bool HlavniOkno::UlozitJako()
 {
-    return ZkusitSoubor([this] {
+    return Ulozeno(ZkusitSoubor([this] {
         return lineon::UlozitJako(stav_, typUlozeni_, [this](const std::string& nazev) {
             auto volba = volbaSouboru_.UlozitJako(this, stav_.Nastaveni.AdresarProjektu, nazev, typUlozeni_);
             if (volba)
                 typUlozeni_ = volba->Format;
             return volba;
         });
-    });
+    }));
 }
 
 bool HlavniOkno::PotvrditUlozeni()
@@ -319,6 +452,22 @@ void HlavniOkno::changeEvent(QEvent* udalost)
     // The kind is applied each time the window becomes active, so every window always matches it.
     if (udalost->type() == QEvent::ActivationChange && isActiveWindow())
         PrepnoutDruhSite(stav_.Nastaveni.DruhSite);
+}
+
+void HlavniOkno::dragEnterEvent(QDragEnterEvent* udalost)
+{
+    if (!PretazenySoubor(udalost->mimeData()).empty())
+        udalost->acceptProposedAction();
+}
+
+void HlavniOkno::dropEvent(QDropEvent* udalost)
+{
+    const std::string cesta = PretazenySoubor(udalost->mimeData());
+    if (cesta.empty())
+        return;
+    udalost->acceptProposedAction();
+    // The drop ends first: the file manager that dragged the file does not wait for the questions.
+    QMetaObject::invokeMethod(this, [this, cesta] { emit otevritSoubor(cesta); }, Qt::QueuedConnection);
 }
 
 void HlavniOkno::closeEvent(QCloseEvent* udalost)

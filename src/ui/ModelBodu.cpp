@@ -78,9 +78,7 @@ bool ModelBodu::setData(const QModelIndex& index, const QVariant& hodnota, int r
 {
     if (role != Qt::CheckStateRole || index.column() != SloupecDno || !Viditelny(SloupecDno))
         return false;
-    stav_.Projekt.Body[index.row() + 1].Dno = hodnota.toInt() == Qt::Checked;
-    stav_.Projekt.Zmeneno = true;
-    emit dataChanged(index, index, {Qt::CheckStateRole});
+    emit zmenitDno(index.row() + 1, hodnota.toInt() == Qt::Checked);
     return true;
 }
 

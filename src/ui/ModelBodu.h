@@ -19,12 +19,19 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int sekce, Qt::Orientation smer, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    /// A click on "Dno" asks for the change through `zmenitDno`, so that it is one step of the
+    /// window's commands.
     bool setData(const QModelIndex& index, const QVariant& hodnota, int role) override;
 
     /// Applies the captions and visibility of a network kind (1, 2 or 3).
     void NastavitDruhSite(TDruhSite druh);
     /// Whether a column shows values in the kind last applied.
     bool Viditelny(int sloupec) const;
+
+signals:
+    /// "Dno" of point row `radek` (1-based) is to become `dno`.
+    void zmenitDno(int radek, bool dno);
+
 private:
     int PocetRadku() const override;
 

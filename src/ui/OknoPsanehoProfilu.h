@@ -1,8 +1,8 @@
 #pragma once
 
+#include "prikazy/ZmenaRadku.h"
 #include "data/Stav.h"
 #include "zaklad/Zpravy.h"
-#include "ui/ZmenaRadku.h"
 
 #include <QMainWindow>
 

@@ -16,6 +16,16 @@
 
 namespace lineon::ui {
 
+namespace {
+
+/// The file type last chosen in the import dialog.
+TypZamereni PosledniTyp(const TNastaveni& nastaveni)
+{
+    return nastaveni.ImportFilterIndex == 2 ? TypZamereni::Specialni : TypZamereni::Textovy;
+}
+
+} // namespace
+
 OknoSeznamuSouradnic::OknoSeznamuSouradnic(TStav& stav, IZpravy& zpravy, HlavniOkno& hlavniOkno)
     : QMainWindow(nullptr, Qt::Tool), stav_(stav), zpravy_(zpravy),
       hlavniOkno_(hlavniOkno), seznam_(new QListWidget)
@@ -53,15 +63,19 @@ OknoSeznamuSouradnic::OknoSeznamuSouradnic(TStav& stav, IZpravy& zpravy, HlavniO
 
 void OknoSeznamuSouradnic::Importovat(VolbaSouboru& volba)
 {
-    const TypZamereni typ = stav_.Nastaveni.ImportFilterIndex == 2 ? TypZamereni::Specialni : TypZamereni::Textovy;
-    const auto zvoleno = volba.Importovat(&hlavniOkno_, stav_.Nastaveni.AdresarProjektu, typ);
+    const auto zvoleno = volba.Importovat(&hlavniOkno_, stav_.Nastaveni.AdresarProjektu, PosledniTyp(stav_.Nastaveni));
     if (!zvoleno)
         return;
     // The dialog keeps the type chosen last; the settings file gets it at the end.
     stav_.Nastaveni.ImportFilterIndex = zvoleno->Typ == TypZamereni::Specialni ? 2 : 1;
+    ImportovatSoubor(zvoleno->Cesta);
+}
+
+void OknoSeznamuSouradnic::ImportovatSoubor(const std::string& cesta)
+{
     // A file without one point has been told and leaves the list as it was.
     try {
-        if (!lineon::Importovat(stav_, zvoleno->Cesta, zvoleno->Typ, zpravy_))
+        if (!lineon::Importovat(stav_, cesta, PosledniTyp(stav_.Nastaveni), zpravy_))
             return;
     } catch (const std::exception& vyjimka) {
         zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
@@ -89,7 +103,9 @@ void OknoSeznamuSouradnic::PrevestAktualniRadek()
     TabulkaRadku& pripojky = hlavniOkno_.TabulkaPripojek();
     const int bodu = stav_.Projekt.PocetBodu();
     const int pripojek = stav_.Projekt.PocetPripojek();
-    Prevest([this, k, &body, &pripojky] { PrevestRadek(stav_, k, body.AktivniRadek(), pripojky.AktivniRadek()); });
+    // Each conversion is a step of the main window's "Zpět"; a refusal is shown there.
+    hlavniOkno_.Provest("Převod aktuálního řádku",
+                        [this, k, &body, &pripojky] { PrevestRadek(stav_, k, body.AktivniRadek(), pripojky.AktivniRadek()); });
     // A row appended with "konec" takes the cursor, so that what follows can go onto it (a house
     // manhole onto the connection just appended).
     if (stav_.Projekt.PocetBodu() > bodu)
@@ -100,18 +116,7 @@ void OknoSeznamuSouradnic::PrevestAktualniRadek()
 
 void OknoSeznamuSouradnic::SpustitAutomatickyPrevod()
 {
-    Prevest([this] { lineon::SpustitAutomatickyPrevod(stav_); });
-}
-
-void OknoSeznamuSouradnic::Prevest(const std::function<void()>& prevod)
-{
-    const int bodu = stav_.Projekt.PocetBodu();
-    try {
-        prevod();
-    } catch (const std::exception& vyjimka) {
-        zpravy_.Oznamit(DruhZpravy::Chyba, ZpravaOVyjimce(vyjimka));
-    }
-    hlavniOkno_.PrekreslitTabulky(stav_.Projekt.PocetBodu() != bodu ? ZmenaRadku::Radky : ZmenaRadku::Hodnoty);
+    hlavniOkno_.Provest("Spustit automatický převod", [this] { lineon::SpustitAutomatickyPrevod(stav_); });
 }
 
 void OknoSeznamuSouradnic::changeEvent(QEvent* udalost)

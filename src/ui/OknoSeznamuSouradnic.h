@@ -5,7 +5,8 @@
 
 #include <QMainWindow>
 
-#include <functional>
+#include <string>
+
 
 class QAction;
 class QListWidget;
@@ -26,6 +27,8 @@ public:
     /// "Import": the import dialog, then the file into the list, which is shown. A file that
     /// cannot be read is reported and the list stays as it was.
     void Importovat(VolbaSouboru& volba);
+    /// The same for the file `cesta` in the type last chosen in the import dialog.
+    void ImportovatSoubor(const std::string& cesta);
     /// The list lines again from the coordinate list.
     void NaplnitSeznam();
     /// "Převod aktuálního řádku" (also a double-click or Enter on a line): the selected record into
@@ -56,9 +59,6 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
-    /// Runs a conversion: a refusal is shown, the main window's tables are redrawn either way.
-    void Prevest(const std::function<void()>& prevod);
-
     TStav& stav_;
     IZpravy& zpravy_;
     HlavniOkno& hlavniOkno_;

@@ -1,5 +1,6 @@
 #include "ui/RadkovyDialog.h"
 
+#include "ui/HlavniOkno.h"
 #include "ui/Rozlozeni.h"
 
 #include <QHBoxLayout>
@@ -9,17 +10,17 @@
 
 namespace lineon::ui {
 
-RadkovyDialog::RadkovyDialog(QWidget& hlavniOkno)
+RadkovyDialog::RadkovyDialog(HlavniOkno& hlavniOkno, std::string nazevKroku)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), hlavniOkno_(hlavniOkno),
+      nazevKroku_(std::move(nazevKroku)),
       ok_(new QPushButton(QStringLiteral("OK"), this)), cancel_(new QPushButton(QStringLiteral("Cancel"), this))
 {
     // Enter moves to the next field, so it must not press a button.
     ok_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
     connect(ok_, &QPushButton::clicked, this, [this] {
-        Ulozit();
+        hlavniOkno_.Provest(nazevKroku_, [this] { Ulozit(); });
         accept();
-        emit ulozeno();
     });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }

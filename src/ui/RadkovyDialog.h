@@ -2,9 +2,13 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QPushButton;
 
 namespace lineon::ui {
+
+class HlavniOkno;
 
 /// The common frame of the point and connection dialogs: shown without waiting while the main
 /// window takes no input, no close box, "OK" and "Cancel" (Escape cancels), and the Enter key
@@ -13,17 +17,14 @@ namespace lineon::ui {
 class RadkovyDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit RadkovyDialog(QWidget& hlavniOkno);
+    /// OK stores the row as the main window's step `nazevKroku` of "Zpět".
+    RadkovyDialog(HlavniOkno& hlavniOkno, std::string nazevKroku);
 
     QPushButton* TlacitkoOk() const { return ok_; }
     QPushButton* TlacitkoCancel() const { return cancel_; }
 
     /// OK and Cancel alike: the main window takes input again and gets the focus back.
     void done(int vysledek) override;
-
-signals:
-    /// OK stored the row; the main window redraws and takes the focus.
-    void ulozeno();
 
 protected:
     void keyPressEvent(QKeyEvent* udalost) override;
@@ -38,7 +39,8 @@ protected:
     int radek_ = 0;
 
 private:
-    QWidget& hlavniOkno_;
+    HlavniOkno& hlavniOkno_;
+    std::string nazevKroku_;
     QPushButton* ok_;
     QPushButton* cancel_;
 };

@@ -114,3 +114,19 @@ TEST(SouborDoplnku, LiesBesideTheSettingsFileOfTheRun)
     EXPECT_EQ(SouborDoplnkuBehu("/opt/lineon/$nastav"), "/opt/lineon/$doplnky");
     EXPECT_EQ(SouborDoplnkuBehu("$nastav"), "$doplnky");
 }
+
+TEST(SouborDoplnku, RecentProjectsAreWrittenAsFarAsTheListGoes)
+{
+    test::DocasnyAdresar adresar;
+    const std::string cesta = adresar / "$doplnky";
+    test::ZapsatBajty(cesta, "Naposledy3=/stará.csv\r\nNaposledy1=/a.csv\r\nNaposledy2=\r\n");
+    TDoplnky doplnky;
+    EXPECT_TRUE(NacistDoplnky(cesta, doplnky).empty());
+    EXPECT_EQ(doplnky.Naposledy, (std::vector<std::string>{"/a.csv", "/stará.csv"}));
+    doplnky.Naposledy = {"/ř.dat"};
+    UlozitDoplnky(cesta, doplnky);
+    const std::vector<std::string> radky = soubor::PrecistRadky(cesta);
+    EXPECT_EQ(std::vector<std::string>(radky.begin(), radky.begin() + 3),
+              (std::vector<std::string>{"Naposledy3=", "Naposledy1=/ř.dat", "Naposledy2="}));
+    EXPECT_EQ(radky.size(), 3 + 12u);
+}

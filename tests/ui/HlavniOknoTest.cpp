@@ -168,9 +168,9 @@ private slots:
         QCOMPARE(test::Polozky(Okno().menuBar()->actions()),
                  (QStringList{U("Soubor >"), U("Úpravy >"), U("Nastavení >"), U("Výpočet >")}));
         const auto menu = [this](int i) { return test::Polozky(Okno().menuBar()->actions().at(i)->menu()->actions()); };
-        QCOMPARE(menu(0), (QStringList{U("Nový"), U("Otevřít"), U("Uložit"), U("Uložit jako"), U("-"), U("Import"),
+        QCOMPARE(menu(0), (QStringList{U("Nový"), U("Otevřít"), U("Naposledy otevřené >"), U("Uložit"), U("Uložit jako"), U("-"), U("Import"),
                                        U("-"), U("Konec")}));
-        QCOMPARE(menu(1), (QStringList{U("Seřadit podle Z dna"), U("-"), U("Vložit prázdný řádek před kurzor"),
+        QCOMPARE(menu(1), (QStringList{U("Zpět"), U("Znovu"), U("-"), U("Seřadit podle Z dna"), U("-"), U("Vložit prázdný řádek před kurzor"),
                                        U("Vložit prázdný řádek za kurzor"), U("Odstranit řádek"), U("-"),
                                        U("Kopírovat řádek"), U("Vyjmout řádek"), U("Vložit řádek"), U("-"),
                                        U("Odstranit řádek - přípojky")}));
@@ -200,8 +200,8 @@ private slots:
                                      test::Pismena(menu(3)),
                                      test::Pismena(Okno().TabulkaBodu().actions()),
                                      test::Pismena(Okno().TabulkaPripojek().actions())};
-        QCOMPARE(pismena, (QStringList{U("spnv"), U("nouaik"), U("spzoktlj"), U("ndj"), U("kvo"), U("es"), U("v"),
-                                       U("pzoktln"), U("jn")}));
+        QCOMPARE(pismena, (QStringList{U("spnv"), U("nopuaik"), U("znspaoktlj"), U("ndj"), U("kvo"), U("es"), U("v"),
+                                       U("paoktln"), U("jn")}));
         for (const QString& p : pismena)
             QVERIFY2(test::BezOpakovani(p), qPrintable(p));
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace lineon::ui {
+namespace lineon {
 
 /// What a command did to the rows, for the redraw that follows it.
 enum class ZmenaRadku {
@@ -13,4 +13,4 @@ enum class ZmenaRadku {
     Projekt,
 };
 
-} // namespace lineon::ui
+} // namespace lineon
