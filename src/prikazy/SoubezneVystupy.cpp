@@ -21,11 +21,16 @@ SoubezneVystupy::~SoubezneVystupy()
     stav_.Disk = puvodni_;
 }
 
-void SoubezneVystupy::Spustit(std::string cesta, std::function<void()> prace)
+void SoubezneVystupy::PockatNa(const std::string& cesta)
 {
     for (TUloha& uloha : ulohy_)
         if (uloha.cesta == cesta)
             uloha.vysledek.wait();
+}
+
+void SoubezneVystupy::Spustit(std::string cesta, std::function<void()> prace)
+{
+    PockatNa(cesta);
     ulohy_.push_back({std::move(cesta), std::async(std::launch::async, std::move(prace))});
 }
 
@@ -48,9 +53,7 @@ void SoubezneVystupy::Gis()
 void SoubezneVystupy::Profil(const std::function<void()>& kresleni)
 {
     const std::string cesta = stav_.Nastaveni.AdresarProjektu + stav_.Vystupy.SouborProfilu;
-    for (TUloha& uloha : ulohy_)
-        if (uloha.cesta == cesta)
-            uloha.vysledek.wait();
+    PockatNa(cesta);
     std::promise<void> vysledek;
     try {
         kresleni();

@@ -38,6 +38,8 @@ private:
         std::future<void> vysledek;
     };
 
+    /// Until the outputs already started into the file `cesta` have ended.
+    void PockatNa(const std::string& cesta);
     void Spustit(std::string cesta, std::function<void()> prace);
 
     soubor::OdkladaciDisk disk_;
