@@ -148,8 +148,8 @@ void Rozsah(DxfZapis& zapis, double x1, double y1, double x2, double y2)
 {
     const auto roh = [&](std::string_view nazev, double x, double y) {
         zapis.HolaSkupina(9, nazev);
-        zapis.HolaSkupina(10, cisla::CisloF(-x, 7, 3));
-        zapis.HolaSkupina(20, cisla::CisloF(-y, 7, 3));
+        zapis.HolaSkupinaF(10, -x, 7, 3);
+        zapis.HolaSkupinaF(20, -y, 7, 3);
     };
     roh("$EXTMIN", x1, y1);
     roh("$EXTMAX", x2, y2);

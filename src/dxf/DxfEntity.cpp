@@ -1,15 +1,10 @@
 #include "dxf/DxfEntity.h"
 
-#include "zaklad/Cisla.h"
-
 #include <string>
 
 namespace lineon::dxf {
 
 namespace {
-
-using cisla::CisloE23;
-using cisla::CisloF;
 
 void Zacatek(DxfZapis& zapis, std::string_view typ, std::string_view vrstva)
 {
@@ -19,18 +14,18 @@ void Zacatek(DxfZapis& zapis, std::string_view typ, std::string_view vrstva)
 
 void Poloha(DxfZapis& zapis, double x, double y, int sirka)
 {
-    zapis.HolaSkupina(10, CisloF(-x, sirka, 3));
-    zapis.HolaSkupina(20, CisloF(-y, sirka, 3));
+    zapis.HolaSkupinaF(10, -x, sirka, 3);
+    zapis.HolaSkupinaF(20, -y, sirka, 3);
 }
 
 /// The alignment, and after a non-zero one the alignment point, which is the insertion point itself.
 void Zarovnani(DxfZapis& zapis, int zarovnani, double x, double y)
 {
     zarovnani = ZarovnaniVBode(zarovnani);
-    zapis.HolaSkupina(72, std::to_string(zarovnani));
+    zapis.HolaSkupina(72, zarovnani);
     if (zarovnani != 0) {
-        zapis.HolaSkupina(11, CisloF(-x, 1, 3));
-        zapis.HolaSkupina(21, CisloF(-y, 1, 3));
+        zapis.HolaSkupinaF(11, -x, 1, 3);
+        zapis.HolaSkupinaF(21, -y, 1, 3);
     }
 }
 
@@ -48,8 +43,8 @@ void Cara(DxfZapis& zapis, std::string_view vrstva, double x1, double y1, double
     Zacatek(zapis, "LINE", vrstva);
     zapis.HolaSkupina(6, "CONTINUOUS");
     Poloha(zapis, x1, y1, 7);
-    zapis.HolaSkupina(11, CisloF(-x2, 7, 3));
-    zapis.HolaSkupina(21, CisloF(-y2, 7, 3));
+    zapis.HolaSkupinaF(11, -x2, 7, 3);
+    zapis.HolaSkupinaF(21, -y2, 7, 3);
 }
 
 void TextProfilu(DxfZapis& zapis, std::string_view vrstva, double x, double y, double vyska, std::string_view text,
@@ -57,10 +52,10 @@ void TextProfilu(DxfZapis& zapis, std::string_view vrstva, double x, double y, d
 {
     Zacatek(zapis, "TEXT", vrstva);
     Poloha(zapis, x, y, 1);
-    zapis.HolaSkupina(40, CisloF(vyska, 1, 2));
+    zapis.HolaSkupinaF(40, vyska, 1, 2);
     zapis.HolaSkupina(1, text);
     if (uhel)
-        zapis.HolaSkupina(50, std::to_string(*uhel));
+        zapis.HolaSkupina(50, *uhel);
     Zarovnani(zapis, zarovnani, x, y);
 }
 
@@ -68,7 +63,7 @@ void KruhProfilu(DxfZapis& zapis, double x, double y, double polomer)
 {
     Zacatek(zapis, "CIRCLE", "SIPKA");
     Poloha(zapis, x, y, 1);
-    zapis.HolaSkupina(40, CisloF(polomer, 1, 3));
+    zapis.HolaSkupinaF(40, polomer, 1, 3);
 }
 
 void TextSituace(DxfZapis& zapis, std::string_view vrstva, double x, double y, double vyska, double uhel,
@@ -76,8 +71,8 @@ void TextSituace(DxfZapis& zapis, std::string_view vrstva, double x, double y, d
 {
     Zacatek(zapis, "TEXT", vrstva);
     Poloha(zapis, x, y, 7);
-    zapis.HolaSkupina(40, CisloE23(vyska));
-    zapis.HolaSkupina(50, CisloE23(uhel));
+    zapis.HolaSkupinaE23(40, vyska);
+    zapis.HolaSkupinaE23(50, uhel);
     Zarovnani(zapis, zarovnani, x, y);
     zapis.HolaSkupina(1, text);
 }
@@ -86,7 +81,7 @@ void KruhSituace(DxfZapis& zapis, std::string_view vrstva, double x, double y, d
 {
     Zacatek(zapis, "CIRCLE", vrstva);
     Poloha(zapis, x, y, 7);
-    zapis.HolaSkupina(40, CisloE23(polomer));
+    zapis.HolaSkupinaE23(40, polomer);
 }
 
 void Vlozeni(DxfZapis& zapis, std::string_view vrstva, std::string_view blok, double x, double y, double meritko)
@@ -94,8 +89,8 @@ void Vlozeni(DxfZapis& zapis, std::string_view vrstva, std::string_view blok, do
     Zacatek(zapis, "INSERT", vrstva);
     zapis.HolaSkupina(2, blok);
     Poloha(zapis, x, y, 7);
-    zapis.HolaSkupina(41, CisloE23(meritko));
-    zapis.HolaSkupina(42, CisloE23(meritko));
+    zapis.HolaSkupinaE23(41, meritko);
+    zapis.HolaSkupinaE23(42, meritko);
 }
 
 } // namespace lineon::dxf

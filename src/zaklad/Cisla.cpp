@@ -16,11 +16,16 @@ namespace {
 
 // No file of the program has a form for infinity or "not a number"; such a value is a fault of
 // the computation that produced it, and the file that would hold it is not written.
+[[noreturn]] void Nekonecne(double hodnota)
+{
+    throw Chyba("Hodnotu „" + std::string(std::isnan(hodnota) ? "nan" : hodnota > 0 ? "inf" : "-inf")
+                    + "“ nelze zapsat jako číslo; nic se nezapsalo.");
+}
+
 void OveritKonecne(double hodnota)
 {
-    if (!std::isfinite(hodnota))
-        throw Chyba("Hodnotu „" + std::string(std::isnan(hodnota) ? "nan" : hodnota > 0 ? "inf" : "-inf")
-                    + "“ nelze zapsat jako číslo; nic se nezapsalo.");
+    if (!std::isfinite(hodnota)) [[unlikely]]
+        Nekonecne(hodnota);
 }
 
 } // namespace
@@ -43,12 +48,14 @@ std::optional<std::int64_t> RychleZaokrouhlit(double hodnota, int desetin)
     const double p = a * nasobek;
     if (!(p < Mez))
         return std::nullopt;
-    const double zbytek = std::fma(a, nasobek, -p); // a · 10^d = p + zbytek exactly
     // Adding 2^52 leaves no bits below the units, so the sum rounds p half to even.
     double r = (p + Mez) - Mez;
     const double odchylka = p - r; // exact: p and r lie within half a unit of each other
-    if (std::fabs(odchylka) == 0.5 && zbytek != 0)
-        r = zbytek > 0 ? std::ceil(p) : std::floor(p);
+    if (std::fabs(odchylka) == 0.5) {
+        const double zbytek = std::fma(a, nasobek, -p); // a · 10^d = p + zbytek exactly
+        if (zbytek != 0)
+            r = zbytek > 0 ? std::ceil(p) : std::floor(p);
+    }
     return static_cast<std::int64_t>(r);
 }
 
@@ -94,6 +101,23 @@ char* CisliceZprava(char* z, std::uint64_t& zbyva, int pocet)
     return z;
 }
 
+/// How many digits `x` has (at least one).
+int PocetCislic(std::uint64_t x)
+{
+    constexpr std::uint64_t Mocniny[] = {10u, 100u, 1000u, 10000u, 100000u, 1000000u, 10000000u, 100000000u,
+                                         1000000000u, 10000000000u, 100000000000u, 1000000000000u,
+                                         10000000000000u, 100000000000000u, 1000000000000000u,
+                                         10000000000000000u, 100000000000000000u, 1000000000000000000u,
+                                         10000000000000000000u};
+    int cislic = 1;
+    for (const std::uint64_t mocnina : Mocniny) {
+        if (x < mocnina)
+            break;
+        ++cislic;
+    }
+    return cislic;
+}
+
 /// Writes every digit of `zbyva` (at least one) ending before `z`; returns the first.
 char* VsechnyCisliceZprava(char* z, std::uint64_t zbyva)
 {
@@ -104,36 +128,40 @@ char* VsechnyCisliceZprava(char* z, std::uint64_t zbyva)
 
 } // namespace
 
-TCislo CisloF(double hodnota, int sirka, int desetin)
+char* ZapsatF(char* cil, double hodnota, int sirka, int desetin)
 {
     OveritKonecne(hodnota);
     desetin = std::clamp(desetin, 0, NejviceDesetin);
-    TCislo cislo;
-    char* const zacatek = cislo.znaky_;
-    std::size_t delka;
+    const auto siroko = static_cast<std::size_t>(std::clamp(sirka, 0, NejvetsiSirka));
     if (const auto r = RychleZaokrouhlit(hodnota, desetin)) {
-        // Digits from the right: the decimals, the point, the whole part, the sign.
-        char cislice[48];
-        char* const konec = cislice + sizeof cislice;
-        char* z = konec;
+        // The length first, then the digits from the right: the decimals, the point, the whole
+        // part (at least "0"), the sign.
         auto zbyva = static_cast<std::uint64_t>(*r);
-        z = CisliceZprava(z, zbyva, desetin);
+        const bool zaporne = std::signbit(hodnota);
+        const auto delka = static_cast<std::size_t>(std::max(PocetCislic(zbyva), desetin + 1) + (desetin > 0 ? 1 : 0)
+                                                    + (zaporne ? 1 : 0));
+        const std::size_t mezer = siroko > delka ? siroko - delka : 0;
+        if (mezer > 0)
+            std::memset(cil, ' ', NejvetsiSirka);
+        char* const konec = cil + mezer + delka;
+        char* z = CisliceZprava(konec, zbyva, desetin);
         if (desetin > 0)
             *--z = '.';
         z = VsechnyCisliceZprava(z, zbyva);
-        if (std::signbit(hodnota))
+        if (zaporne)
             *--z = '-';
-        delka = static_cast<std::size_t>(konec - z);
-        const auto siroko = static_cast<std::size_t>(std::clamp(sirka, 0, NejvetsiSirka));
-        const std::size_t mezer = siroko > delka ? siroko - delka : 0;
-        std::memset(zacatek, ' ', mezer);
-        std::memcpy(zacatek + mezer, z, delka);
-        cislo.delka_ = mezer + delka;
-        return cislo;
+        return konec;
     }
-    delka = static_cast<std::size_t>(std::to_chars(zacatek, zacatek + sizeof cislo.znaky_ - NejvetsiSirka, hodnota,
-                                                   std::chars_format::fixed, desetin).ptr - zacatek);
-    cislo.delka_ = Zarovnat(zacatek, delka, sirka);
+    const auto delka = static_cast<std::size_t>(
+        std::to_chars(cil, cil + NejvicZnakuCisla - NejvetsiSirka, hodnota, std::chars_format::fixed, desetin).ptr
+        - cil);
+    return cil + Zarovnat(cil, delka, sirka);
+}
+
+TCislo CisloF(double hodnota, int sirka, int desetin)
+{
+    TCislo cislo;
+    cislo.delka_ = static_cast<std::size_t>(ZapsatF(cislo.znaky_, hodnota, sirka, desetin) - cislo.znaky_);
     return cislo;
 }
 
@@ -142,11 +170,10 @@ std::string FormatF(double hodnota, int sirka, int desetin)
     return std::string(CisloF(hodnota, sirka, desetin).Text());
 }
 
-TCislo CisloE23(double hodnota)
+char* ZapsatE23(char* cil, double hodnota)
 {
     OveritKonecne(hodnota);
-    TCislo cislo;
-    char* z = cislo.znaky_;
+    char* z = cil;
     *z++ = std::signbit(hodnota) ? '-' : ' ';
     // to_chars gives d.dddddddddddddde±xx; the exponent is widened to four digits.
     char vedecky[32];
@@ -159,8 +186,13 @@ TCislo CisloE23(double hodnota)
     const auto cisliceExponentu = konec - (e + 2);
     for (auto k = cisliceExponentu; k < 4; ++k)
         *z++ = '0';
-    z = std::copy(e + 2, konec, z);
-    cislo.delka_ = static_cast<std::size_t>(z - cislo.znaky_);
+    return std::copy(e + 2, konec, z);
+}
+
+TCislo CisloE23(double hodnota)
+{
+    TCislo cislo;
+    cislo.delka_ = static_cast<std::size_t>(ZapsatE23(cislo.znaky_, hodnota) - cislo.znaky_);
     return cislo;
 }
 

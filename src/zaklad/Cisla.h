@@ -10,6 +10,9 @@ namespace lineon::cisla {
 
 /// A number written as text into a buffer of its own: the writers put millions of them into their
 /// files without a trip to the heap or the locale.
+// The largest double has 309 digits before the point; no form below takes more room than this.
+inline constexpr std::size_t NejvicZnakuCisla = 400;
+
 class TCislo {
 public:
     std::string_view Text() const { return {znaky_, delka_}; }
@@ -18,8 +21,7 @@ public:
 private:
     friend TCislo CisloF(double hodnota, int sirka, int desetin);
     friend TCislo CisloE23(double hodnota);
-    // The largest double has 309 digits before the point.
-    char znaky_[400];
+    char znaky_[NejvicZnakuCisla];
     std::size_t delka_ = 0;
 };
 
@@ -32,12 +34,17 @@ inline constexpr int NejviceDesetin = 20;
 /// in front; the decimals are those of the exact value of the double, rounded half to even.
 /// Infinity and "not a number" have no form in any file: they throw Chyba.
 TCislo CisloF(double hodnota, int sirka, int desetin);
+/// The same written at `cil`, which has room for `NejvicZnakuCisla` characters (those after the
+/// number may be overwritten); returns the end of the number.
+char* ZapsatF(char* cil, double hodnota, int sirka, int desetin);
 std::string FormatF(double hodnota, int sirka, int desetin);
 
 /// Scientific form of 23 characters: a blank or "-", one digit, ".", 14 digits, "E", sign,
 /// four exponent digits; 1.0 gives " 1.00000000000000E+0000". Infinity and "not a number" throw
 /// Chyba.
 TCislo CisloE23(double hodnota);
+/// The same written at `cil` as `ZapsatF` does.
+char* ZapsatE23(char* cil, double hodnota);
 std::string FormatE23(double hodnota);
 
 /// Whether a decimal number may carry an exponent ("1e5"); most formats have none.

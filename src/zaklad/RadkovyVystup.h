@@ -16,8 +16,9 @@ public:
     /// stays one.
     virtual void Radek(std::string_view radek) = 0;
 
-    /// A line of ASCII without CR or LF (a number, a group code), which goes as it is.
-    virtual void RadekAscii(std::string_view radek) { Radek(radek); }
+    /// Lines of ASCII each ended by CR LF (a DXF writer's group codes and numbers), which go as
+    /// they are.
+    virtual void RadkyAscii(std::string_view radky) = 0;
 
     /// Text whose lines end with "\n", as it stands.
     virtual void Text(std::string_view utf8) = 0;

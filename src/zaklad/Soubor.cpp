@@ -211,18 +211,18 @@ void VystupCp1250::Text(std::string_view utf8)
     }
 }
 
-void VystupCp1250::RadekAscii(std::string_view radek)
+void VystupCp1250::RadkyAscii(std::string_view radky)
 {
-    if (vBufferu_ + radek.size() + 2 > VelikostBufferu) {
-        Radek(radek);
+    if (radky.size() > Davka) {
+        Vyprazdnit();
+        Odeslat(radky);
         return;
     }
-    Zvetsit(vBufferu_ + radek.size() + 2);
-    char* const cil = buffer_.get() + vBufferu_;
-    std::memcpy(cil, radek.data(), radek.size());
-    cil[radek.size()] = '\r';
-    cil[radek.size() + 1] = '\n';
-    vBufferu_ += radek.size() + 2;
+    if (vBufferu_ + radky.size() > VelikostBufferu)
+        Vyprazdnit();
+    Zvetsit(vBufferu_ + radky.size());
+    std::memcpy(buffer_.get() + vBufferu_, radky.data(), radky.size());
+    vBufferu_ += radky.size();
     if (vBufferu_ >= Davka)
         Vyprazdnit();
 }

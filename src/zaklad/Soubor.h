@@ -75,7 +75,7 @@ public:
     void Text(std::string_view utf8) override;
     /// The writers of millions of short lines use it.
     void Radek(std::string_view radek) override;
-    void RadekAscii(std::string_view radek) override;
+    void RadkyAscii(std::string_view radky) override;
     void Dokoncit() override;
     const std::string& Nazev() const override { return nazev_; }
 

@@ -41,3 +41,41 @@ TEST(DxfZapis, ALineBreakInsideAValueBecomesABlankSoEveryPairStaysTwoLines)
     EXPECT_EQ(vystup.Bajty(), "1\r\nR1 S 2\r\n1\r\n\xD8"
                               "1 \x8A 2\r\n0\r\nEOF\r\n");
 }
+
+TEST(DxfZapis, KeepsTheOrderOfItemsAcrossItsBatchesAndTheGeneralWay)
+{
+    // Numbers and short ASCII values are batched; long values, texts beyond ASCII and values with
+    // a line break go the general way in between, and the file must read as written.
+    soubor::PametovyVystup vystup;
+    DxfZapis zapis(vystup);
+    std::string ocekavano;
+    const std::string dlouha(300, 'x');
+    for (int i = 0; i < 3000; ++i) {
+        const double x = i * 1.0625 - 700.0;
+        zapis.HolaSkupinaF(10, x, 7, 3);
+        ocekavano += "10\r\n" + cisla::FormatF(x, 7, 3) + "\r\n";
+        zapis.HolaSkupinaE23(40, x);
+        ocekavano += "40\r\n" + cisla::FormatE23(x) + "\r\n";
+        zapis.HolaSkupina(1071, -i);
+        ocekavano += "1071\r\n" + std::to_string(-i) + "\r\n";
+        switch (i % 4) {
+        case 0:
+            zapis.HolaSkupina(1, "Šachta");
+            ocekavano += "1\r\n\x8A" "achta\r\n";
+            break;
+        case 1:
+            zapis.Skupina(2, dlouha);
+            ocekavano += "  2\r\n" + dlouha + "\r\n";
+            break;
+        case 2:
+            zapis.HolaSkupina(1, "a\nb");
+            ocekavano += "1\r\na b\r\n";
+            break;
+        default:
+            zapis.HolaSkupinaF(20, 1e300, 1, 2);
+            ocekavano += "20\r\n" + cisla::FormatF(1e300, 1, 2) + "\r\n";
+        }
+    }
+    zapis.Dokoncit();
+    EXPECT_EQ(vystup.Bajty(), ocekavano);
+}
