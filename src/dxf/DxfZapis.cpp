@@ -1,5 +1,7 @@
 #include "dxf/DxfZapis.h"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstring>
 
@@ -66,13 +68,36 @@ void DxfZapis::HolaSkupina(int kod, int hodnota)
 void DxfZapis::HolaSkupinaF(int kod, double hodnota, int sirka, int desetin)
 {
     Kod(kod);
-    KonecRadku(cisla::ZapsatF(Misto(cisla::NejvicZnakuCisla + KonecRadkuBajtu), hodnota, sirka, desetin));
+    Cislo(hodnota, sirka, std::max(desetin, 0));
 }
 
 void DxfZapis::HolaSkupinaE23(int kod, double hodnota)
 {
     Kod(kod);
-    KonecRadku(cisla::ZapsatE23(Misto(cisla::NejvicZnakuCisla + KonecRadkuBajtu), hodnota));
+    Cislo(hodnota, 0, -1);
+}
+
+void DxfZapis::Cislo(double hodnota, int sirka, int desetin)
+{
+    char* const z = Misto(cisla::NejvicZnakuCisla + KonecRadkuBajtu);
+    const auto bity = std::bit_cast<std::uint64_t>(hodnota);
+    for (const TNedavneCislo& nedavne : nedavna_)
+        if (nedavne.Bity == bity && nedavne.Sirka == sirka && nedavne.Desetin == desetin && nedavne.Delka > 0) {
+            std::memcpy(z, nedavne.Text, sizeof nedavne.Text);
+            KonecRadku(z + nedavne.Delka);
+            return;
+        }
+    char* const konec = desetin < 0 ? cisla::ZapsatE23(z, hodnota) : cisla::ZapsatF(z, hodnota, sirka, desetin);
+    const auto delka = static_cast<std::size_t>(konec - z);
+    if (delka <= sizeof(TNedavneCislo::Text)) {
+        TNedavneCislo& nove = nedavna_[dalsiNedavne_++ % nedavna_.size()];
+        nove.Bity = bity;
+        nove.Sirka = sirka;
+        nove.Desetin = desetin;
+        nove.Delka = delka;
+        std::memcpy(nove.Text, z, sizeof nove.Text);
+    }
+    KonecRadku(konec);
 }
 
 void DxfZapis::Dokoncit()

@@ -4,6 +4,7 @@
 #include "zaklad/RadkovyVystup.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace lineon {
@@ -45,10 +46,24 @@ private:
     char* Misto(std::size_t bajtu);
     void KonecRadku(char* konec);
     void Odeslat();
+    /// A number and its line end; `desetin` below zero stands for the scientific form.
+    void Cislo(double hodnota, int sirka, int desetin);
+
+    /// A number written a moment ago: the profile's lines share their ends and the site plan's
+    /// texts their heights, so about every second number is copied rather than made again.
+    struct TNedavneCislo {
+        std::uint64_t Bity = 0;
+        int Sirka = 0;
+        int Desetin = 0;
+        std::size_t Delka = 0; ///< 0 while the entry is empty
+        char Text[32];
+    };
 
     RadkovyVystup& vystup_;
     std::array<char, 8192> davka_;
     std::size_t vDavce_ = 0;
+    std::array<TNedavneCislo, 4> nedavna_{};
+    std::size_t dalsiNedavne_ = 0;
 };
 
 } // namespace lineon
