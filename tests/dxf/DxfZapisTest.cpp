@@ -79,3 +79,22 @@ TEST(DxfZapis, KeepsTheOrderOfItemsAcrossItsBatchesAndTheGeneralWay)
     zapis.Dokoncit();
     EXPECT_EQ(vystup.Bajty(), ocekavano);
 }
+
+TEST(DxfZapis, ANumberWrittenAgainIsTheSameOnlyInTheSameForm)
+{
+    // The writer copies a number it wrote a moment ago; width, decimals, form and sign all count.
+    soubor::PametovyVystup vystup;
+    DxfZapis zapis(vystup);
+    for (int i = 0; i < 2; ++i) {
+        zapis.HolaSkupinaF(10, 2.5, 7, 3);
+        zapis.HolaSkupinaF(10, 2.5, 1, 3);
+        zapis.HolaSkupinaF(10, 2.5, 1, 0);
+        zapis.HolaSkupinaE23(40, 2.5);
+        zapis.HolaSkupinaF(20, 0.0, 1, 1);
+        zapis.HolaSkupinaF(20, -0.0, 1, 1);
+    }
+    zapis.Dokoncit();
+    const std::string jednou = "10\r\n  2.500\r\n10\r\n2.500\r\n10\r\n2\r\n40\r\n 2.50000000000000E+0000\r\n"
+                               "20\r\n0.0\r\n20\r\n-0.0\r\n";
+    EXPECT_EQ(vystup.Bajty(), jednou + jednou);
+}
